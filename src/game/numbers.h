@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include <cstdint>
+
+namespace game {
+
+using Integer = std::int16_t;
+using Long = std::int32_t;
+
+// Every step that could leave its range goes through these: an overflowing
+// step is skipped, the value kept, and false returned.
+template <typename T, typename U> bool addChecked(T& value, U delta)
+{
+    T result;
+    if (__builtin_add_overflow(value, delta, &result))
+        return false;
+    value = result;
+    return true;
+}
+
+template <typename T, typename U> bool subChecked(T& value, U delta)
+{
+    T result;
+    if (__builtin_sub_overflow(value, delta, &result))
+        return false;
+    value = result;
+    return true;
+}
+
+template <typename T, typename U> bool mulChecked(T& value, U factor)
+{
+    T result;
+    if (__builtin_mul_overflow(value, factor, &result))
+        return false;
+    value = result;
+    return true;
+}
+
+} // namespace game

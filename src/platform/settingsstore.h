@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Text values by section and key, as the per-user settings file keeps them.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual std::optional<std::string> value(const std::string& section, const std::string& key) const = 0;
+    virtual void setValue(const std::string& section, const std::string& key, const std::string& text) = 0;
+    // Writes pending values out; false when they could not be written.
+    virtual bool sync() = 0;
+};
+
+} // namespace platform

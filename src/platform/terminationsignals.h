@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace platform {
+
+// Turns SIGTERM and SIGINT (a desktop logging out, Ctrl-C) into a Qt signal
+// on the window thread, so the program closes as its close box would.
+class TerminationSignals : public QObject {
+    Q_OBJECT
+public:
+    explicit TerminationSignals(QObject* parent = nullptr);
+    ~TerminationSignals() override;
+
+signals:
+    void terminationRequested();
+
+private:
+    QSocketNotifier* notifier = nullptr;
+};
+
+} // namespace platform

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include <charconv>
+#include <string_view>
+
+namespace players {
+
+// A stored number is an optional minus and decimal digits, nothing else,
+// within the range of T. Anything else leaves the value as it was.
+template <typename T> bool parseStrict(std::string_view text, T& value)
+{
+    if (text.empty() || text.front() == '+')
+        return false;
+    T result{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), result);
+    if (error != std::errc{} || end != text.data() + text.size())
+        return false;
+    value = result;
+    return true;
+}
+
+} // namespace players

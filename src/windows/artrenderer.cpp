@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "artrenderer.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace windows {
+
+ArtRenderer::ArtRenderer() = default;
+ArtRenderer::~ArtRenderer() = default;
+
+QSvgRenderer* ArtRenderer::renderer(const QString& name)
+{
+    auto& slot = renderers[name];
+    if (!slot)
+        slot = std::make_shared<QSvgRenderer>(QStringLiteral(":/art/%1.svg").arg(name));
+    return slot.get();
+}
+
+QPixmap ArtRenderer::pixmap(const QString& name, QSize devicePixels)
+{
+    if (devicePixels.isEmpty())
+        return {};
+    const QString key = name + u'@' + QString::number(devicePixels.width()) + u'x' +
+                        QString::number(devicePixels.height());
+    if (const auto found = cache.constFind(key); found != cache.cend())
+        return *found;
+    QPixmap image(devicePixels);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer(name)->render(&painter);
+    painter.end();
+    cache.insert(key, image);
+    return image;
+}
+
+} // namespace windows

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QString>
+#include <memory>
+
+class QSvgRenderer;
+
+namespace windows {
+
+// Turns a named picture into a pixmap of the exact device size asked for,
+// rendering each (name, size) once and keeping the result.
+class ArtRenderer {
+public:
+    ArtRenderer();
+    ~ArtRenderer();
+    ArtRenderer(const ArtRenderer&) = delete;
+    ArtRenderer& operator=(const ArtRenderer&) = delete;
+
+    // `name` is a picture of :/art without its suffix, e.g. "ball1".
+    QPixmap pixmap(const QString& name, QSize devicePixels);
+
+private:
+    QSvgRenderer* renderer(const QString& name);
+    QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    QHash<QString, QPixmap> cache;
+};
+
+} // namespace windows

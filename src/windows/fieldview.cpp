@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "fieldview.h"
+
+#include <algorithm>
+
+namespace windows {
+
+FieldView::FieldView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(scene, parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    setBackgroundBrush(QColor(128, 0, 128));
+    setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
+}
+
+QSize FieldView::sizeHint() const { return sceneRect().size().toSize(); }
+
+void FieldView::resizeEvent(QResizeEvent* event)
+{
+    QGraphicsView::resizeEvent(event);
+    // Our own fit: fitInView keeps a margin, which would blur the default size.
+    const QSizeF field = sceneRect().size();
+    const qreal scale = std::min(viewport()->width() / field.width(), viewport()->height() / field.height());
+    setTransform(QTransform::fromScale(scale, scale));
+}
+
+} // namespace windows

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include <QColor>
+#include <QGraphicsObject>
+#include <QString>
+
+namespace windows {
+
+class ArtRenderer;
+
+// A picture box of the play field: a named picture at a fixed size, and
+// optionally a number painted on it. A click reports the item's index.
+class PictureItem : public QGraphicsObject {
+    Q_OBJECT
+public:
+    PictureItem(ArtRenderer& art, const QString& objectName, int index, QSizeF size, QGraphicsItem* parent = nullptr);
+
+    int index() const { return arrayIndex; }
+    const QString& picture() const { return pictureName; }
+    int number() const { return shownNumber; }
+    QColor numberColor() const { return shownColor; }
+
+    void setPicture(const QString& name);
+    // 0 shows no number.
+    void setNumber(int number, QColor color = Qt::black);
+
+    QRectF boundingRect() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+signals:
+    void clicked(int index);
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
+
+private:
+    ArtRenderer& art;
+    int arrayIndex;
+    QSizeF size;
+    QString pictureName;
+    int shownNumber = 0;
+    QColor shownColor = Qt::black;
+};
+
+} // namespace windows

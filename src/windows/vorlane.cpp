@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "vorlane.h"
+
+#include "fieldview.h"
+#include "game/keno.h"
+#include "panelitem.h"
+#include "pictureitem.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGraphicsLineItem>
+#include <QGraphicsScene>
+#include <QMenuBar>
+#include <QPen>
+
+namespace windows {
+
+namespace {
+enum ItemData { dataName = 0, dataIndex = 1 };
+
+void tag(QGraphicsItem* item, const QString& name, int index)
+{
+    item->setData(dataName, name);
+    item->setData(dataIndex, index);
+}
+
+constexpr QColor purple(128, 0, 128);
+constexpr std::array<int, 5> betButtonBets{0, 1, 2, 5, 10};
+
+// Board numbers fall into an upper and a lower block of forty.
+QRectF boardPlace(int n)
+{
+    const int row = (n - 1) / 10, column = (n - 1) % 10;
+    static constexpr std::array<int, 8> rowTop{20, 60, 100, 140, 262, 302, 342, 382};
+    return {24.0 + 40 * column, qreal(rowTop[std::size_t(row)]), 40, 40};
+}
+} // namespace
+
+vorlane::vorlane(game::Keno& keno, ArtRenderer& art, QWidget* parent)
+    : QMainWindow(parent), keno(keno), art(art), field(new QGraphicsScene(this))
+{
+    setObjectName(QStringLiteral("vorlane"));
+    // The design-time title, replaced by the player's caption once the game has started.
+    setWindowTitle(QStringLiteral("                                        K E N O      K E N O"));
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, purple);
+    setPalette(ground);
+    QFont windowFont(QStringLiteral("Comic Sans MS"));
+    windowFont.setPointSizeF(14.25);
+    windowFont.setBold(true);
+    setFont(windowFont);
+
+    field->setSceneRect(QRectF(QPointF(0, 0), QSizeF(fieldSize)));
+    field->setItemIndexMethod(QGraphicsScene::NoIndex);
+    buildField();
+    view = new FieldView(field, this);
+    setCentralWidget(view);
+    buildMenus();
+    resize(fieldSize.width(), fieldSize.height() + menuBar()->sizeHint().height());
+    move(0, 0);
+
+    keno.setListener([this](game::Changes what) { refresh(what); });
+}
+
+vorlane::~vorlane() { keno.setListener(nullptr); }
+
+PictureItem* vorlane::picture(const QString& name, int index, QRectF place, const QString& picture,
+                              QGraphicsItem* parent)
+{
+    auto* item = new PictureItem(art, name, index, place.size(), parent);
+    item->setPos(place.topLeft());
+    item->setPicture(picture);
+    tag(item, name, index);
+    if (!parent)
+        field->addItem(item);
+    return item;
+}
+
+PanelItem* vorlane::panel(const QString& name, QRectF place, int fontPoints)
+{
+    auto* item = new PanelItem(name, place.size(), fontPoints);
+    item->setPos(place.topLeft());
+    tag(item, name, 0);
+    field->addItem(item);
+    return item;
+}
+
+void vorlane::buildField()
+{
+    // Left: the tube with the selection strip, the lucky-balls ladder.
+    picture(QStringLiteral("Picture2"), 0, {0, 8, 72, 470}, QStringLiteral("tube"));
+    for (int k = 1; k <= 10; ++k) {
+        ball[std::size_t(k)] = picture(QStringLiteral("ball"), k, {16, 408.0 - 40 * (k - 1), 40, 40}, {});
+        ball[std::size_t(k)]->hide();
+    }
+    picture(QStringLiteral("Picture4"), 0, {80, 0, 92, 52}, QStringLiteral("luckyballs"));
+    static constexpr std::array<int, 9> ladder{2, 3, 4, 5, 6, 1, 7, 8, 9};
+    for (std::size_t i = 0; i < ladder.size(); ++i) {
+        const int number = ladder[i];
+        SSPanel[std::size_t(number)] =
+            panel(QStringLiteral("SSPanel%1").arg(number), {71, 56.0 + 40 * qreal(i), 98, 40}, 18);
+    }
+
+    // Centre: the board, and over it the flute panel.
+    PictureItem* board = picture(QStringLiteral("Picture1"), 0, {200, 8, 442, 439}, QStringLiteral("board"));
+    picture(QStringLiteral("Picture3"), 0, {0, 206, 443, 35}, QStringLiteral("banner"), board);
+    for (int n = 1; n <= 80; ++n) {
+        a[std::size_t(n)] = picture(QStringLiteral("a"), n, boardPlace(n), QStringLiteral("ball1"), board);
+        connect(a[std::size_t(n)], &PictureItem::clicked, this, [this](int number) { keno.markSpot(number); });
+    }
+    ballplay = picture(QStringLiteral("ballplay"), 0, {168, 0, 522, 467}, QStringLiteral("flutes1"));
+    ballplay->hide();
+    // Stop lines, at the top of the stacked ball the line stands on.
+    static constexpr std::array<std::array<qreal, 3>, 6> stopLine{{{}, {}, {6240, 0, 7920}, {5640, 0, 7800},
+                                                                   {5040, 240, 8160}, {4450, 0, 7800}}};
+    for (std::size_t k = 2; k <= 5; ++k) {
+        const auto& [y, x1, x2] = stopLine[k];
+        stop[k] = new QGraphicsLineItem(x1 / 15, y / 15, x2 / 15, y / 15, ballplay);
+        stop[k]->setPen(QPen(QColor(255, 255, 0), 2));
+        tag(stop[k], QStringLiteral("stop%1").arg(k), 0);
+        stop[k]->hide();
+    }
+    picture(QStringLiteral("nohit"), 0, {168, 16, 40, 40}, QStringLiteral("nohit"), ballplay)->hide();
+    picture(QStringLiteral("nohitwhite"), 0, {320, 16, 40, 40}, QStringLiteral("nohitwhite"), ballplay)->hide();
+    picture(QStringLiteral("nohitblack"), 0, {0, 0, 40, 40}, QStringLiteral("nohitblack"), ballplay)->hide();
+    for (int k = 1; k <= 60; ++k) {
+        dropball.push_back(picture(QStringLiteral("dropball"), k, {24, -32, 33, 41}, QStringLiteral("ball1"), ballplay));
+        dropball.back()->hide();
+    }
+
+    // Right column.
+    connect(picture(QStringLiteral("coinsin"), 0, {693, 6, 100, 70}, QStringLiteral("coins")), &PictureItem::clicked,
+            this, [this] { keno.insertCoins(); });
+    picture(QStringLiteral("Picture5"), 0, {693, 76, 100, 34}, QStringLiteral("credit"));
+    credit = panel(QStringLiteral("credit"), {706, 112, 79, 27}, 14);
+    picture(QStringLiteral("Picture6"), 0, {706, 160, 80, 30}, QStringLiteral("bet"));
+    betpan = panel(QStringLiteral("betpan"), {706, 192, 44, 27}, 14);
+    picture(QStringLiteral("Picture7"), 0, {706, 228, 80, 34}, QStringLiteral("win"));
+    winnings = panel(QStringLiteral("winnings"), {706, 264, 40, 27}, 14);
+    picture(QStringLiteral("extraback"), 0, {692, 340, 105, 75}, QStringLiteral("extraback"))->hide();
+    picture(QStringLiteral("extraballs"), 0, {695, 343, 100, 70}, QStringLiteral("extraballs"))->hide();
+    connect(picture(QStringLiteral("AUTOSELECT"), 0, {693, 453, 100, 70}, QStringLiteral("autoselect")),
+            &PictureItem::clicked, this, [this] { keno.autoSelect(); });
+
+    // Bottom row.
+    connect(picture(QStringLiteral("RUBBER"), 0, {68, 456, 100, 70}, QStringLiteral("erase")), &PictureItem::clicked,
+            this, [this] { keno.erase(); });
+    coinsbet = picture(QStringLiteral("coinsbet"), 0, {73, 424, 96, 30}, {});
+    static constexpr std::array<int, 5> betLeft{0, 200, 300, 408, 512};
+    for (std::size_t i = 1; i <= 4; ++i) {
+        btnBET[i] = picture(QStringLiteral("btnBET"), int(i), {qreal(betLeft[i]), 468, 96, 30},
+                            QStringLiteral("bet%1").arg(betButtonBets[i]));
+        connect(btnBET[i], &PictureItem::clicked, this, [this](int index) { keno.chooseBet(index); });
+    }
+    static constexpr std::array<std::pair<int, int>, 4> playLeft{{{1, 200}, {3, 304}, {5, 408}, {10, 512}}};
+    for (const auto& [flutes, left] : playLeft)
+        PLAY[std::size_t(flutes)] =
+            picture(QStringLiteral("PLAY"), flutes, {qreal(left), 500, 96, 40}, QStringLiteral("play%1").arg(flutes));
+    picture(QStringLiteral("goodluck"), 0, {296, 484, 200, 30}, QStringLiteral("goodluck"))->hide();
+}
+
+void vorlane::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    const auto add = [&](const char* name, const QString& caption) {
+        QAction* action = bar->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    add("mnuabout", QStringLiteral("&About"));
+    connect(add("mnuexit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
+    add("mnupay", QStringLiteral("&Payout Schedule"));
+    add("mnudetails", QStringLiteral("Options"));
+    add("mnuhelp", QStringLiteral("&Help"));
+}
+
+QGraphicsItem* vorlane::item(const QString& name, int index) const
+{
+    for (QGraphicsItem* candidate : field->items())
+        if (candidate->data(dataName).toString() == name && candidate->data(dataIndex).toInt() == index)
+            return candidate;
+    return nullptr;
+}
+
+void vorlane::refresh(game::Changes what)
+{
+    const game::State& s = keno.state();
+    if (what & game::changeCaption)
+        setWindowTitle(QStringLiteral("Current Player       ") + QString::fromStdString(s.player.currentplayer));
+    if (what & game::changeCredit) {
+        credit->setCaption(QString::fromStdString(s.creditCaption), Qt::yellow);
+        betpan->setCaption(QString::fromStdString(s.betpanCaption), Qt::yellow);
+        winnings->setCaption(QString::fromStdString(s.winningsCaption), Qt::yellow);
+    }
+    if (what & game::changeBoard) {
+        for (int n = 1; n <= 80; ++n) {
+            const bool marked = s.spotmarked[std::size_t(n)] == 1;
+            a[std::size_t(n)]->setPicture(marked ? QStringLiteral("ball2") : QStringLiteral("ball1"));
+            a[std::size_t(n)]->setNumber(n, marked ? QColor(255, 255, 0) : QColor(Qt::black));
+        }
+        for (int k = 1; k <= 10; ++k) {
+            PictureItem* strip = ball[std::size_t(k)];
+            strip->setVisible(k <= s.spotsmarked);
+            strip->setPicture(QStringLiteral("ball1"));
+            strip->setNumber(k <= s.spotsmarked ? s.spots[std::size_t(k)] : 0);
+        }
+    }
+    if (what & game::changeBet)
+        coinsbet->setPicture(s.coinsbet >= 1 && s.coinsbet <= 4
+                                 ? QStringLiteral("bet%1").arg(betButtonBets[std::size_t(s.coinsbet)])
+                                 : QString());
+    if (what & game::changePanels) {
+        for (std::size_t k = 1; k <= 9; ++k)
+            SSPanel[k]->setCaption(QString::fromStdString(s.payoutPanels[k].caption),
+                                   s.payoutPanels[k].black ? QColor(Qt::black) : QColor(255, 255, 0));
+        for (std::size_t k = 2; k <= 5; ++k)
+            stop[k]->setVisible(s.stopLines[k]);
+    }
+    if (what & game::changeBallplay)
+        ballplay->setVisible(s.ballplayVisible);
+}
+
+void vorlane::closeEvent(QCloseEvent* event)
+{
+    keno.shutDown();
+    event->accept();
+    QApplication::quit();
+}
+
+} // namespace windows

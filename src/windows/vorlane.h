@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include "game/changes.h"
+
+#include <QMainWindow>
+#include <array>
+#include <vector>
+
+class QAction;
+class QGraphicsItem;
+class QGraphicsLineItem;
+class QGraphicsScene;
+
+namespace game {
+class Keno;
+}
+
+namespace windows {
+
+class ArtRenderer;
+class FieldView;
+class PanelItem;
+class PictureItem;
+
+// The main window: the play field with every picture, panel and array of
+// the game at its place, and the menu bar. It maps clicks to the game's
+// commands and shows the game's state; the rules live in game::Keno.
+class vorlane : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr QSize fieldSize{818, 564};
+
+    vorlane(game::Keno& keno, ArtRenderer& art, QWidget* parent = nullptr);
+    ~vorlane() override;
+
+    QGraphicsScene* scene() const { return field; }
+    // The scene item that stands for control `name` (array element `index`).
+    QGraphicsItem* item(const QString& name, int index = 0) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildField();
+    void buildMenus();
+    void refresh(game::Changes what);
+    PictureItem* picture(const QString& name, int index, QRectF place, const QString& art, QGraphicsItem* parent = nullptr);
+    PanelItem* panel(const QString& name, QRectF place, int fontPoints);
+
+    game::Keno& keno;
+    ArtRenderer& art;
+    QGraphicsScene* field;
+    FieldView* view;
+
+    std::array<PictureItem*, 81> a{};
+    std::array<PictureItem*, 11> ball{};
+    std::array<PictureItem*, 5> btnBET{};
+    std::array<PictureItem*, 11> PLAY{};
+    std::array<PanelItem*, 10> SSPanel{};
+    std::array<QGraphicsLineItem*, 6> stop{};
+    std::vector<PictureItem*> dropball;
+    PictureItem* ballplay = nullptr;
+    PictureItem* coinsbet = nullptr;
+    PanelItem* credit = nullptr;
+    PanelItem* betpan = nullptr;
+    PanelItem* winnings = nullptr;
+};
+
+} // namespace windows

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include "fakes/fakemessages.h"
+#include "fakes/fakesound.h"
+#include "fakes/scriptedrandom.h"
+#include "game/keno.h"
+
+#include <QList>
+#include <vector>
+
+namespace game {
+struct KenoTestAccess {
+    static State& state(Keno& keno) { return keno.s; }
+};
+} // namespace game
+
+// A started game over recording fakes, with a credit of its own.
+struct Rig {
+    explicit Rig(game::Long bank = 100, platform::RandomSource* source = nullptr)
+        : keno(sound, messages, source ? *source : random)
+    {
+        keno.setListener([this](game::Changes what) { notes.push_back(what); });
+        game::Player record;
+        record.bank = bank;
+        keno.startUp(record);
+        sound.calls.clear();
+        notes.clear();
+    }
+    // Lets a test start where only a play would bring the game.
+    game::State& state() { return game::KenoTestAccess::state(keno); }
+    void mark(const QList<int>& numbers)
+    {
+        for (int n : numbers)
+            keno.markSpot(n);
+    }
+
+    fakes::FakeSound sound;
+    fakes::FakeMessages messages;
+    fakes::ScriptedRandom random;
+    game::Keno keno;
+    std::vector<game::Changes> notes;
+};

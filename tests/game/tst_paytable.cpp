@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "rig.h"
+
+#include "game/paytable.h"
+
+#include <QTest>
+
+namespace {
+
+// The schedule as the player reads it, kept apart from the game's own
+// table so a wrong cell on either side shows. Row: spots; column: hits.
+constexpr int schedule[11][11] = {
+    {}, {}, {},
+    {0, 0, 3, 15},
+    {0, 0, 0, 8, 68},
+    {0, 0, 0, 3, 18, 100},
+    {0, 0, 0, 0, 12, 50, 300},
+    {0, 0, 0, 0, 5, 20, 75, 750},
+    {0, 0, 0, 0, 0, 15, 60, 300, 3000},
+    {0, 0, 0, 0, 0, 8, 30, 100, 500, 5000},
+    {0, 0, 0, 0, 0, 5, 12, 48, 150, 1200, 10000},
+};
+constexpr int lineOf[11] = {0, 0, 0, 1, 2, 2, 3, 3, 4, 4, 4};
+// The ladder, top to bottom: SSPanel2 for 10 hits down to SSPanel9 for 2.
+constexpr int panelOf[11] = {0, 0, 9, 8, 7, 1, 6, 5, 4, 3, 2};
+
+} // namespace
+
+class tst_paytable : public QObject {
+    Q_OBJECT
+private slots:
+    void panelsShowBetTimesPrize_data();
+    void panelsShowBetTimesPrize();
+    void fewerThanThreeSpotsEmptyThePanels();
+    void scoresEveryCell_data();
+    void scoresEveryCell();
+    void allSpotsAndTheWildBallPayTheTopPrize();
+};
+
+void tst_paytable::panelsShowBetTimesPrize_data()
+{
+    QTest::addColumn<int>("spots");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("bet");
+    for (int spots = 0; spots <= 10; ++spots) {
+        QTest::addRow("%d spots, bet 1", spots) << spots << 1 << 1;
+        QTest::addRow("%d spots, bet 10", spots) << spots << 4 << 10;
+    }
+}
+
+void tst_paytable::panelsShowBetTimesPrize()
+{
+    QFETCH(int, spots);
+    QFETCH(int, button);
+    QFETCH(int, bet);
+    Rig rig;
+    for (int n = 1; n <= spots; ++n)
+        rig.keno.markSpot(n * 7);
+    rig.state().stopLines.fill(false); // as a play does before it refills the panels
+    rig.keno.chooseBet(button);
+    const game::State& s = rig.keno.state();
+    for (int hits = 2; hits <= 10; ++hits) {
+        const auto& panel = s.payoutPanels[std::size_t(panelOf[hits])];
+        const int prize = hits <= spots ? schedule[spots][hits] : 0;
+        QCOMPARE(panel.caption, prize ? std::to_string(bet * prize) : std::string());
+        QCOMPARE(panel.black, spots >= 5 && hits == lineOf[spots] + 1);
+    }
+    for (int line = 1; line <= 4; ++line)
+        QCOMPARE(s.stopLines[std::size_t(line + 1)], spots >= 3 && line == lineOf[spots]);
+    QCOMPARE(int(s.linehits), lineOf[spots]);
+}
+
+void tst_paytable::fewerThanThreeSpotsEmptyThePanels()
+{
+    Rig rig;
+    rig.mark({4, 8, 15, 16});
+    rig.mark({4, 8}); // the line is 1 on the way through 3 spots
+    rig.state().stopLines.fill(false);
+    rig.keno.chooseBet(4);
+    const game::State& s = rig.keno.state();
+    for (int k = 1; k <= 9; ++k) {
+        QCOMPARE(s.payoutPanels[std::size_t(k)].caption, std::string());
+        QVERIFY(!s.payoutPanels[std::size_t(k)].black);
+    }
+    for (int k = 2; k <= 5; ++k)
+        QVERIFY(!s.stopLines[std::size_t(k)]);
+    QCOMPARE(int(s.linehits), 1);
+}
+
+void tst_paytable::scoresEveryCell_data()
+{
+    // One letter per hit count from 0 to spots + 1: nothing, Line prize,
+    // eXtra balls, Top prize. spots + 1 hits is every spot and the wild ball.
+    QTest::addColumn<int>("spots");
+    QTest::addColumn<QString>("zones");
+    QTest::addColumn<bool>("topDoubled");
+    QTest::newRow("3 spots") << 3 << "..LTT" << true;
+    QTest::newRow("4 spots") << 4 << "...LTT" << true;
+    QTest::newRow("5 spots") << 5 << "...LXTT" << false;
+    QTest::newRow("6 spots") << 6 << "....LXTT" << false;
+    QTest::newRow("7 spots") << 7 << "....LXXTT" << false;
+    QTest::newRow("8 spots") << 8 << ".....LXXTT" << false;
+    QTest::newRow("9 spots") << 9 << ".....LXXXTT" << false;
+    QTest::newRow("10 spots") << 10 << ".....LXXXXTT" << false;
+}
+
+void tst_paytable::scoresEveryCell()
+{
+    QFETCH(int, spots);
+    QFETCH(QString, zones);
+    QFETCH(bool, topDoubled);
+    for (int hits = 0; hits <= spots + 1; ++hits) {
+        const QChar zone = zones.at(hits);
+        for (const bool wild : {false, true}) {
+            if ((wild && hits == 0) || (!wild && hits > spots))
+                continue;
+            for (const int bet : {1, 10}) {
+                const auto score = game::paytable::scoreBaseDraw(spots, hits, wild, bet);
+                int coins = 0;
+                if (zone == 'L')
+                    coins = bet * schedule[spots][hits] * (wild ? 2 : 1);
+                if (zone == 'T')
+                    coins = bet * schedule[spots][spots] * (wild && topDoubled ? 2 : 1);
+                const QByteArray where = QByteArray::number(hits) + " hits, bet " + QByteArray::number(bet) +
+                                         (wild ? " with the wild ball" : "");
+                QVERIFY2(score.coins == coins, where);
+                QVERIFY2(score.extraBalls == (zone == 'X'), where);
+            }
+        }
+    }
+}
+
+void tst_paytable::allSpotsAndTheWildBallPayTheTopPrize()
+{
+    // One hit more than the spots marked is the best flute there is.
+    QCOMPARE(game::paytable::scoreBaseDraw(3, 4, true, 2).coins, 2 * 15 * 2);
+    QCOMPARE(game::paytable::scoreBaseDraw(10, 11, true, 10).coins, 10 * 10000);
+}
+
+QTEST_GUILESS_MAIN(tst_paytable)
+#include "tst_paytable.moc"

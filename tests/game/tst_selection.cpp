@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "rig.h"
+
+#include <QTest>
+#include <algorithm>
+#include <limits>
+
+using platform::Cue;
+
+namespace {
+
+QList<int> marked(const game::State& s)
+{
+    QList<int> spots;
+    for (int k = 1; k <= s.spotsmarked; ++k)
+        spots << s.spots[std::size_t(k)];
+    return spots;
+}
+
+// The board must show exactly the numbers of the strip.
+bool boardMatchesStrip(const game::State& s)
+{
+    const QList<int> spots = marked(s);
+    for (int n = 1; n <= 80; ++n)
+        if ((s.spotmarked[std::size_t(n)] == 1) != spots.contains(n))
+            return false;
+    return true;
+}
+
+int count(const fakes::FakeSound& sound, Cue cue)
+{
+    return int(std::count(sound.calls.begin(), sound.calls.end(), fakes::FakeSound::Call{fakes::FakeSound::Kind::once, cue}));
+}
+
+constexpr int largest = std::numeric_limits<game::Long>::max();
+
+} // namespace
+
+class tst_selection : public QObject {
+    Q_OBJECT
+private slots:
+    void unmarkClosesUpInMarkingOrder_data();
+    void unmarkClosesUpInMarkingOrder();
+    void eleventhSpotIsIgnored();
+    void noCreditRefusesEveryClick_data();
+    void noCreditRefusesEveryClick();
+    void eraseAfterAutoSelectUncoversTheBoard();
+    void autoSelectDrawsDistinctSpots_data();
+    void autoSelectDrawsDistinctSpots();
+    void coinsAddFiveWithinRange_data();
+    void coinsAddFiveWithinRange();
+    void betButtonsSetBetAndStake_data();
+    void betButtonsSetBetAndStake();
+};
+
+void tst_selection::unmarkClosesUpInMarkingOrder_data()
+{
+    QTest::addColumn<QList<int>>("marks");
+    QTest::addColumn<int>("unmark");
+    QTest::addColumn<QList<int>>("left");
+    QTest::newRow("middle") << QList<int>{7, 23, 41} << 23 << QList<int>{7, 41};
+    QTest::newRow("first") << QList<int>{7, 23, 41} << 7 << QList<int>{23, 41};
+    QTest::newRow("last") << QList<int>{7, 23, 41} << 41 << QList<int>{7, 23};
+    QTest::newRow("only") << QList<int>{80} << 80 << QList<int>{};
+}
+
+void tst_selection::unmarkClosesUpInMarkingOrder()
+{
+    QFETCH(QList<int>, marks);
+    QFETCH(int, unmark);
+    QFETCH(QList<int>, left);
+    Rig rig;
+    rig.mark(marks);
+    rig.keno.markSpot(unmark);
+    QCOMPARE(marked(rig.keno.state()), left);
+    QVERIFY(boardMatchesStrip(rig.keno.state()));
+    QCOMPARE(count(rig.sound, Cue::snd108), int(marks.size())); // unmarking is silent
+    rig.keno.markSpot(5);
+    QCOMPARE(marked(rig.keno.state()), left << 5);
+}
+
+void tst_selection::eleventhSpotIsIgnored()
+{
+    Rig rig;
+    rig.mark({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    rig.sound.calls.clear();
+    rig.notes.clear();
+    rig.keno.markSpot(11);
+    QCOMPARE(marked(rig.keno.state()), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    QVERIFY(boardMatchesStrip(rig.keno.state()));
+    QVERIFY(rig.sound.calls.empty());
+    QVERIFY(rig.notes.empty());
+}
+
+void tst_selection::noCreditRefusesEveryClick_data()
+{
+    QTest::addColumn<int>("bank");
+    QTest::addColumn<bool>("onMarked");
+    QTest::newRow("no credit, unmarked number") << 0 << false;
+    QTest::newRow("no credit, marked number") << 0 << true;
+    QTest::newRow("in debt, marked number") << -25 << true;
+}
+
+void tst_selection::noCreditRefusesEveryClick()
+{
+    QFETCH(int, bank);
+    QFETCH(bool, onMarked);
+    Rig rig(bank);
+    rig.random.script.assign(10, 1);
+    rig.keno.autoSelect(); // needs no credit
+    const QList<int> before = marked(rig.keno.state());
+    rig.sound.calls.clear();
+    rig.notes.clear();
+    rig.keno.markSpot(onMarked ? before.first() : 40);
+    QCOMPARE(rig.messages.shown.size(), std::size_t(1));
+    QCOMPARE(rig.messages.shown[0].icon, platform::Messages::Icon::critical);
+    QCOMPARE(rig.messages.shown[0].prompt, std::string("YOU HAVE NO CREDIT...PLEASE INSERT SOME COINS\r CLICK ON COINS BUTTON"));
+    QCOMPARE(rig.messages.shown[0].title, std::string());
+    QCOMPARE(marked(rig.keno.state()), before);
+    QVERIFY(boardMatchesStrip(rig.keno.state()));
+    QVERIFY(rig.sound.calls.empty());
+    QVERIFY(rig.notes.empty());
+}
+
+void tst_selection::eraseAfterAutoSelectUncoversTheBoard()
+{
+    Rig rig(50);
+    rig.keno.chooseBet(3);
+    rig.random.script.assign(10, 1);
+    rig.keno.autoSelect();
+    rig.state().ballplayVisible = true; // as a play leaves it
+    rig.keno.erase();
+    const game::State& s = rig.keno.state();
+    QCOMPARE(int(s.spotsmarked), 0);
+    QVERIFY(std::all_of(s.spots.begin(), s.spots.end(), [](int n) { return n == 0; }));
+    QVERIFY(std::all_of(s.spotmarked.begin(), s.spotmarked.end(), [](int m) { return m == 0; }));
+    QVERIFY(std::all_of(s.payoutPanels.begin(), s.payoutPanels.end(), [](const auto& p) { return p.caption.empty(); }));
+    QVERIFY(std::none_of(s.stopLines.begin(), s.stopLines.end(), [](bool shown) { return shown; }));
+    QVERIFY(!s.ballplayVisible);
+    QCOMPARE(rig.notes.back() & game::changeBallplay, game::changeBallplay);
+    QCOMPARE(int(s.bet), 5);
+    QCOMPARE(s.player.bank, 50);
+    QCOMPARE(int(s.linehits), 4);
+    QCOMPARE(count(rig.sound, Cue::snd102), 2);
+}
+
+void tst_selection::autoSelectDrawsDistinctSpots_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+    for (const auto& [before, after] : {std::pair{0, 10}, {1, 10}, {2, 10}, {3, 3}, {7, 7}, {10, 10}})
+        QTest::addRow("%d marked", before) << before << after;
+}
+
+void tst_selection::autoSelectDrawsDistinctSpots()
+{
+    QFETCH(int, before);
+    QFETCH(int, after);
+    Rig rig;
+    for (int n = 1; n <= before; ++n)
+        rig.keno.markSpot(n + 40);
+    // Always the first slot: a pool of 80 that refills from its end gives
+    // 1, 80, 79, ...; a pool of 81 would hand out the wild ball.
+    rig.random.script.assign(std::size_t(after), 1);
+    rig.keno.autoSelect();
+    QList<int> expected{1};
+    for (int n = 80; expected.size() < after; --n)
+        expected << n;
+    QCOMPARE(marked(rig.keno.state()), expected);
+    QVERIFY(boardMatchesStrip(rig.keno.state()));
+    QCOMPARE(rig.random.reseeds, 1);
+    QVERIFY(rig.random.script.empty());
+    const int topPanel = after == 3 ? 8 : after == 7 ? 5 : 2;
+    QVERIFY(!rig.keno.state().payoutPanels[std::size_t(topPanel)].caption.empty());
+}
+
+void tst_selection::coinsAddFiveWithinRange_data()
+{
+    QTest::addColumn<int>("bank");
+    QTest::addColumn<int>("invested");
+    QTest::addColumn<bool>("playing");
+    QTest::addColumn<int>("bankAfter");
+    QTest::addColumn<int>("investedAfter");
+    QTest::newRow("first coins") << 0 << 0 << false << 5 << 5;
+    QTest::newRow("bank reaches the largest credit") << largest - 5 << 0 << false << largest << 5;
+    QTest::newRow("bank would overflow") << largest - 4 << 0 << false << largest - 4 << 5;
+    QTest::newRow("invested would overflow") << 10 << largest - 4 << false << 15 << largest - 4;
+    QTest::newRow("during a play") << 10 << 0 << true << 10 << 0;
+}
+
+void tst_selection::coinsAddFiveWithinRange()
+{
+    QFETCH(int, bank);
+    QFETCH(int, invested);
+    QFETCH(bool, playing);
+    QFETCH(int, bankAfter);
+    QFETCH(int, investedAfter);
+    Rig rig(bank);
+    rig.state().player.amountinvested = invested;
+    rig.state().playing = playing ? 1 : 0;
+    rig.keno.insertCoins();
+    const game::State& s = rig.keno.state();
+    QCOMPARE(s.player.bank, bankAfter);
+    QCOMPARE(s.player.amountinvested, investedAfter);
+    QCOMPARE(s.creditCaption, std::to_string(bankAfter));
+    QCOMPARE(count(rig.sound, Cue::snd103), playing ? 0 : 1);
+}
+
+void tst_selection::betButtonsSetBetAndStake_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("flutes");
+    QTest::addColumn<int>("bet");
+    QTest::addColumn<QString>("betpan");
+    QTest::newRow("BET 1 before any play") << 1 << 0 << 1 << "";
+    QTest::newRow("BET 5 before any play") << 3 << 0 << 5 << "";
+    QTest::newRow("BET 2 after 1 flute") << 2 << 1 << 2 << "2";
+    QTest::newRow("BET 5 after 3 flutes") << 3 << 3 << 5 << "15";
+    QTest::newRow("BET 10 after 10 flutes") << 4 << 10 << 10 << "100";
+}
+
+void tst_selection::betButtonsSetBetAndStake()
+{
+    QFETCH(int, button);
+    QFETCH(int, flutes);
+    QFETCH(int, bet);
+    QFETCH(QString, betpan);
+    Rig rig(0); // a bet needs neither credit nor spots
+    rig.state().flutes = game::Integer(flutes);
+    rig.keno.chooseBet(button);
+    const game::State& s = rig.keno.state();
+    QCOMPARE(int(s.bet), bet);
+    QCOMPARE(s.coinsbet, button);
+    QCOMPARE(int(s.stake), bet * flutes);
+    QCOMPARE(QString::fromStdString(s.betpanCaption), betpan);
+    QVERIFY(rig.sound.calls.empty());
+}
+
+QTEST_GUILESS_MAIN(tst_selection)
+#include "tst_selection.moc"

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#
+# The built game in a real X window: it starts with a config directory of
+# its own, shows its window, is photographed, and closes cleanly on SIGTERM
+# the way a desktop asks it to. Usage: realwindow.sh BINARY OUTDIR
+set -euo pipefail
+binary=$1
+out=$2
+mkdir -p "$out"
+if [ -z "${SMOKE_IN_XVFB:-}" ]; then
+    exec env SMOKE_IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+fi
+
+config=$(mktemp -d)
+runtime=$(mktemp -d)
+trap 'rm -rf "$config" "$runtime"' EXIT
+printf '[player1]\nbank=125\ncurrentplayer=SMOKE\n' > "$config/Vorlen.ini"
+cp "$config/Vorlen.ini" "$out/stored.ini"
+
+unset QT_QPA_PLATFORM
+XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$runtime "$binary" 2> "$out/stderr.txt" &
+pid=$!
+
+window=""
+for _ in $(seq 100); do
+    window=$(xwininfo -root -tree 2>/dev/null | grep '"Current Player       SMOKE"' | awk '{print $1}' | head -n1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+if [ -z "$window" ]; then
+    echo "FAIL: no window titled 'Current Player       SMOKE' appeared"
+    kill -9 "$pid" 2>/dev/null || true
+    cat "$out/stderr.txt"
+    exit 1
+fi
+sleep 0.5
+xwininfo -id "$window" | grep -E 'Width|Height'
+import -window root "$out/screenshot.png"
+echo "screenshot: $out/screenshot.png"
+
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+if [ "$status" -ne 0 ]; then
+    echo "FAIL: exit status $status after SIGTERM"
+    cat "$out/stderr.txt"
+    exit 1
+fi
+if [ -s "$out/stderr.txt" ]; then
+    echo "FAIL: the game printed warnings:"
+    cat "$out/stderr.txt"
+    exit 1
+fi
+if ! cmp -s "$config/Vorlen.ini" "$out/stored.ini"; then
+    echo "FAIL: the settings file changed"
+    exit 1
+fi
+echo "PASS: started, drew its window and closed cleanly"

@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "fakes/fakemessages.h"
+#include "fakes/fakesound.h"
+#include "fakes/scriptedrandom.h"
+#include "game/keno.h"
+#include "windows/artrenderer.h"
+#include "windows/panelitem.h"
+#include "windows/pictureitem.h"
+#include "windows/vorlane.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QGraphicsLineItem>
+#include <QGraphicsView>
+#include <QTest>
+#include <memory>
+
+// The play field must put every control where the player expects it, at
+// any window size, and show the state the game starts in.
+class tst_mainwindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void controlsStandAtTheirPlaces_data();
+    void controlsStandAtTheirPlaces();
+    void stopLinesCrossTheFlutes_data();
+    void stopLinesCrossTheFlutes();
+    void startsWithTheBoardAndBetOne();
+    void clicksReachTheirCommands_data();
+    void clicksReachTheirCommands();
+    void fieldScalesWithTheWindow();
+    void menuExitStopsTheSound();
+
+private:
+    fakes::FakeSound sound;
+    fakes::FakeMessages messages;
+    fakes::ScriptedRandom random;
+    std::unique_ptr<game::Keno> keno;
+    std::unique_ptr<windows::ArtRenderer> art;
+    std::unique_ptr<windows::vorlane> window;
+};
+
+void tst_mainwindow::init()
+{
+    sound.calls.clear();
+    keno = std::make_unique<game::Keno>(sound, messages, random);
+    art = std::make_unique<windows::ArtRenderer>();
+    window = std::make_unique<windows::vorlane>(*keno, *art);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    game::Player record;
+    record.bank = 35;
+    record.currentplayer = "ANNA";
+    keno->startUp(record);
+}
+
+void tst_mainwindow::cleanup()
+{
+    window.reset();
+    art.reset();
+    keno.reset();
+}
+
+void tst_mainwindow::controlsStandAtTheirPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QRectF>("place"); // in window pixels
+    QTest::addColumn<bool>("visible");
+    const auto row = [](const char* name, int index, QRectF place, bool visible) {
+        QTest::addRow("%s(%d)", name, index) << QString::fromLatin1(name) << index << place << visible;
+    };
+    row("Picture2", 0, {0, 8, 72, 470}, true);
+    row("ball", 1, {16, 408, 40, 40}, false);
+    row("ball", 10, {16, 48, 40, 40}, false);
+    row("Picture4", 0, {80, 0, 92, 52}, true);
+    row("SSPanel2", 0, {71, 56, 98, 40}, true);
+    row("SSPanel6", 0, {71, 216, 98, 40}, true);
+    row("SSPanel1", 0, {71, 256, 98, 40}, true);
+    row("SSPanel9", 0, {71, 376, 98, 40}, true);
+    row("Picture1", 0, {200, 8, 442, 439}, true);
+    row("Picture3", 0, {200, 214, 443, 35}, true);
+    row("a", 1, {224, 28, 40, 40}, true);
+    row("a", 10, {584, 28, 40, 40}, true);
+    row("a", 40, {584, 148, 40, 40}, true);
+    row("a", 41, {224, 270, 40, 40}, true);
+    row("a", 75, {384, 390, 40, 40}, true);
+    row("ballplay", 0, {168, 0, 522, 467}, false);
+    row("nohit", 0, {336, 16, 40, 40}, false);
+    row("nohitwhite", 0, {488, 16, 40, 40}, false);
+    row("dropball", 1, {192, -32, 33, 41}, false);
+    row("dropball", 60, {192, -32, 33, 41}, false);
+    row("coinsin", 0, {693, 6, 100, 70}, true);
+    row("Picture5", 0, {693, 76, 100, 34}, true);
+    row("credit", 0, {706, 112, 79, 27}, true);
+    row("Picture6", 0, {706, 160, 80, 30}, true);
+    row("betpan", 0, {706, 192, 44, 27}, true);
+    row("Picture7", 0, {706, 228, 80, 34}, true);
+    row("winnings", 0, {706, 264, 40, 27}, true);
+    row("extraback", 0, {692, 340, 105, 75}, false);
+    row("extraballs", 0, {695, 343, 100, 70}, false);
+    row("AUTOSELECT", 0, {693, 453, 100, 70}, true);
+    row("RUBBER", 0, {68, 456, 100, 70}, true);
+    row("coinsbet", 0, {73, 424, 96, 30}, true);
+    row("btnBET", 1, {200, 468, 96, 30}, true);
+    row("btnBET", 2, {300, 468, 96, 30}, true);
+    row("btnBET", 3, {408, 468, 96, 30}, true);
+    row("btnBET", 4, {512, 468, 96, 30}, true);
+    row("PLAY", 1, {200, 500, 96, 40}, true);
+    row("PLAY", 3, {304, 500, 96, 40}, true);
+    row("PLAY", 5, {408, 500, 96, 40}, true);
+    row("PLAY", 10, {512, 500, 96, 40}, true);
+    row("goodluck", 0, {296, 484, 200, 30}, false);
+}
+
+void tst_mainwindow::controlsStandAtTheirPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(int, index);
+    QFETCH(QRectF, place);
+    QFETCH(bool, visible);
+    QGraphicsItem* item = window->item(name, index);
+    QVERIFY(item);
+    QCOMPARE(item->sceneBoundingRect(), place);
+    QCOMPARE(item->isVisibleTo(nullptr), visible);
+}
+
+void tst_mainwindow::stopLinesCrossTheFlutes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QLineF>("line"); // in window pixels
+    QTest::newRow("stop2") << QStringLiteral("stop2") << QLineF(168, 416, 168 + 528, 416);
+    QTest::newRow("stop3") << QStringLiteral("stop3") << QLineF(168, 376, 168 + 520, 376);
+    QTest::newRow("stop4") << QStringLiteral("stop4") << QLineF(168 + 16, 336, 168 + 544, 336);
+    QTest::newRow("stop5") << QStringLiteral("stop5") << QLineF(168, 4450.0 / 15, 168 + 520, 4450.0 / 15);
+}
+
+void tst_mainwindow::stopLinesCrossTheFlutes()
+{
+    QFETCH(QString, name);
+    QFETCH(QLineF, line);
+    auto* stop = dynamic_cast<QGraphicsLineItem*>(window->item(name));
+    QVERIFY(stop);
+    QCOMPARE(stop->mapToScene(stop->line().p1()), line.p1());
+    QCOMPARE(stop->mapToScene(stop->line().p2()), line.p2());
+    QVERIFY(!stop->isVisibleTo(nullptr));
+}
+
+void tst_mainwindow::startsWithTheBoardAndBetOne()
+{
+    QCOMPARE(window->windowTitle(), QStringLiteral("Current Player       ANNA"));
+    for (int n = 1; n <= 80; ++n) {
+        auto* ball = dynamic_cast<windows::PictureItem*>(window->item(QStringLiteral("a"), n));
+        QVERIFY(ball);
+        QCOMPARE(ball->picture(), QStringLiteral("ball1"));
+        QCOMPARE(ball->number(), n);
+        QCOMPARE(ball->numberColor(), QColor(Qt::black));
+    }
+    auto* coinsbet = dynamic_cast<windows::PictureItem*>(window->item(QStringLiteral("coinsbet")));
+    QCOMPARE(coinsbet->picture(), QStringLiteral("bet1"));
+    auto* credit = dynamic_cast<windows::PanelItem*>(window->item(QStringLiteral("credit")));
+    QVERIFY(credit);
+    QCOMPARE(credit->caption(), QStringLiteral("35"));
+    auto* betpan = dynamic_cast<windows::PanelItem*>(window->item(QStringLiteral("betpan")));
+    QCOMPARE(betpan->caption(), QString());
+}
+
+void tst_mainwindow::clicksReachTheirCommands_data()
+{
+    QTest::addColumn<QStringList>("clicks"); // control or control:index
+    QTest::addColumn<int>("spots");
+    QTest::addColumn<QString>("credit");
+    QTest::addColumn<QString>("coinsbet");
+    QTest::newRow("mark") << QStringList{"a:5", "a:17"} << 2 << "35" << "bet1";
+    QTest::newRow("unmark") << QStringList{"a:5", "a:17", "a:5"} << 1 << "35" << "bet1";
+    QTest::newRow("coins") << QStringList{"coinsin", "coinsin"} << 0 << "45" << "bet1";
+    QTest::newRow("bet 5") << QStringList{"btnBET:3"} << 0 << "35" << "bet5";
+    QTest::newRow("bet 10") << QStringList{"btnBET:4"} << 0 << "35" << "bet10";
+    QTest::newRow("erase") << QStringList{"a:5", "a:17", "RUBBER"} << 0 << "35" << "bet1";
+    QTest::newRow("auto select") << QStringList{"AUTOSELECT"} << 10 << "35" << "bet1";
+    QTest::newRow("strip click does nothing") << QStringList{"a:5", "ball:1"} << 1 << "35" << "bet1";
+}
+
+void tst_mainwindow::clicksReachTheirCommands()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(int, spots);
+    QFETCH(QString, credit);
+    QFETCH(QString, coinsbet);
+    random.script.assign(10, 1);
+    auto* view = window->findChild<QGraphicsView*>();
+    for (const QString& click : clicks) {
+        const QStringList parts = click.split(u':');
+        QGraphicsItem* target = window->item(parts[0], parts.value(1).toInt());
+        QVERIFY2(target, qPrintable(click));
+        const QPoint at = view->mapFromScene(target->sceneBoundingRect().center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    }
+    int shown = 0;
+    for (int k = 1; k <= 10; ++k) {
+        auto* strip = dynamic_cast<windows::PictureItem*>(window->item(QStringLiteral("ball"), k));
+        if (strip->isVisible()) {
+            ++shown;
+            const int n = keno->state().spots[std::size_t(k)];
+            QCOMPARE(strip->number(), n);
+            auto* board = dynamic_cast<windows::PictureItem*>(window->item(QStringLiteral("a"), n));
+            QCOMPARE(board->picture(), QStringLiteral("ball2"));
+            QCOMPARE(board->numberColor(), QColor(255, 255, 0));
+        }
+    }
+    QCOMPARE(shown, spots);
+    QCOMPARE(dynamic_cast<windows::PanelItem*>(window->item(QStringLiteral("credit")))->caption(), credit);
+    QCOMPARE(dynamic_cast<windows::PictureItem*>(window->item(QStringLiteral("coinsbet")))->picture(), coinsbet);
+}
+
+void tst_mainwindow::fieldScalesWithTheWindow()
+{
+    auto* view = window->findChild<QGraphicsView*>();
+    QVERIFY(view);
+    QCOMPARE(view->size(), windows::vorlane::fieldSize);
+    QCOMPARE(view->transform().m11(), 1.0);
+
+    // Twice as wide but only one and a half times as high: the field keeps its shape.
+    const QSize extra = window->size() - view->size();
+    window->resize(extra + QSize(818 * 2, 564 * 3 / 2));
+    QTRY_COMPARE(view->size(), QSize(818 * 2, 564 * 3 / 2));
+    QCOMPARE(view->transform().m11(), 1.5);
+    QCOMPARE(view->transform().m22(), 1.5);
+    // Centred across the width it does not need.
+    QCOMPARE(view->mapFromScene(QPointF(0, 0)), QPoint((818 * 2 - 1227) / 2, 0));
+}
+
+void tst_mainwindow::menuExitStopsTheSound()
+{
+    QStringList captions;
+    for (const QAction* action : window->menuBar()->actions())
+        captions << action->objectName() + u'=' + action->text();
+    QCOMPARE(captions, QStringList({"mnuabout=&About", "mnuexit=&Exit", "mnupay=&Payout Schedule",
+                                    "mnudetails=Options", "mnuhelp=&Help"}));
+    QAction* exit = window->findChild<QAction*>(QStringLiteral("mnuexit"));
+    exit->trigger();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(sound.calls.back().kind, fakes::FakeSound::Kind::stop);
+}
+
+QTEST_MAIN(tst_mainwindow)
+#include "tst_mainwindow.moc"
