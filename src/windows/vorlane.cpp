@@ -2,10 +2,13 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "vorlane.h"
 
+#include "aboutvorlane.h"
 #include "fieldview.h"
 #include "game/keno.h"
 #include "panelitem.h"
 #include "pictureitem.h"
+#include "platform/messages.h"
+#include "tarvopaysheet.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,8 +40,8 @@ QRectF boardPlace(int n)
 }
 } // namespace
 
-vorlane::vorlane(game::Keno& keno, ArtRenderer& art, QWidget* parent)
-    : QMainWindow(parent), keno(keno), art(art), field(new QGraphicsScene(this))
+vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& messages, QWidget* parent)
+    : QMainWindow(parent), keno(keno), art(art), messages(messages), field(new QGraphicsScene(this))
 {
     setObjectName(QStringLiteral("vorlane"));
     // The design-time title, replaced by the player's caption once the game has started.
@@ -63,7 +66,11 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, QWidget* parent)
     keno.setListener([this](game::Changes what) { refresh(what); });
 }
 
-vorlane::~vorlane() { keno.setListener(nullptr); }
+vorlane::~vorlane()
+{
+    keno.setListener(nullptr);
+    delete paysheet;
+}
 
 PictureItem* vorlane::picture(const QString& name, int index, QRectF place, const QString& picture,
                               QGraphicsItem* parent)
@@ -168,11 +175,65 @@ void vorlane::buildMenus()
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    add("mnuabout", QStringLiteral("&About"));
+    connect(add("mnuabout", QStringLiteral("&About")), &QAction::triggered, this, &vorlane::mnuabout_Click);
     connect(add("mnuexit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
-    add("mnupay", QStringLiteral("&Payout Schedule"));
+    connect(add("mnupay", QStringLiteral("&Payout Schedule")), &QAction::triggered, this, &vorlane::mnupay_Click);
     add("mnudetails", QStringLiteral("Options"));
-    add("mnuhelp", QStringLiteral("&Help"));
+    connect(add("mnuhelp", QStringLiteral("&Help")), &QAction::triggered, this, &vorlane::mnuhelp_Click);
+}
+
+void vorlane::mnuabout_Click()
+{
+    if (keno.state().playing == 1)
+        return;
+    setEnabled(false);
+    if (!about)
+        about = std::make_unique<aboutvorlane>(this);
+    about->show();
+    // The outer height, title bar included, is 1845 twips.
+    about->setFixedHeight(1845 / 15 - (about->frameGeometry().height() - about->height()));
+    about->centreform(about.get());
+    about->activateWindow();
+}
+
+void vorlane::mnupay_Click()
+{
+    if (keno.state().playing == 1)
+        return;
+    if (!paysheet)
+        paysheet = new tarvopaysheet;
+    paysheet->show();
+    paysheet->raise();
+    paysheet->activateWindow();
+}
+
+void vorlane::mnuhelp_Click()
+{
+    if (keno.state().playing == 1)
+        return;
+    static constexpr const char* pieces[] = {
+        "1:-Insert some credit via the coins button or the Fast credit button in ",
+        " the 'Options' menu.",
+        "2:-Click on the numbered balls until",
+        " you have the desired amount of SPOTS marked,(from 3 to 10)",
+        "3:-Click on desired BET(BET 1 through to BET 10), ",
+        " This is the amount you will be betting on each FLUTE ",
+        "4:-Clicking on Auto Select will generate your numbers for you ",
+        "5:-Click on PLAY 1,Play 3,Play 5,or PLAY 10:-",
+        " PLAY 1 plays only the 1st.FLUTE.",
+        " PLAY 3 plays the First 3 FLUTES and so on.",
+        "6:-If amount of HITS exceed the line by > 1  then you will be awarded 3 extra balls.",
+        "7:-Any WILD ball included in a win results in the prize being doubled.",
+        "8:-To change the amount of SPOTS marked click on ERASE then repeat process (2).",
+        "9:-To change the numbers selected whilst retaining the same amount of SPOTS marked click on AUTOSELECT.",
+        "10:-To change speed of execution goto'Options'.",
+        "11:-To change Player goto'Options'.",
+        "12:-To Gain entry to the SELECTION Screen click on ERASE.",
+    };
+    std::string text;
+    for (const char* piece : pieces)
+        text += std::string(piece) + '\r';
+    messages.show(platform::Messages::Icon::information, text);
 }
 
 QGraphicsItem* vorlane::item(const QString& name, int index) const

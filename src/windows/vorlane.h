@@ -5,7 +5,9 @@
 #include "game/changes.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -17,12 +19,18 @@ namespace game {
 class Keno;
 }
 
+namespace platform {
+class Messages;
+}
+
 namespace windows {
 
+class aboutvorlane;
 class ArtRenderer;
 class FieldView;
 class PanelItem;
 class PictureItem;
+class tarvopaysheet;
 
 // The main window: the play field with every picture, panel and array of
 // the game at its place, and the menu bar. It maps clicks to the game's
@@ -32,7 +40,7 @@ class vorlane : public QMainWindow {
 public:
     static constexpr QSize fieldSize{818, 564};
 
-    vorlane(game::Keno& keno, ArtRenderer& art, QWidget* parent = nullptr);
+    vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& messages, QWidget* parent = nullptr);
     ~vorlane() override;
 
     QGraphicsScene* scene() const { return field; }
@@ -45,12 +53,16 @@ protected:
 private:
     void buildField();
     void buildMenus();
+    void mnuabout_Click();
+    void mnupay_Click();
+    void mnuhelp_Click();
     void refresh(game::Changes what);
     PictureItem* picture(const QString& name, int index, QRectF place, const QString& art, QGraphicsItem* parent = nullptr);
     PanelItem* panel(const QString& name, QRectF place, int fontPoints);
 
     game::Keno& keno;
     ArtRenderer& art;
+    platform::Messages& messages;
     QGraphicsScene* field;
     FieldView* view;
 
@@ -66,6 +78,10 @@ private:
     PanelItem* credit = nullptr;
     PanelItem* betpan = nullptr;
     PanelItem* winnings = nullptr;
+
+    // The secondary windows, each at most once.
+    std::unique_ptr<aboutvorlane> about;
+    QPointer<tarvopaysheet> paysheet;
 };
 
 } // namespace windows

@@ -47,7 +47,7 @@ void tst_mainwindow::init()
     sound.calls.clear();
     keno = std::make_unique<game::Keno>(sound, messages, random);
     art = std::make_unique<windows::ArtRenderer>();
-    window = std::make_unique<windows::vorlane>(*keno, *art);
+    window = std::make_unique<windows::vorlane>(*keno, *art, messages);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     game::Player record;

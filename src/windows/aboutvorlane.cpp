@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "aboutvorlane.h"
+
+#include "centring.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+namespace windows {
+
+aboutvorlane::aboutvorlane(QWidget* mainWindow) : QDialog(nullptr), mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("aboutvorlane"));
+    setWindowTitle(QStringLiteral("About ") + QGuiApplication::applicationName());
+    setFixedWidth(5730 / 15);
+
+    auto* picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(60 / 15, 120 / 15, 480 / 15, 480 / 15);
+    picIcon->setPixmap(QIcon(QStringLiteral(":/art/icon.svg")).pixmap(QSize(32, 32)));
+
+    auto* lblTitle = new QLabel(QStringLiteral("Slot_Vorlane\nv6"), this);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setGeometry(840 / 15, 120 / 15, 3465 / 15, 825 / 15);
+    lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont times(QStringLiteral("Times New Roman"));
+    times.setPointSize(12);
+    lblTitle->setFont(times);
+
+    // Default and cancel button: Enter and Escape both press it.
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(4320 / 15, 360 / 15, 1260 / 15, 345 / 15);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void aboutvorlane::centreform(QWidget* frm)
+{
+    frm->move(centredOrigin(mainWindow->frameGeometry(), frm->frameGeometry().size()));
+}
+
+void aboutvorlane::done(int result)
+{
+    // Escape, OK and the close box all end here.
+    QDialog::done(result);
+    mainWindow->setEnabled(true);
+}
+
+} // namespace windows

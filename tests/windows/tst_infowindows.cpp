@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "game/paytable.h"
+#include "game/rig.h"
+#include "windows/aboutvorlane.h"
+#include "windows/artrenderer.h"
+#include "windows/centring.h"
+#include "windows/paysheetpicture.h"
+#include "windows/tarvopaysheet.h"
+#include "windows/vorlane.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+// The payout schedule, the about window and the help text, reached from
+// the menu bar: each window once, each menu silent during a play.
+class tst_infowindows : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void scheduleCellsFollowThePayTable();
+    void centringDropsTheHalf_data();
+    void centringDropsTheHalf();
+    void scheduleOpensOnceAndReopensAfterClosing_data();
+    void scheduleOpensOnceAndReopensAfterClosing();
+    void aboutGivesTheMainWindowBack_data();
+    void aboutGivesTheMainWindowBack();
+    void helpShowsTheSeventeenPieces();
+    void menusAreSilentDuringAPlay();
+
+private:
+    void trigger(const char* menu) { window->findChild<QAction*>(QString::fromLatin1(menu))->trigger(); }
+    QList<windows::tarvopaysheet*> schedules() const;
+
+    std::unique_ptr<Rig> rig;
+    std::unique_ptr<windows::ArtRenderer> art;
+    std::unique_ptr<windows::vorlane> window;
+};
+
+void tst_infowindows::init()
+{
+    QApplication::setApplicationName(QStringLiteral("slot_vorlane"));
+    rig = std::make_unique<Rig>();
+    art = std::make_unique<windows::ArtRenderer>();
+    window = std::make_unique<windows::vorlane>(rig->keno, *art, rig->messages);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void tst_infowindows::cleanup()
+{
+    window.reset();
+    art.reset();
+    rig.reset();
+}
+
+QList<windows::tarvopaysheet*> tst_infowindows::schedules() const
+{
+    QList<windows::tarvopaysheet*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* sheet = qobject_cast<windows::tarvopaysheet*>(w))
+            found << sheet;
+    return found;
+}
+
+void tst_infowindows::scheduleCellsFollowThePayTable()
+{
+    const QImage sheet = windows::paysheet::picture();
+    QCOMPARE(sheet.size(), QSize(609, 408));
+    // The red figures of the schedule: the first hit count of each extra-ball zone.
+    QStringList red;
+    for (int spots = 3; spots <= 10; ++spots)
+        for (int hits = 2; hits <= 10; ++hits)
+            if (windows::paysheet::winsExtraBallsFirst(spots, hits))
+                red << QStringLiteral("%1/%2").arg(spots).arg(hits);
+    QCOMPARE(red, QStringList({"5/4", "6/5", "7/5", "8/6", "9/6", "10/6"}));
+    for (int spots = 3; spots <= 10; ++spots)
+        for (int hits = 2; hits <= 10; ++hits) {
+            const QRect cell = windows::paysheet::cell(spots, hits);
+            const bool pays = game::paytable::prize(spots, hits) > 0;
+            const bool extra = windows::paysheet::winsExtraBallsFirst(spots, hits);
+            const QString where = QStringLiteral("%1 spots, %2 hits").arg(spots).arg(hits);
+            QCOMPARE(sheet.pixelColor(cell.topLeft()), QColor(Qt::black)); // grid line
+            QVERIFY2(sheet.pixelColor(cell.topLeft() + QPoint(2, 2)) ==
+                         (pays ? QColor(255, 255, 0) : QColor(0, 0, 255)),
+                     qPrintable(where));
+            int red = 0, dark = 0;
+            for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y)
+                for (int x = cell.left() + 2; x < cell.right() - 1; ++x) {
+                    const QColor c = sheet.pixelColor(x, y);
+                    red += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+                    dark += c.red() < 60 && c.green() < 60 && c.blue() < 60;
+                }
+            // Figures are printed only where the cell pays: red in the extra-ball zone, else black.
+            QVERIFY2((red > 6) == (pays && extra), qPrintable(where));
+            QVERIFY2((dark > 6) == (pays && !extra), qPrintable(where));
+        }
+}
+
+void tst_infowindows::centringDropsTheHalf_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("origin");
+    QTest::newRow("even") << QRect(0, 0, 1024, 768) << QSize(612, 413) << QPoint(206, 177);
+    QTest::newRow("odd width") << QRect(0, 0, 619, 420) << QSize(612, 413) << QPoint(3, 3);
+    QTest::newRow("larger than the area") << QRect(0, 0, 600, 400) << QSize(607, 413) << QPoint(-3, -6);
+    QTest::newRow("offset area") << QRect(100, 50, 818, 591) << QSize(382, 123) << QPoint(318, 284);
+}
+
+void tst_infowindows::centringDropsTheHalf()
+{
+    QFETCH(QRect, area);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, origin);
+    QCOMPARE(windows::centredOrigin(area, size), origin);
+}
+
+void tst_infowindows::scheduleOpensOnceAndReopensAfterClosing_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("close pay sheet") << true;
+    QTest::newRow("close box") << false;
+}
+
+void tst_infowindows::scheduleOpensOnceAndReopensAfterClosing()
+{
+    QFETCH(bool, byButton);
+    trigger("mnupay");
+    trigger("mnupay");
+    QCOMPARE(schedules().size(), 1);
+    windows::tarvopaysheet* sheet = schedules().front();
+    QCOMPARE(sheet->windowTitle(), QStringLiteral("Payout  Schedule "));
+    QCOMPARE(sheet->size(), QSize(612, 413));
+    QVERIFY(window->isEnabled());
+    auto* button = sheet->findChild<QPushButton*>(QStringLiteral("SSCommand1"));
+    QCOMPARE(button->text(), QStringLiteral("close pay sheet"));
+    QCOMPARE(button->geometry(), QRect(140, 218, 147, 29));
+    if (byButton)
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        sheet->close();
+    QTRY_VERIFY(schedules().isEmpty());
+    trigger("mnupay");
+    QCOMPARE(schedules().size(), 1);
+}
+
+void tst_infowindows::aboutGivesTheMainWindowBack_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::newRow("OK") << 0;
+    QTest::newRow("Enter") << 1;
+    QTest::newRow("Escape") << 2;
+    QTest::newRow("close box") << 3;
+}
+
+void tst_infowindows::aboutGivesTheMainWindowBack()
+{
+    QFETCH(int, way);
+    for (int round = 0; round < 2; ++round) {
+        trigger("mnuabout");
+        windows::aboutvorlane* about = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<windows::aboutvorlane*>(w); found && found->isVisible())
+                about = found;
+        QVERIFY(about);
+        QVERIFY(!window->isEnabled());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About slot_vorlane"));
+        QCOMPARE(about->frameGeometry().height(), 1845 / 15);
+        switch (way) {
+        case 0: QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton); break;
+        case 1: QTest::keyClick(about, Qt::Key_Return); break;
+        case 2: QTest::keyClick(about, Qt::Key_Escape); break;
+        default: about->close();
+        }
+        QVERIFY(!about->isVisible());
+        QVERIFY(window->isEnabled());
+    }
+}
+
+void tst_infowindows::helpShowsTheSeventeenPieces()
+{
+    trigger("mnuhelp");
+    QCOMPARE(rig->messages.shown.size(), std::size_t(1));
+    const auto& help = rig->messages.shown.front();
+    QCOMPARE(help.icon, platform::Messages::Icon::information);
+    QCOMPARE(help.title, std::string());
+    const QStringList lines = QString::fromStdString(help.prompt).split(u'\r');
+    QCOMPARE(lines.size(), 18); // seventeen pieces, each closed by a carriage return
+    QCOMPARE(lines.last(), QString());
+    QCOMPARE(lines[0], QStringLiteral("1:-Insert some credit via the coins button or the Fast credit button in "));
+    QCOMPARE(lines[1], QStringLiteral(" the 'Options' menu."));
+    QCOMPARE(lines[6], QStringLiteral("4:-Clicking on Auto Select will generate your numbers for you "));
+    QCOMPARE(lines[10],
+             QStringLiteral("6:-If amount of HITS exceed the line by > 1  then you will be awarded 3 extra balls."));
+    QCOMPARE(lines[15], QStringLiteral("11:-To change Player goto'Options'."));
+    QCOMPARE(lines[16], QStringLiteral("12:-To Gain entry to the SELECTION Screen click on ERASE."));
+    QVERIFY(!QString::fromStdString(help.prompt).contains(u'\n'));
+}
+
+void tst_infowindows::menusAreSilentDuringAPlay()
+{
+    rig->state().playing = 1;
+    trigger("mnupay");
+    trigger("mnuabout");
+    trigger("mnuhelp");
+    QVERIFY(schedules().isEmpty());
+    QVERIFY(window->isEnabled());
+    QVERIFY(rig->messages.shown.empty());
+    trigger("mnuexit");
+    QVERIFY(!window->isVisible());
+}
+
+QTEST_MAIN(tst_infowindows)
+#include "tst_infowindows.moc"
