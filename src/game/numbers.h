@@ -11,31 +11,28 @@ using Long = std::int32_t;
 
 // Every step that could leave its range goes through these: an overflowing
 // step is skipped, the value kept, and false returned.
-template <typename T, typename U> bool addChecked(T& value, U delta)
+template <typename T, typename Step> bool keepUnlessOverflow(T& value, Step overflows)
 {
     T result;
-    if (__builtin_add_overflow(value, delta, &result))
+    if (overflows(result))
         return false;
     value = result;
     return true;
+}
+
+template <typename T, typename U> bool addChecked(T& value, U delta)
+{
+    return keepUnlessOverflow(value, [&](T& r) { return __builtin_add_overflow(value, delta, &r); });
 }
 
 template <typename T, typename U> bool subChecked(T& value, U delta)
 {
-    T result;
-    if (__builtin_sub_overflow(value, delta, &result))
-        return false;
-    value = result;
-    return true;
+    return keepUnlessOverflow(value, [&](T& r) { return __builtin_sub_overflow(value, delta, &r); });
 }
 
 template <typename T, typename U> bool mulChecked(T& value, U factor)
 {
-    T result;
-    if (__builtin_mul_overflow(value, factor, &result))
-        return false;
-    value = result;
-    return true;
+    return keepUnlessOverflow(value, [&](T& r) { return __builtin_mul_overflow(value, factor, &r); });
 }
 
 } // namespace game
