@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     platform::QtSettingsStore store;
     game::Keno keno(sound, messages, random);
     windows::ArtRenderer art;
-    windows::vorlane window(keno, art, messages);
+    windows::vorlane window(keno, art, messages, store);
 
     platform::TerminationSignals termination;
     QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &window, &QWidget::close);

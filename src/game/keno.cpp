@@ -40,6 +40,7 @@ void Keno::startUp(const Player& record)
     s.playerno = "1";
     s.player = record;
     s.creditCaption = std::to_string(s.player.bank);
+    s.captionName = s.player.currentplayer;
     if (s.player.reelspeed < 1)
         s.player.reelspeed = 1;
     sound.play(platform::Cue::snd104);

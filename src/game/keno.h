@@ -29,6 +29,7 @@ struct PanelCaption {
 struct State {
     Player player;
     std::string playerno = "1";
+    std::string captionName; // the player's name as the window caption shows it
     Integer playing = 0;
     Long playwin = 0;
 
@@ -71,6 +72,15 @@ public:
     void chooseBet(int index); // bet button 1..4
     // Pre-draws the 23 balls of all ten flutes.
     void picknums();
+
+    // The options window's changes of player (src/game/playerchoice.cpp).
+    // \p shownName is how the window caption shows the name.
+    void choosePlayer(int slot, const Player& record, const std::string& shownName);
+    void renamePlayer(const std::string& name, const std::string& shownName);
+    void deleteDetails();
+    // Adds 500 coins unless that takes the credit past 5000; false when refused.
+    bool fastMoney();
+    void setReelspeed(Integer reelspeed);
 
 private:
     friend struct KenoTestAccess; // lets tests start from states only a play reaches

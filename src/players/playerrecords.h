@@ -4,6 +4,8 @@
 
 #include "game/player.h"
 
+#include <string>
+
 namespace platform {
 class SettingsStore;
 }
@@ -13,5 +15,15 @@ namespace players {
 // Reads the record of player slot 1..6 over what `into` holds: a key that
 // is absent or not a number leaves its field unchanged.
 void readRecord(const platform::SettingsStore& store, int slot, game::Player& into);
+
+// Writes all seven keys of the slot, in their stored order; false when the
+// store could not write them.
+bool saveRecord(platform::SettingsStore& store, int slot, const game::Player& record);
+
+// The slot 1..6 that \p playerno names; 1 for anything else.
+int slotOf(const std::string& playerno);
+
+// The name kept in the slot; empty for a vacant slot.
+std::string readName(const platform::SettingsStore& store, int slot);
 
 } // namespace players

@@ -4,10 +4,12 @@
 
 #include "aboutvorlane.h"
 #include "fieldview.h"
+#include "frmvorlaneoptions.h"
 #include "game/keno.h"
 #include "panelitem.h"
 #include "pictureitem.h"
 #include "platform/messages.h"
+#include "players/playerrecords.h"
 #include "tarvopaysheet.h"
 
 #include <QApplication>
@@ -40,8 +42,9 @@ QRectF boardPlace(int n)
 }
 } // namespace
 
-vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& messages, QWidget* parent)
-    : QMainWindow(parent), keno(keno), art(art), messages(messages), field(new QGraphicsScene(this))
+vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& messages, platform::SettingsStore& store,
+                 QWidget* parent)
+    : QMainWindow(parent), keno(keno), art(art), messages(messages), store(store), field(new QGraphicsScene(this))
 {
     setObjectName(QStringLiteral("vorlane"));
     // The design-time title, replaced by the player's caption once the game has started.
@@ -70,6 +73,7 @@ vorlane::~vorlane()
 {
     keno.setListener(nullptr);
     delete paysheet;
+    delete options;
 }
 
 PictureItem* vorlane::picture(const QString& name, int index, QRectF place, const QString& picture,
@@ -178,7 +182,7 @@ void vorlane::buildMenus()
     connect(add("mnuabout", QStringLiteral("&About")), &QAction::triggered, this, &vorlane::mnuabout_Click);
     connect(add("mnuexit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
     connect(add("mnupay", QStringLiteral("&Payout Schedule")), &QAction::triggered, this, &vorlane::mnupay_Click);
-    add("mnudetails", QStringLiteral("Options"));
+    connect(add("mnudetails", QStringLiteral("Options")), &QAction::triggered, this, &vorlane::mnudetails_Click);
     connect(add("mnuhelp", QStringLiteral("&Help")), &QAction::triggered, this, &vorlane::mnuhelp_Click);
 }
 
@@ -194,6 +198,17 @@ void vorlane::mnuabout_Click()
     about->setFixedHeight(1845 / 15 - (about->frameGeometry().height() - about->height()));
     about->centreform(about.get());
     about->activateWindow();
+}
+
+void vorlane::mnudetails_Click()
+{
+    if (keno.state().playing == 1)
+        return;
+    setEnabled(false);
+    if (!options)
+        options = new frmvorlaneoptions(keno, store, messages, this);
+    options->show();
+    options->activateWindow();
 }
 
 void vorlane::mnupay_Click()
@@ -248,7 +263,7 @@ void vorlane::refresh(game::Changes what)
 {
     const game::State& s = keno.state();
     if (what & game::changeCaption)
-        setWindowTitle(QStringLiteral("Current Player       ") + QString::fromStdString(s.player.currentplayer));
+        setWindowTitle(QStringLiteral("Current Player       ") + QString::fromStdString(s.captionName));
     if (what & game::changeCredit) {
         credit->setCaption(QString::fromStdString(s.creditCaption), Qt::yellow);
         betpan->setCaption(QString::fromStdString(s.betpanCaption), Qt::yellow);
@@ -284,6 +299,8 @@ void vorlane::refresh(game::Changes what)
 
 void vorlane::closeEvent(QCloseEvent* event)
 {
+    // What was won, inserted or played since the last save is kept.
+    players::saveRecord(store, players::slotOf(keno.state().playerno), keno.state().player);
     keno.shutDown();
     event->accept();
     QApplication::quit();

@@ -21,13 +21,15 @@ class Keno;
 
 namespace platform {
 class Messages;
-}
+class SettingsStore;
+} // namespace platform
 
 namespace windows {
 
 class aboutvorlane;
 class ArtRenderer;
 class FieldView;
+class frmvorlaneoptions;
 class PanelItem;
 class PictureItem;
 class tarvopaysheet;
@@ -40,7 +42,8 @@ class vorlane : public QMainWindow {
 public:
     static constexpr QSize fieldSize{818, 564};
 
-    vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& messages, QWidget* parent = nullptr);
+    vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& messages, platform::SettingsStore& store,
+            QWidget* parent = nullptr);
     ~vorlane() override;
 
     QGraphicsScene* scene() const { return field; }
@@ -54,6 +57,7 @@ private:
     void buildField();
     void buildMenus();
     void mnuabout_Click();
+    void mnudetails_Click();
     void mnupay_Click();
     void mnuhelp_Click();
     void refresh(game::Changes what);
@@ -63,6 +67,7 @@ private:
     game::Keno& keno;
     ArtRenderer& art;
     platform::Messages& messages;
+    platform::SettingsStore& store;
     QGraphicsScene* field;
     FieldView* view;
 
@@ -82,6 +87,7 @@ private:
     // The secondary windows, each at most once.
     std::unique_ptr<aboutvorlane> about;
     QPointer<tarvopaysheet> paysheet;
+    QPointer<frmvorlaneoptions> options;
 };
 
 } // namespace windows

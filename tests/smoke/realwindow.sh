@@ -3,8 +3,9 @@
 # SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #
 # The built game in a real X window: it starts with a config directory of
-# its own, shows its window, is photographed, and closes cleanly on SIGTERM
-# the way a desktop asks it to. Usage: realwindow.sh BINARY OUTDIR
+# its own, shows its window, takes coins from a click, is photographed, and
+# closes cleanly on SIGTERM the way a desktop asks it to, keeping the coins.
+# Usage: realwindow.sh BINARY OUTDIR
 set -euo pipefail
 binary=$1
 out=$2
@@ -17,7 +18,6 @@ config=$(mktemp -d)
 runtime=$(mktemp -d)
 trap 'rm -rf "$config" "$runtime"' EXIT
 printf '[player1]\nbank=125\ncurrentplayer=SMOKE\n' > "$config/Vorlen.ini"
-cp "$config/Vorlen.ini" "$out/stored.ini"
 
 unset QT_QPA_PLATFORM
 XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$runtime "$binary" 2> "$out/stderr.txt" &
@@ -37,6 +37,9 @@ if [ -z "$window" ]; then
 fi
 sleep 0.5
 xwininfo -id "$window" | grep -E 'Width|Height'
+# The COINS button, below the 27-pixel menu bar of a window at the top left.
+xdotool mousemove 743 68 click 1
+sleep 0.3
 import -window root "$out/screenshot.png"
 echo "screenshot: $out/screenshot.png"
 
@@ -53,8 +56,10 @@ if [ -s "$out/stderr.txt" ]; then
     cat "$out/stderr.txt"
     exit 1
 fi
-if ! cmp -s "$config/Vorlen.ini" "$out/stored.ini"; then
-    echo "FAIL: the settings file changed"
+cp "$config/Vorlen.ini" "$out/saved.ini"
+if ! grep -qx 'bank=130' "$out/saved.ini" || ! grep -qx 'amountinvested=5' "$out/saved.ini"; then
+    echo "FAIL: the coins inserted before closing were not kept:"
+    cat "$out/saved.ini"
     exit 1
 fi
 echo "PASS: started, drew its window and closed cleanly"

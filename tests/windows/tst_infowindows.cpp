@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "fakes/memorystore.h"
 #include "game/paytable.h"
 #include "game/rig.h"
 #include "windows/aboutvorlane.h"
@@ -36,6 +37,7 @@ private:
     void trigger(const char* menu) { window->findChild<QAction*>(QString::fromLatin1(menu))->trigger(); }
     QList<windows::tarvopaysheet*> schedules() const;
 
+    fakes::MemoryStore store;
     std::unique_ptr<Rig> rig;
     std::unique_ptr<windows::ArtRenderer> art;
     std::unique_ptr<windows::vorlane> window;
@@ -46,7 +48,7 @@ void tst_infowindows::init()
     QApplication::setApplicationName(QStringLiteral("slot_vorlane"));
     rig = std::make_unique<Rig>();
     art = std::make_unique<windows::ArtRenderer>();
-    window = std::make_unique<windows::vorlane>(rig->keno, *art, rig->messages);
+    window = std::make_unique<windows::vorlane>(rig->keno, *art, rig->messages, store);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }

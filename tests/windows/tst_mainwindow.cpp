@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "fakes/fakemessages.h"
 #include "fakes/fakesound.h"
+#include "fakes/memorystore.h"
 #include "fakes/scriptedrandom.h"
 #include "game/keno.h"
 #include "windows/artrenderer.h"
@@ -37,6 +38,7 @@ private:
     fakes::FakeSound sound;
     fakes::FakeMessages messages;
     fakes::ScriptedRandom random;
+    fakes::MemoryStore store;
     std::unique_ptr<game::Keno> keno;
     std::unique_ptr<windows::ArtRenderer> art;
     std::unique_ptr<windows::vorlane> window;
@@ -47,7 +49,7 @@ void tst_mainwindow::init()
     sound.calls.clear();
     keno = std::make_unique<game::Keno>(sound, messages, random);
     art = std::make_unique<windows::ArtRenderer>();
-    window = std::make_unique<windows::vorlane>(*keno, *art, messages);
+    window = std::make_unique<windows::vorlane>(*keno, *art, messages, store);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     game::Player record;

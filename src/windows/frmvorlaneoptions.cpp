@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "frmvorlaneoptions.h"
+
+#include "game/keno.h"
+#include "platform/messages.h"
+#include "players/playerrecords.h"
+#include "players/statistics.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace windows {
+
+namespace {
+constexpr std::array<game::Integer, 5> speedSteps{60, 30, 10, 4, 2};
+constexpr int maxNameLength = 12;
+
+QRect twips(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
+
+QFont comic(qreal points, bool bold = true)
+{
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+template <typename W> W* place(W* widget, const char* name, QRect where)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(where);
+    return widget;
+}
+} // namespace
+
+frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& store, platform::Messages& messages,
+                                     QWidget* mainWindow)
+    : QWidget(nullptr), keno(keno), store(store), messages(messages), mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("frmvorlaneoptions"));
+    setWindowTitle(QStringLiteral("VorLane Options"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twips(0, 0, 7860, 4290).size());
+    setFont(comic(9));
+
+    auto* frame = place(new QGroupBox(QStringLiteral("Vorlane Options"), this), "Framemain", rect());
+    auto* prompt = place(new QLabel(QStringLiteral("Input Player Name") + QString(40, u' ') + QStringLiteral("Then Enter"),
+                                    frame),
+                         "lblplayername", twips(240, 180, 1500, 540));
+    prompt->setWordWrap(true);
+    prompt->setFont(comic(8));
+    player1 = place(new QLineEdit(frame), "player1", twips(1750, 240, 1455, 375));
+    connect(player1, &QLineEdit::returnPressed, this, &frmvorlaneoptions::player1_Enter);
+    lblcurrentplayer = place(new QLabel(frame), "lblcurrentplayer", twips(100, 720, 3375, 300));
+
+    machines = new QButtonGroup(this);
+    for (int i = 1; i <= 6; ++i) {
+        machine[std::size_t(i)] = place(new QRadioButton(frame), "machine", twips(100, 1200 + 360 * (i - 1), 1500, 300));
+        machine[std::size_t(i)]->setProperty("index", i);
+        machines->addButton(machine[std::size_t(i)], i);
+    }
+    connect(machines, &QButtonGroup::idClicked, this, &frmvorlaneoptions::machine_Click);
+
+    const auto statLabel = [&](const char* name, int top) {
+        return place(new QLabel(frame), name, twips(2000, top, 2500, 300));
+    };
+    lblgames = statLabel("lblgames", 1200);
+    lblwager = statLabel("lblwager", 1560);
+    lbltotalwon = statLabel("lbltotalwon", 1920);
+    lblwinlose = statLabel("lblwinlose", 2280);
+    lblreturned = statLabel("lblreturned", 2640);
+    lblinvested = statLabel("lblinvested", 3000);
+
+    Btndeletedetails = place(new QPushButton(frame), "Btndeletedetails", twips(120, 3600, 4335, 435));
+    connect(Btndeletedetails, &QPushButton::clicked, this, &frmvorlaneoptions::Btndeletedetails_Click);
+    auto* ok = place(new QPushButton(QStringLiteral("O.K. Close and save changes"), frame), "btnokplayer",
+                     twips(4620, 3600, 2895, 435));
+    connect(ok, &QPushButton::clicked, this, &frmvorlaneoptions::btnokplayer_Click);
+    auto* quickmoney = place(new QPushButton(frame), "quickmoney", twips(5580, 2100, 1755, 675));
+    quickmoney->setIcon(QIcon(QStringLiteral(":/art/fastmoney.svg")));
+    quickmoney->setIconSize(quickmoney->size() - QSize(4, 4));
+    quickmoney->setToolTip(QStringLiteral("FAST MONEY"));
+    connect(quickmoney, &QPushButton::clicked, this, &frmvorlaneoptions::quickmoney_Click);
+    auto* banknote = place(new QLabel(frame), "Picture1", twips(4740, 2040, 750, 750));
+    banknote->setPixmap(QIcon(QStringLiteral(":/art/banknote.svg")).pixmap(QSize(50, 50)));
+
+    auto* speedFrame = place(new QGroupBox(QStringLiteral("Reel Speed"), frame), "Framespeed", twips(4620, 240, 3075, 1575));
+    speeds = new QButtonGroup(this);
+    for (int i = 0; i <= 4; ++i) {
+        setspeed[std::size_t(i)] = place(new QRadioButton(QString::number(i + 1), speedFrame), "setspeed",
+                                         twips(120 + 600 * i, 360, 500, 300));
+        setspeed[std::size_t(i)]->setProperty("index", i);
+        speeds->addButton(setspeed[std::size_t(i)], i);
+    }
+    connect(speeds, &QButtonGroup::idClicked, this, &frmvorlaneoptions::setspeed_Click);
+    auto* fastslow = place(new QLabel(QStringLiteral("<<<Faster") + QString(30, u' ') + QStringLiteral("Slower>>>"), speedFrame),
+                           "fastslow", twips(120, 720, 2900, 300));
+    fastslow->setFont(comic(7));
+    speedlab = place(new QLabel(speedFrame), "speedlab", twips(120, 960, 2535, 375));
+    speedlab->setFont(comic(10));
+
+    // Opening: keep what was played since the last save, then show the slots.
+    save();
+    for (int i = 1; i <= 6; ++i) {
+        const QString slotName = QString::fromStdString(players::readName(store, i)).toUpper();
+        machine[std::size_t(i)]->setText(slotName.isEmpty() ? QStringLiteral("Vacant") : slotName);
+    }
+    machine_Click(slot());
+    selectSpeed();
+    lblcurrentplayer->setText(QStringLiteral("Current Player    ") + name());
+    showStatistics(true);
+}
+
+int frmvorlaneoptions::slot() const { return players::slotOf(keno.state().playerno); }
+
+QString frmvorlaneoptions::name() const
+{
+    return QString::fromStdString(keno.state().player.currentplayer).toUpper();
+}
+
+void frmvorlaneoptions::save() { players::saveRecord(store, slot(), keno.state().player); }
+
+void frmvorlaneoptions::clampSpeed()
+{
+    if (keno.state().player.reelspeed == 0)
+        keno.setReelspeed(1);
+}
+
+void frmvorlaneoptions::showStatistics(bool windowOpen)
+{
+    const auto moment = windowOpen ? players::Moment::windowOpen : players::Moment::slotChosen;
+    const players::Statistics s =
+        players::shownStatistics(keno.state().player, moment, lblreturned->text().toStdString());
+    lblgames->setText(QString::fromStdString(s.games));
+    lblwager->setText(QString::fromStdString(s.wager));
+    lbltotalwon->setText(QString::fromStdString(s.totalwon));
+    lblwinlose->setText(QString::fromStdString(s.winlose));
+    lblreturned->setText(QString::fromStdString(s.returned));
+    lblinvested->setText(QString::fromStdString(s.invested));
+}
+
+void frmvorlaneoptions::selectSpeed()
+{
+    const auto found = std::find(speedSteps.begin(), speedSteps.end(), keno.state().player.reelspeed);
+    if (found == speedSteps.end()) {
+        // No speed matches: none is turned on.
+        speeds->setExclusive(false);
+        for (QRadioButton* button : setspeed)
+            button->setChecked(false);
+        speeds->setExclusive(true);
+        return;
+    }
+    const int index = int(found - speedSteps.begin());
+    setspeed[std::size_t(index)]->setChecked(true);
+    setspeed_Click(index);
+}
+
+void frmvorlaneoptions::machine_Click(int index)
+{
+    machine[std::size_t(index)]->setChecked(true);
+    game::Player record;
+    players::readRecord(store, index, record);
+    const QString shown = QString::fromStdString(record.currentplayer).toUpper();
+    keno.choosePlayer(index, record, shown.toStdString());
+    player1->setFocus();
+    lblcurrentplayer->setText(QStringLiteral("Current Player   ") + shown);
+    machine[std::size_t(index)]->setText(shown.isEmpty() ? QStringLiteral("Vacant") : shown);
+    Btndeletedetails->setText(QString::fromStdString(players::deleteCaption(record.currentplayer)));
+    if (keno.state().player.games == 0)
+        lblcurrentplayer->setText(QStringLiteral("Current Player    ") + shown);
+    showStatistics(false);
+    selectSpeed();
+}
+
+void frmvorlaneoptions::player1_Enter()
+{
+    const QString text = player1->text();
+    player1->clear();
+    if (text.isEmpty())
+        refuse("Nothing Entered");
+    else if (text.toUcs4().size() > maxNameLength)
+        refuse("Name Too Long");
+    else {
+        keno.renamePlayer(text.toStdString(), text.toUpper().toStdString());
+        machine[std::size_t(slot())]->setText(name());
+        save();
+        Btndeletedetails->setText(QString::fromStdString(players::deleteCaption(text.toStdString())));
+    }
+    lblcurrentplayer->setText(QStringLiteral("Current Player  ") + name());
+}
+
+void frmvorlaneoptions::refuse(const char* message)
+{
+    messages.show(platform::Messages::Icon::information, message, "Slot_Vorlane");
+}
+
+void frmvorlaneoptions::Btndeletedetails_Click()
+{
+    keno.deleteDetails();
+    save();
+    lblcurrentplayer->setText(QStringLiteral("Current Player   ") + name());
+    const players::Statistics s = players::statistics(keno.state().player, {});
+    lblgames->setText(QString::fromStdString(s.games));
+    lblwager->setText(QString::fromStdString(s.wager));
+    lbltotalwon->setText(QString::fromStdString(s.totalwon));
+    lblwinlose->setText(QString::fromStdString(s.winlose));
+    lblreturned->setText(QStringLiteral("Returned To Player     % "));
+    lblinvested->setText(QString::fromStdString(s.invested));
+}
+
+void frmvorlaneoptions::quickmoney_Click()
+{
+    if (!keno.fastMoney())
+        refuse("Sorry... You've reached the limit, \rPlease lose some more first\r(Shouldn't take long !!!)");
+}
+
+void frmvorlaneoptions::setspeed_Click(int index)
+{
+    keno.setReelspeed(speedSteps[std::size_t(index)]);
+    speedlab->setText(QStringLiteral("Current Speed =   ") + QString::number(index + 1));
+}
+
+void frmvorlaneoptions::btnokplayer_Click()
+{
+    save();
+    player1->clear();
+    clampSpeed();
+    close();
+}
+
+void frmvorlaneoptions::closeEvent(QCloseEvent* event)
+{
+    clampSpeed();
+    save();
+    player1->clear();
+    mainWindow->setEnabled(true);
+    mainWindow->raise();
+    mainWindow->activateWindow();
+    event->accept();
+}
+
+} // namespace windows

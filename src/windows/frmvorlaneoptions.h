@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace game {
+class Keno;
+}
+
+namespace platform {
+class Messages;
+class SettingsStore;
+} // namespace platform
+
+namespace windows {
+
+// Chooses, names and clears players, adds fast money and sets the speed.
+// The main window is disabled while it is open; closing it in any way
+// saves the current player and gives the main window back.
+class frmvorlaneoptions : public QWidget {
+    Q_OBJECT
+public:
+    frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& store, platform::Messages& messages,
+                      QWidget* mainWindow);
+
+    // Selecting a slot or a speed from code runs the same steps as a click.
+    void machine_Click(int index);
+    void setspeed_Click(int index);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void player1_Enter();
+    void Btndeletedetails_Click();
+    void quickmoney_Click();
+    void btnokplayer_Click();
+
+    int slot() const;
+    QString name() const; // the current player's name in upper case
+    void save();
+    void clampSpeed();
+    void selectSpeed();
+    void showStatistics(bool windowOpen);
+    void refuse(const char* message);
+
+    game::Keno& keno;
+    platform::SettingsStore& store;
+    platform::Messages& messages;
+    QWidget* mainWindow;
+
+    QLineEdit* player1;
+    QLabel* lblcurrentplayer;
+    std::array<QRadioButton*, 7> machine{};
+    QButtonGroup* machines;
+    std::array<QRadioButton*, 5> setspeed{};
+    QButtonGroup* speeds;
+    QLabel* speedlab;
+    QLabel* lblgames;
+    QLabel* lblwager;
+    QLabel* lbltotalwon;
+    QLabel* lblwinlose;
+    QLabel* lblreturned;
+    QLabel* lblinvested;
+    QPushButton* Btndeletedetails;
+};
+
+} // namespace windows

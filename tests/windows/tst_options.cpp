@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "fakes/memorystore.h"
+#include "game/rig.h"
+#include "players/playerrecords.h"
+#include "windows/artrenderer.h"
+#include "windows/frmvorlaneoptions.h"
+#include "windows/panelitem.h"
+#include "windows/vorlane.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+// The options window over a settings store: players chosen, named and
+// cleared, fast money, speed, and every way of closing saving the player.
+class tst_options : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensOnTheCurrentSlot();
+    void vacantSlotIsSavedWithSpeedOne_data();
+    void vacantSlotIsSavedWithSpeedOne();
+    void namesAreOneToTwelveCharacters_data();
+    void namesAreOneToTwelveCharacters();
+    void fastMoneyStopsAtFiveThousand_data();
+    void fastMoneyStopsAtFiveThousand();
+    void deleteClearsTheDetails();
+    void speedButtonsSetTheSpeed();
+    void closingTheGameKeepsTheCoins();
+
+private:
+    windows::frmvorlaneoptions* open();
+    QString text(const char* name) const { return options->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+    QString creditShown() const
+    {
+        return static_cast<windows::PanelItem*>(window->item(QStringLiteral("credit")))->caption();
+    }
+    std::string stored(int slot, const char* key) const
+    {
+        return store.value("player" + std::to_string(slot), key).value_or("(none)");
+    }
+
+    fakes::MemoryStore store;
+    std::unique_ptr<Rig> rig;
+    std::unique_ptr<windows::ArtRenderer> art;
+    std::unique_ptr<windows::vorlane> window;
+    windows::frmvorlaneoptions* options = nullptr;
+};
+
+void tst_options::init()
+{
+    store.values.clear();
+    store.values[{"player1", "currentplayer"}] = "ann";
+    store.values[{"player1", "bank"}] = "70";
+    store.values[{"player1", "games"}] = "4";
+    store.values[{"player1", "wager"}] = "40";
+    store.values[{"player1", "total"}] = "30";
+    store.values[{"player1", "amountinvested"}] = "80";
+    store.values[{"player1", "reelspeed"}] = "10";
+    store.values[{"player3", "currentplayer"}] = "Bob";
+    rig = std::make_unique<Rig>(0);
+    art = std::make_unique<windows::ArtRenderer>();
+    window = std::make_unique<windows::vorlane>(rig->keno, *art, rig->messages, store);
+    window->show();
+    // Played since the last save: credit 70 + 5 coins.
+    game::Player record;
+    players::readRecord(store, 1, record);
+    rig->keno.startUp(record);
+    rig->keno.insertCoins();
+}
+
+void tst_options::cleanup()
+{
+    window.reset();
+    art.reset();
+    rig.reset();
+    options = nullptr;
+}
+
+windows::frmvorlaneoptions* tst_options::open()
+{
+    window->findChild<QAction*>(QStringLiteral("mnudetails"))->trigger();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<windows::frmvorlaneoptions*>(w))
+            options = found;
+    return options;
+}
+
+void tst_options::opensOnTheCurrentSlot()
+{
+    QVERIFY(open());
+    QVERIFY(!window->isEnabled());
+    QCOMPARE(options->windowTitle(), QStringLiteral("VorLane Options"));
+    // Opening saved what was played since the last save.
+    QCOMPARE(stored(1, "bank"), std::string("75"));
+    QStringList captions;
+    for (QRadioButton* b : options->findChildren<QRadioButton*>(QStringLiteral("machine")))
+        captions << b->text();
+    QCOMPARE(captions, QStringList({"ANN", "Vacant", "BOB", "Vacant", "Vacant", "Vacant"}));
+    QCOMPARE(text("lblcurrentplayer"), QStringLiteral("Current Player    ANN"));
+    QCOMPARE(text("lblgames"), QStringLiteral("Games Played            4"));
+    QCOMPARE(text("lblreturned"), QStringLiteral("Returned To Player     % 75"));
+    QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   3"));
+    QCOMPARE(options->findChild<QPushButton*>(QStringLiteral("Btndeletedetails"))->text(),
+             QStringLiteral("Delete Currentplayer  (ann) Details"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Current Player       ANN"));
+
+    options->machine_Click(3);
+    QCOMPARE(rig->keno.state().playerno, std::string("3"));
+    QCOMPARE(creditShown(), QStringLiteral("0"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Current Player       BOB"));
+    QCOMPARE(text("lblgames"), QStringLiteral("Games Played          "));
+}
+
+void tst_options::vacantSlotIsSavedWithSpeedOne_data()
+{
+    QTest::addColumn<bool>("byOk");
+    QTest::newRow("O.K.") << true;
+    QTest::newRow("close box") << false;
+}
+
+void tst_options::vacantSlotIsSavedWithSpeedOne()
+{
+    QFETCH(bool, byOk);
+    QVERIFY(open());
+    options->machine_Click(2);
+    QCOMPARE(creditShown(), QStringLiteral("0"));
+    for (QRadioButton* b : options->findChildren<QRadioButton*>(QStringLiteral("setspeed")))
+        QVERIFY(!b->isChecked());
+    if (byOk)
+        QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("btnokplayer")), Qt::LeftButton);
+    else
+        options->close();
+    QVERIFY(window->isEnabled());
+    for (const char* key : {"amountinvested", "wager", "total", "bank", "games"})
+        QCOMPARE(stored(2, key), std::string("0"));
+    QCOMPARE(stored(2, "currentplayer"), std::string());
+    QCOMPARE(stored(2, "reelspeed"), std::string("1"));
+    QCOMPARE(int(rig->keno.state().player.reelspeed), 1);
+    QTRY_VERIFY(!QApplication::topLevelWidgets().contains(options));
+}
+
+void tst_options::namesAreOneToTwelveCharacters_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("empty") << QString() << "Nothing Entered";
+    QTest::newRow("twelve") << "abcdefghijkl" << QString();
+    QTest::newRow("thirteen") << "abcdefghijklm" << "Name Too Long";
+    QTest::newRow("spaces only") << "   " << QString();
+    QTest::newRow("twelve of another script") << QStringLiteral("ÄÖÜßπλ日本語𝄞𝄞ж") << QString();
+}
+
+void tst_options::namesAreOneToTwelveCharacters()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, refusal);
+    QVERIFY(open());
+    auto* box = options->findChild<QLineEdit*>(QStringLiteral("player1"));
+    box->setText(typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->text(), QString());
+    if (refusal.isEmpty()) {
+        QVERIFY(rig->messages.shown.empty());
+        QCOMPARE(QString::fromStdString(rig->keno.state().player.currentplayer), typed);
+        QCOMPARE(QString::fromStdString(stored(1, "currentplayer")), typed);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Current Player       ") + typed.toUpper());
+        QCOMPARE(text("lblcurrentplayer"), QStringLiteral("Current Player  ") + typed.toUpper());
+    } else {
+        QCOMPARE(rig->messages.shown.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(rig->messages.shown[0].prompt), refusal);
+        QCOMPARE(rig->messages.shown[0].title, std::string("Slot_Vorlane"));
+        QCOMPARE(rig->keno.state().player.currentplayer, std::string("ann"));
+    }
+}
+
+void tst_options::fastMoneyStopsAtFiveThousand_data()
+{
+    QTest::addColumn<int>("bank");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("4500") << 4500 << 5000 << false;
+    QTest::newRow("4501") << 4501 << 4501 << true;
+    QTest::newRow("largest credit") << 2147483647 << 2147483647 << true;
+}
+
+void tst_options::fastMoneyStopsAtFiveThousand()
+{
+    QFETCH(int, bank);
+    QFETCH(int, after);
+    QFETCH(bool, refused);
+    rig->state().player.bank = bank;
+    rig->state().player.amountinvested = 0;
+    QVERIFY(open());
+    QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("quickmoney")), Qt::LeftButton);
+    QCOMPARE(rig->keno.state().player.bank, after);
+    QCOMPARE(rig->keno.state().player.amountinvested, refused ? 0 : 500);
+    QCOMPARE(rig->messages.shown.size(), std::size_t(refused));
+    if (refused)
+        QCOMPARE(rig->messages.shown[0].prompt,
+                 std::string("Sorry... You've reached the limit, \rPlease lose some more first\r(Shouldn't take long !!!)"));
+}
+
+void tst_options::deleteClearsTheDetails()
+{
+    QVERIFY(open());
+    QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("Btndeletedetails")), Qt::LeftButton);
+    QCOMPARE(creditShown(), QString());
+    QCOMPARE(rig->keno.state().player.bank, 0);
+    QCOMPARE(stored(1, "games"), std::string("0"));
+    QCOMPARE(stored(1, "currentplayer"), std::string("ann"));
+    QCOMPARE(stored(1, "reelspeed"), std::string("10"));
+    QCOMPARE(text("lblreturned"), QStringLiteral("Returned To Player     % "));
+    QCOMPARE(text("lblwinlose"), QStringLiteral("Winning/Losing           0"));
+}
+
+void tst_options::speedButtonsSetTheSpeed()
+{
+    QVERIFY(open());
+    const int steps[] = {60, 30, 10, 4, 2};
+    const auto buttons = options->findChildren<QRadioButton*>(QStringLiteral("setspeed"));
+    for (int i = 0; i < 5; ++i) {
+        QTest::mouseClick(buttons[i], Qt::LeftButton);
+        QCOMPARE(int(rig->keno.state().player.reelspeed), steps[i]);
+        QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   %1").arg(i + 1));
+    }
+    options->close();
+    QCOMPARE(stored(1, "reelspeed"), std::string("2"));
+}
+
+void tst_options::closingTheGameKeepsTheCoins()
+{
+    rig->keno.insertCoins();
+    window->close();
+    QCOMPARE(stored(1, "bank"), std::string("80"));
+    QCOMPARE(stored(1, "amountinvested"), std::string("90"));
+    QCOMPARE(stored(1, "currentplayer"), std::string("ann"));
+}
+
+QTEST_MAIN(tst_options)
+#include "tst_options.moc"
