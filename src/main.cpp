@@ -5,6 +5,7 @@
 #include "platform/qtsettingsstore.h"
 #include "platform/qtsound.h"
 #include "platform/stdrandomsource.h"
+#include "platform/steadyclock.h"
 #include "platform/terminationsignals.h"
 #include "players/playerrecords.h"
 #include "windows/artrenderer.h"
@@ -23,9 +24,10 @@ int main(int argc, char* argv[])
     platform::QtMessages messages;
     platform::StdRandomSource random;
     platform::QtSettingsStore store;
+    platform::SteadyClock clock;
     game::Keno keno(sound, messages, random);
     windows::ArtRenderer art;
-    windows::vorlane window(keno, art, messages, store);
+    windows::vorlane window(keno, art, messages, store, sound, clock);
 
     platform::TerminationSignals termination;
     QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &window, &QWidget::close);

@@ -11,7 +11,10 @@ enum Change : unsigned {
     changeBoard = 1u << 2,   // the number board and the selection strip
     changeBet = 1u << 3,     // the chosen bet picture
     changePanels = 1u << 4,  // payout panels and stop lines
-    changeBallplay = 1u << 5, // the flute panel shown or hidden
+    changeBallplay = 1u << 5, // the flute panel shown, hidden or relit
+    changeFlutes = 1u << 6,   // the balls in the flutes and the strip's colours
+    changeControls = 1u << 7, // play controls, GOOD LUCK, EXTRA BALLS
+    changeTimers = 1u << 8,   // the flash or the blink started or stopped
     changeAll = ~0u,
 };
 using Changes = unsigned;

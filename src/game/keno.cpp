@@ -72,6 +72,7 @@ void Keno::markSpot(int n)
         marked = 1;
         ++s.spotsmarked;
         s.spots[std::size_t(s.spotsmarked)] = Integer(n);
+        s.look.strip[std::size_t(s.spotsmarked)] = BallLook::white;
     } else {
         // Close up the list in marking order; slots above the new count
         // keep their stale copies.
@@ -84,6 +85,7 @@ void Keno::markSpot(int n)
                 s.spots[free++] = s.spots[std::size_t(k)];
         --s.spotsmarked;
         marked = 0;
+        showSpots();
     }
     payoutpanels();
     notify(changeBoard | changePanels);
@@ -120,6 +122,7 @@ void Keno::autoSelect()
     }
     for (int k = 1; k <= s.spotsmarked; ++k)
         s.spotmarked[std::size_t(s.spots[std::size_t(k)])] = 1;
+    showSpots();
     payoutpanels();
     notify(changeBoard | changePanels);
 }

@@ -3,11 +3,13 @@
 #pragma once
 
 #include "changes.h"
+#include "dropplan.h"
 #include "numbers.h"
 #include "player.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -22,6 +24,28 @@ namespace game {
 struct PanelCaption {
     std::string caption;
     bool black = false; // else yellow
+};
+
+inline constexpr int fluteCount = 10;
+// A flute can stack every spot and the wild ball.
+inline constexpr int placesPerFlute = 11;
+// Enough ball pictures for every stacked ball of a play and the one falling.
+inline constexpr int dropballCount = fluteCount * placesPerFlute + 1;
+
+// A ball picture in the flute panel; positions in twips.
+struct BallPicture {
+    bool visible = false;
+    BallLook look = BallLook::white;
+    int number = 0;
+    int left = 360; // the design-time place, above the flutes
+    int top = -480;
+    bool operator==(const BallPicture&) const = default;
+};
+
+// The pictures a drop changes: the balls in the flutes and the strip.
+struct FluteLook {
+    std::array<BallPicture, dropballCount + 1> dropball{};
+    std::array<BallLook, 11> strip{}; // ball(1..10)
 };
 
 // Every variable of one game. Arrays are indexed from 1 like the controls
@@ -43,6 +67,20 @@ struct State {
     Integer wildcount = 0;
     std::array<std::array<Integer, 25>, 11> fluteballs{};
 
+    // The flutes of the current play, 1..10.
+    std::array<Integer, 11> fluteleft{};
+    std::array<Integer, 11> flutetop{};
+    std::array<Integer, 11> flutehits{};
+    std::array<Integer, 11> flutewild{};
+    std::array<Integer, 11> fluteextra{};
+    std::array<Long, 11> flutewin{};
+    std::array<std::array<Integer, placesPerFlute + 1>, 11> hitballindex{};
+    std::array<std::array<Integer, placesPerFlute + 1>, 11> hitballnum{};
+    Integer nextdrop = 1;
+    Integer flashtick = 0;
+    Integer blinkcount = 0;
+    FluteLook look;
+
     // What the panels and pictures of the window show.
     std::string creditCaption;
     std::string betpanCaption;
@@ -51,6 +89,12 @@ struct State {
     std::array<PanelCaption, 10> payoutPanels{}; // SSPanel1..9
     std::array<bool, 6> stopLines{};              // stop2..stop5 visible
     bool ballplayVisible = false;                 // the flute panel covers the board
+    int ballplayFlutes = 10;                      // the flutes lit on its picture
+    bool playControlsVisible = true;              // PLAY, BET, AUTO SELECT, ERASE; else GOOD LUCK
+    bool extraballsVisible = false;
+    bool extrabackVisible = false;
+    bool ballflashEnabled = false;
+    bool extraballtimerEnabled = false;
 };
 
 class Keno {
@@ -73,6 +117,19 @@ public:
     // Pre-draws the 23 balls of all ten flutes.
     void picknums();
 
+    // PLAY(flutes): takes the stake and returns what the player must see
+    // of the drop; nothing when the play is refused. The drop is decided
+    // at once; finishDrop() scores it once it has been shown.
+    std::optional<DropPlan> play(int flutes);
+    // EXTRA BALLS: the drop of every extra ball won; nothing unless offered.
+    std::optional<DropPlan> collectExtraBalls();
+    // The drop has been shown: score it, settle it or open the extra-ball offer.
+    void finishDrop();
+    // Settles an open play at once, its extra balls included (the program ends).
+    void settleOpenPlay();
+    void flashTick();     // every 100 ms while ballflashEnabled
+    void extraBlinkTick(); // every 100 ms while extraballtimerEnabled
+
     // The options window's changes of player (src/game/playerchoice.cpp).
     // \p shownName is how the window caption shows the name.
     void choosePlayer(int slot, const Player& record, const std::string& shownName);
@@ -85,14 +142,26 @@ public:
 private:
     friend struct KenoTestAccess; // lets tests start from states only a play reaches
 
+    enum class Phase { idle, dropping, offer, extraDropping };
+
     void notify(Changes what);
     void payoutpanels();
+    void showSpots();
+    void showPlayControls(bool visible);
+    // The drop of one ball into flute f (src/game/play.cpp).
+    void fall(DropPlan& plan, int f, BallLook look, int number, int twipsPerStep, std::int64_t microsPerStep);
+    void stack(int f, int number);
+    void miss(DropPlan& plan, int f, bool played, std::int64_t micros);
+    void finishBaseDraw();
+    void finishExtraBalls();
 
     platform::Sound& sound;
     platform::Messages& messages;
     platform::RandomSource& random;
     std::function<void(Changes)> changed;
     State s;
+    Phase phase = Phase::idle;
+    FluteLook lookAfterDrop; // what the screen shows once the drop has run
 };
 
 } // namespace game

@@ -81,4 +81,18 @@ Score scoreBaseDraw(int spots, int hits, bool wild, Long bet)
     return score;
 }
 
+Long scoreExtraBalls(int spots, int hits, bool wild, Long bet)
+{
+    // 3 and 4 spots have no extra-ball zone.
+    if (!playable(spots) || spots < 5)
+        return 0;
+    const int h = countedHits(spots, hits);
+    Long coins = bet;
+    if (h < line(spots) + 2 || !mulChecked(coins, prize(spots, h)))
+        return 0;
+    if (wild)
+        mulChecked(coins, 2);
+    return coins;
+}
+
 } // namespace game::paytable

@@ -36,4 +36,8 @@ struct Score {
 // A flute after its first 20 balls. hits include the wild ball.
 Score scoreBaseDraw(int spots, int hits, bool wild, Long bet);
 
+// A flute that won the extra balls, after them: every prize from two hits
+// above the line up to all spots, doubled by the wild ball.
+Long scoreExtraBalls(int spots, int hits, bool wild, Long bet);
+
 } // namespace game::paytable

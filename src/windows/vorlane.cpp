@@ -3,12 +3,14 @@
 #include "vorlane.h"
 
 #include "aboutvorlane.h"
+#include "dropanimator.h"
 #include "fieldview.h"
 #include "frmvorlaneoptions.h"
-#include "game/keno.h"
+#include "game/pace.h"
 #include "panelitem.h"
 #include "pictureitem.h"
 #include "platform/messages.h"
+#include "platform/sound.h"
 #include "players/playerrecords.h"
 #include "tarvopaysheet.h"
 
@@ -18,6 +20,7 @@
 #include <QGraphicsScene>
 #include <QMenuBar>
 #include <QPen>
+#include <QTimer>
 
 namespace windows {
 
@@ -40,11 +43,60 @@ QRectF boardPlace(int n)
     static constexpr std::array<int, 8> rowTop{20, 60, 100, 140, 262, 302, 342, 382};
     return {24.0 + 40 * column, qreal(rowTop[std::size_t(row)]), 40, 40};
 }
+
+QString ballPicture(game::BallLook look)
+{
+    switch (look) {
+    case game::BallLook::grey:
+        return QStringLiteral("ball6");
+    case game::BallLook::wild:
+        return QStringLiteral("ball3");
+    case game::BallLook::wildGrey:
+        return QStringLiteral("ball7");
+    case game::BallLook::yellow:
+        return QStringLiteral("ball4");
+    case game::BallLook::white:
+        break;
+    }
+    return QStringLiteral("ball1");
+}
+
+// Flute panel pictures by the flutes they light.
+QString flutePanel(int flutes)
+{
+    switch (flutes) {
+    case 1:
+        return QStringLiteral("flutes2");
+    case 3:
+        return QStringLiteral("flutes3");
+    case 5:
+        return QStringLiteral("flutes4");
+    default:
+        return QStringLiteral("flutes1");
+    }
+}
+
+QPointF fromTwips(int left, int top) { return {left / 15.0, top / 15.0}; }
+
+QTimer* tickTimer(QObject* parent, const char* name, std::function<void()> tick)
+{
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(game::pace::timerIntervalMs);
+    QObject::connect(timer, &QTimer::timeout, parent, std::move(tick));
+    return timer;
+}
 } // namespace
 
 vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& messages, platform::SettingsStore& store,
-                 QWidget* parent)
-    : QMainWindow(parent), keno(keno), art(art), messages(messages), store(store), field(new QGraphicsScene(this))
+                 platform::Sound& sound, const platform::Clock& clock, QWidget* parent)
+    : QMainWindow(parent), keno(keno), art(art), messages(messages), store(store), sound(sound),
+      field(new QGraphicsScene(this)),
+      ballflash(tickTimer(this, "ballflash", [&keno] { keno.flashTick(); })),
+      extraballtimer(tickTimer(this, "extraballtimer", [&keno] { keno.extraBlinkTick(); })),
+      drop(new DropAnimator(
+          clock, [this](const game::DropStep& step, std::int64_t elapsed) { showStep(step, elapsed); },
+          [&keno] { keno.finishDrop(); }, this))
 {
     setObjectName(QStringLiteral("vorlane"));
     // The design-time title, replaced by the player's caption once the game has started.
@@ -133,11 +185,13 @@ void vorlane::buildField()
         stop[k]->hide();
     }
     picture(QStringLiteral("nohit"), 0, {168, 16, 40, 40}, QStringLiteral("nohit"), ballplay)->hide();
-    picture(QStringLiteral("nohitwhite"), 0, {320, 16, 40, 40}, QStringLiteral("nohitwhite"), ballplay)->hide();
-    picture(QStringLiteral("nohitblack"), 0, {0, 0, 40, 40}, QStringLiteral("nohitblack"), ballplay)->hide();
-    for (int k = 1; k <= 60; ++k) {
-        dropball.push_back(picture(QStringLiteral("dropball"), k, {24, -32, 33, 41}, QStringLiteral("ball1"), ballplay));
-        dropball.back()->hide();
+    nohitwhite = picture(QStringLiteral("nohitwhite"), 0, {320, 16, 40, 40}, QStringLiteral("nohitwhite"), ballplay);
+    nohitwhite->hide();
+    nohitblack = picture(QStringLiteral("nohitblack"), 0, {0, 0, 40, 40}, QStringLiteral("nohitblack"), ballplay);
+    nohitblack->hide();
+    for (std::size_t k = 1; k < dropball.size(); ++k) {
+        dropball[k] = picture(QStringLiteral("dropball"), int(k), {24, -32, 33, 41}, QStringLiteral("ball1"), ballplay);
+        dropball[k]->hide();
     }
 
     // Right column.
@@ -149,14 +203,17 @@ void vorlane::buildField()
     betpan = panel(QStringLiteral("betpan"), {706, 192, 44, 27}, 14);
     picture(QStringLiteral("Picture7"), 0, {706, 228, 80, 34}, QStringLiteral("win"));
     winnings = panel(QStringLiteral("winnings"), {706, 264, 40, 27}, 14);
-    picture(QStringLiteral("extraback"), 0, {692, 340, 105, 75}, QStringLiteral("extraback"))->hide();
-    picture(QStringLiteral("extraballs"), 0, {695, 343, 100, 70}, QStringLiteral("extraballs"))->hide();
-    connect(picture(QStringLiteral("AUTOSELECT"), 0, {693, 453, 100, 70}, QStringLiteral("autoselect")),
-            &PictureItem::clicked, this, [this] { keno.autoSelect(); });
+    extraback = picture(QStringLiteral("extraback"), 0, {692, 340, 105, 75}, QStringLiteral("extraback"));
+    extraback->hide();
+    extraballs = picture(QStringLiteral("extraballs"), 0, {695, 343, 100, 70}, QStringLiteral("extraballs"));
+    extraballs->hide();
+    connect(extraballs, &PictureItem::clicked, this, &vorlane::extraballs_Click);
+    AUTOSELECT = picture(QStringLiteral("AUTOSELECT"), 0, {693, 453, 100, 70}, QStringLiteral("autoselect"));
+    connect(AUTOSELECT, &PictureItem::clicked, this, [this] { keno.autoSelect(); });
 
     // Bottom row.
-    connect(picture(QStringLiteral("RUBBER"), 0, {68, 456, 100, 70}, QStringLiteral("erase")), &PictureItem::clicked,
-            this, [this] { keno.erase(); });
+    RUBBER = picture(QStringLiteral("RUBBER"), 0, {68, 456, 100, 70}, QStringLiteral("erase"));
+    connect(RUBBER, &PictureItem::clicked, this, [this] { keno.erase(); });
     coinsbet = picture(QStringLiteral("coinsbet"), 0, {73, 424, 96, 30}, {});
     static constexpr std::array<int, 5> betLeft{0, 200, 300, 408, 512};
     for (std::size_t i = 1; i <= 4; ++i) {
@@ -165,10 +222,13 @@ void vorlane::buildField()
         connect(btnBET[i], &PictureItem::clicked, this, [this](int index) { keno.chooseBet(index); });
     }
     static constexpr std::array<std::pair<int, int>, 4> playLeft{{{1, 200}, {3, 304}, {5, 408}, {10, 512}}};
-    for (const auto& [flutes, left] : playLeft)
+    for (const auto& [flutes, left] : playLeft) {
         PLAY[std::size_t(flutes)] =
             picture(QStringLiteral("PLAY"), flutes, {qreal(left), 500, 96, 40}, QStringLiteral("play%1").arg(flutes));
-    picture(QStringLiteral("goodluck"), 0, {296, 484, 200, 30}, QStringLiteral("goodluck"))->hide();
+        connect(PLAY[std::size_t(flutes)], &PictureItem::clicked, this, &vorlane::PLAY_Click);
+    }
+    goodluck = picture(QStringLiteral("goodluck"), 0, {296, 484, 200, 30}, QStringLiteral("goodluck"));
+    goodluck->hide();
 }
 
 void vorlane::buildMenus()
@@ -251,6 +311,73 @@ void vorlane::mnuhelp_Click()
     messages.show(platform::Messages::Icon::information, text);
 }
 
+void vorlane::PLAY_Click(int flutes)
+{
+    if (drop->running())
+        return;
+    if (auto plan = keno.play(flutes))
+        drop->start(std::move(*plan));
+}
+
+void vorlane::extraballs_Click()
+{
+    if (drop->running())
+        return;
+    if (auto plan = keno.collectExtraBalls())
+        drop->start(std::move(*plan));
+}
+
+void vorlane::showBall(int index, const game::BallPicture& look)
+{
+    if (index < 1 || index >= int(dropball.size()))
+        return;
+    PictureItem* picture = dropball[std::size_t(index)];
+    picture->setVisible(look.visible);
+    picture->setPicture(ballPicture(look.look));
+    picture->setNumber(look.number);
+    picture->setPos(fromTwips(look.left, look.top));
+}
+
+void vorlane::showStrip(int k, game::BallLook look)
+{
+    ball[std::size_t(k)]->setPicture(ballPicture(look));
+}
+
+void vorlane::showStep(const game::DropStep& step, std::int64_t elapsed)
+{
+    using Kind = game::DropStep::Kind;
+    switch (step.kind) {
+    case Kind::fall:
+        showBall(step.picture, {true, step.look, step.number, step.left, step.topAt(elapsed)});
+        break;
+    case Kind::hideBall:
+        if (step.picture >= 1 && step.picture < int(dropball.size()))
+            dropball[std::size_t(step.picture)]->hide();
+        break;
+    case Kind::noHit: {
+        PictureItem* noHit = step.look == game::BallLook::white ? nohitwhite : nohitblack;
+        noHit->setPos(fromTwips(step.left, step.toTop));
+        noHit->setVisible(elapsed < step.micros);
+        break;
+    }
+    case Kind::cue:
+        sound.play(step.cue);
+        break;
+    case Kind::loopCue:
+        sound.loop(step.cue);
+        break;
+    case Kind::missingSpot:
+        showStrip(step.spot, game::BallLook::yellow);
+        break;
+    case Kind::resetSpots:
+        for (int k = 1; k <= 10; ++k)
+            showStrip(k, game::BallLook::white);
+        break;
+    case Kind::wait:
+        break;
+    }
+}
+
 QGraphicsItem* vorlane::item(const QString& name, int index) const
 {
     for (QGraphicsItem* candidate : field->items())
@@ -278,7 +405,7 @@ void vorlane::refresh(game::Changes what)
         for (int k = 1; k <= 10; ++k) {
             PictureItem* strip = ball[std::size_t(k)];
             strip->setVisible(k <= s.spotsmarked);
-            strip->setPicture(QStringLiteral("ball1"));
+            showStrip(k, s.look.strip[std::size_t(k)]);
             strip->setNumber(k <= s.spotsmarked ? s.spots[std::size_t(k)] : 0);
         }
     }
@@ -293,13 +420,39 @@ void vorlane::refresh(game::Changes what)
         for (std::size_t k = 2; k <= 5; ++k)
             stop[k]->setVisible(s.stopLines[k]);
     }
-    if (what & game::changeBallplay)
+    if (what & game::changeBallplay) {
         ballplay->setVisible(s.ballplayVisible);
+        ballplay->setPicture(flutePanel(s.ballplayFlutes));
+    }
+    if (what & game::changeFlutes) {
+        for (std::size_t k = 1; k < dropball.size(); ++k)
+            showBall(int(k), s.look.dropball[k]);
+        for (int k = 1; k <= 10; ++k)
+            showStrip(k, s.look.strip[std::size_t(k)]);
+    }
+    if (what & game::changeControls) {
+        for (PictureItem* control : {btnBET[1], btnBET[2], btnBET[3], btnBET[4], PLAY[1], PLAY[3], PLAY[5], PLAY[10],
+                                     AUTOSELECT, RUBBER})
+            control->setVisible(s.playControlsVisible);
+        goodluck->setVisible(!s.playControlsVisible);
+        extraballs->setVisible(s.extraballsVisible);
+        extraback->setVisible(s.extrabackVisible);
+    }
+    if (what & game::changeTimers) {
+        // A timer runs only while it has something to do.
+        if (s.ballflashEnabled != ballflash->isActive())
+            s.ballflashEnabled ? ballflash->start() : ballflash->stop();
+        if (s.extraballtimerEnabled != extraballtimer->isActive())
+            s.extraballtimerEnabled ? extraballtimer->start() : extraballtimer->stop();
+    }
 }
 
 void vorlane::closeEvent(QCloseEvent* event)
 {
-    // What was won, inserted or played since the last save is kept.
+    // A play the player has paid for is played out before the record is kept,
+    // and what was won, inserted or played since the last save is kept.
+    drop->stop();
+    keno.settleOpenPlay();
     players::saveRecord(store, players::slotOf(keno.state().playerno), keno.state().player);
     keno.shutDown();
     event->accept();

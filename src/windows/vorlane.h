@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/changes.h"
+#include "game/keno.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -14,20 +15,20 @@ class QAction;
 class QGraphicsItem;
 class QGraphicsLineItem;
 class QGraphicsScene;
-
-namespace game {
-class Keno;
-}
+class QTimer;
 
 namespace platform {
+class Clock;
 class Messages;
 class SettingsStore;
+class Sound;
 } // namespace platform
 
 namespace windows {
 
 class aboutvorlane;
 class ArtRenderer;
+class DropAnimator;
 class FieldView;
 class frmvorlaneoptions;
 class PanelItem;
@@ -43,12 +44,14 @@ public:
     static constexpr QSize fieldSize{818, 564};
 
     vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& messages, platform::SettingsStore& store,
-            QWidget* parent = nullptr);
+            platform::Sound& sound, const platform::Clock& clock, QWidget* parent = nullptr);
     ~vorlane() override;
 
     QGraphicsScene* scene() const { return field; }
     // The scene item that stands for control `name` (array element `index`).
     QGraphicsItem* item(const QString& name, int index = 0) const;
+    // The drop being shown, if any.
+    DropAnimator& animator() const { return *drop; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,6 +63,11 @@ private:
     void mnudetails_Click();
     void mnupay_Click();
     void mnuhelp_Click();
+    void PLAY_Click(int flutes);
+    void extraballs_Click();
+    void showStep(const game::DropStep& step, std::int64_t elapsed);
+    void showBall(int index, const game::BallPicture& look);
+    void showStrip(int k, game::BallLook look);
     void refresh(game::Changes what);
     PictureItem* picture(const QString& name, int index, QRectF place, const QString& art, QGraphicsItem* parent = nullptr);
     PanelItem* panel(const QString& name, QRectF place, int fontPoints);
@@ -68,6 +76,7 @@ private:
     ArtRenderer& art;
     platform::Messages& messages;
     platform::SettingsStore& store;
+    platform::Sound& sound;
     QGraphicsScene* field;
     FieldView* view;
 
@@ -77,12 +86,22 @@ private:
     std::array<PictureItem*, 11> PLAY{};
     std::array<PanelItem*, 10> SSPanel{};
     std::array<QGraphicsLineItem*, 6> stop{};
-    std::vector<PictureItem*> dropball;
+    std::array<PictureItem*, game::dropballCount + 1> dropball{};
     PictureItem* ballplay = nullptr;
+    PictureItem* nohitwhite = nullptr;
+    PictureItem* nohitblack = nullptr;
+    PictureItem* extraballs = nullptr;
+    PictureItem* extraback = nullptr;
+    PictureItem* goodluck = nullptr;
+    PictureItem* AUTOSELECT = nullptr;
+    PictureItem* RUBBER = nullptr;
     PictureItem* coinsbet = nullptr;
     PanelItem* credit = nullptr;
     PanelItem* betpan = nullptr;
     PanelItem* winnings = nullptr;
+    QTimer* ballflash;
+    QTimer* extraballtimer;
+    DropAnimator* drop;
 
     // The secondary windows, each at most once.
     std::unique_ptr<aboutvorlane> about;

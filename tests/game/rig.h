@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
+#include "fakes/fakeclock.h"
 #include "fakes/fakemessages.h"
 #include "fakes/fakesound.h"
 #include "fakes/scriptedrandom.h"
@@ -39,6 +40,7 @@ struct Rig {
     fakes::FakeSound sound;
     fakes::FakeMessages messages;
     fakes::ScriptedRandom random;
+    fakes::FakeClock clock;
     game::Keno keno;
     std::vector<game::Changes> notes;
 };

@@ -48,7 +48,7 @@ void tst_infowindows::init()
     QApplication::setApplicationName(QStringLiteral("slot_vorlane"));
     rig = std::make_unique<Rig>();
     art = std::make_unique<windows::ArtRenderer>();
-    window = std::make_unique<windows::vorlane>(rig->keno, *art, rig->messages, store);
+    window = std::make_unique<windows::vorlane>(rig->keno, *art, rig->messages, store, rig->sound, rig->clock);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }

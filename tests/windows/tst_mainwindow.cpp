@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "fakes/fakeclock.h"
 #include "fakes/fakemessages.h"
 #include "fakes/fakesound.h"
 #include "fakes/memorystore.h"
@@ -39,6 +40,7 @@ private:
     fakes::FakeMessages messages;
     fakes::ScriptedRandom random;
     fakes::MemoryStore store;
+    fakes::FakeClock clock;
     std::unique_ptr<game::Keno> keno;
     std::unique_ptr<windows::ArtRenderer> art;
     std::unique_ptr<windows::vorlane> window;
@@ -49,7 +51,7 @@ void tst_mainwindow::init()
     sound.calls.clear();
     keno = std::make_unique<game::Keno>(sound, messages, random);
     art = std::make_unique<windows::ArtRenderer>();
-    window = std::make_unique<windows::vorlane>(*keno, *art, messages, store);
+    window = std::make_unique<windows::vorlane>(*keno, *art, messages, store, sound, clock);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     game::Player record;

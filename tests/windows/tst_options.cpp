@@ -67,7 +67,7 @@ void tst_options::init()
     store.values[{"player3", "currentplayer"}] = "Bob";
     rig = std::make_unique<Rig>(0);
     art = std::make_unique<windows::ArtRenderer>();
-    window = std::make_unique<windows::vorlane>(rig->keno, *art, rig->messages, store);
+    window = std::make_unique<windows::vorlane>(rig->keno, *art, rig->messages, store, rig->sound, rig->clock);
     window->show();
     // Played since the last save: credit 70 + 5 coins.
     game::Player record;

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include "platform/sound.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace game {
+
+// The ball pictures: white, grey (a flute not played), the wild ball in a
+// played and in an unplayed flute, and yellow (a missing spot, an extra ball).
+enum class BallLook { white, grey, wild, wildGrey, yellow };
+
+// One thing the player sees or hears during a drop, in order. Each step
+// holds the screen for `micros`; applying a step at any moment of its span
+// shows that moment, so a step may be applied again and again.
+struct DropStep {
+    enum class Kind {
+        fall,        // dropball(picture) falls from fromTop to toTop at `left`
+        hideBall,    // dropball(picture) vanishes: a miss
+        noHit,       // the no-hit picture shows at (left, toTop)
+        cue,         // a sound starts
+        loopCue,     // a sound starts and loops until the next one
+        missingSpot, // ball(spot) of the strip turns yellow
+        resetSpots,  // the strip turns white again
+        wait,
+    };
+    Kind kind = Kind::wait;
+    int picture = 0;
+    BallLook look = BallLook::white; // fall; noHit: white for a played flute
+    int number = 0;                  // printed on the falling ball; 0 for none
+    int left = 0;                    // twips within the flute panel
+    int fromTop = 0;
+    int toTop = 0;
+    int twipsPerStep = 1;
+    std::int64_t microsPerStep = 0;
+    int spot = 0;
+    platform::Cue cue = platform::Cue::snd101;
+    std::int64_t micros = 0;
+
+    // Top of a falling ball after `elapsed` microseconds of its fall.
+    int topAt(std::int64_t elapsed) const;
+};
+
+struct DropPlan {
+    std::vector<DropStep> steps;
+    std::int64_t micros() const;
+};
+
+} // namespace game

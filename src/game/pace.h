@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include <cstdint>
+
+// How fast the drop shows itself. Every duration of the animation and its
+// timers is here, in microseconds unless named otherwise.
+namespace game::pace {
+
+// A ball moves `reelspeed` twips per millisecond: speed 60 crosses a tube
+// in 0.1 s, speed 2 in 3 s.
+inline constexpr std::int64_t fallStep = 1000;
+// An extra numbered ball falls 2 twips a millisecond at every speed.
+inline constexpr std::int64_t extraFallStep = 500;
+inline constexpr int extraFallTwips = 1;
+// The wild extra ball moves `reelspeed` twips every 2 ms.
+inline constexpr std::int64_t wildExtraFallStep = 2000;
+
+inline constexpr std::int64_t noHit = 100'000;
+inline constexpr std::int64_t missingSpot = 400'000;
+inline constexpr std::int64_t extraStart = 2'000;
+// Shorter waits still show for one display frame.
+inline constexpr std::int64_t displayFrame = 17'000;
+inline constexpr std::int64_t extraNoHit = displayFrame;
+
+// The flash and the blink of the extra-ball button tick every 100 ms.
+inline constexpr int timerIntervalMs = 100;
+// The animator samples the clock about once per display frame.
+inline constexpr int frameIntervalMs = 16;
+
+} // namespace game::pace

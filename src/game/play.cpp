@@ -1,0 +1,343 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "keno.h"
+
+#include "pace.h"
+#include "paytable.h"
+
+#include "platform/messages.h"
+#include "platform/sound.h"
+
+#include <algorithm>
+
+namespace game {
+
+namespace {
+
+constexpr Integer wildBall = 81;
+constexpr int baseDraws = 20;
+constexpr int firstExtraDraw = 21;
+constexpr int lastExtraDraw = 23;
+constexpr std::array<Integer, 11> fluteLeft{0, 220, 960, 1750, 2520, 3270, 4040, 4800, 5560, 6330, 7110};
+constexpr Integer restTop = 6240; // the first stacked ball of a flute
+constexpr Integer stackRise = 600;
+constexpr int dropTop = 240; // where every falling ball starts
+
+bool isSpot(const State& s, int n)
+{
+    const auto first = s.spots.begin() + 1;
+    const auto last = first + std::clamp<int>(s.spotsmarked, 0, 10);
+    return std::find(first, last, n) != last;
+}
+
+DropStep cueStep(platform::Cue cue, DropStep::Kind kind = DropStep::Kind::cue)
+{
+    DropStep step;
+    step.kind = kind;
+    step.cue = cue;
+    return step;
+}
+
+} // namespace
+
+int DropStep::topAt(std::int64_t elapsed) const
+{
+    if (toTop < fromTop)
+        return toTop;
+    const std::int64_t frames = (toTop - fromTop) / twipsPerStep + 1;
+    const std::int64_t frame = microsPerStep > 0 ? std::min(elapsed / microsPerStep, frames - 1) : frames - 1;
+    return fromTop + int(frame) * twipsPerStep;
+}
+
+std::int64_t DropPlan::micros() const
+{
+    std::int64_t sum = 0;
+    for (const DropStep& step : steps)
+        sum += step.micros;
+    return sum;
+}
+
+void Keno::showSpots()
+{
+    s.look.strip.fill(BallLook::white);
+}
+
+void Keno::showPlayControls(bool visible)
+{
+    s.playControlsVisible = visible;
+}
+
+void Keno::fall(DropPlan& plan, int f, BallLook look, int number, int twipsPerStep, std::int64_t microsPerStep)
+{
+    DropStep step;
+    step.kind = DropStep::Kind::fall;
+    step.picture = s.nextdrop;
+    step.look = look;
+    step.number = number;
+    step.left = s.fluteleft[std::size_t(f)];
+    step.fromTop = dropTop;
+    step.toTop = s.flutetop[std::size_t(f)];
+    step.twipsPerStep = std::max(twipsPerStep, 1);
+    step.microsPerStep = microsPerStep;
+    const std::int64_t frames = step.toTop >= dropTop ? (step.toTop - dropTop) / step.twipsPerStep + 1 : 1;
+    step.micros = frames * microsPerStep;
+    plan.steps.push_back(step);
+    if (s.nextdrop >= 1 && s.nextdrop <= dropballCount)
+        lookAfterDrop.dropball[std::size_t(s.nextdrop)] = {true, look, number, step.left, step.topAt(step.micros)};
+}
+
+void Keno::stack(int f, int number)
+{
+    const auto flute = std::size_t(f);
+    subChecked(s.flutetop[flute], stackRise);
+    addChecked(s.flutehits[flute], 1);
+    if (s.flutehits[flute] >= 1 && s.flutehits[flute] <= placesPerFlute) {
+        s.hitballindex[flute][std::size_t(s.flutehits[flute])] = s.nextdrop;
+        s.hitballnum[flute][std::size_t(s.flutehits[flute])] = Integer(number);
+    }
+    addChecked(s.nextdrop, 1);
+}
+
+void Keno::miss(DropPlan& plan, int f, bool played, std::int64_t micros)
+{
+    DropStep hide;
+    hide.kind = DropStep::Kind::hideBall;
+    hide.picture = s.nextdrop;
+    plan.steps.push_back(hide);
+    if (s.nextdrop >= 1 && s.nextdrop <= dropballCount)
+        lookAfterDrop.dropball[std::size_t(s.nextdrop)].visible = false;
+    DropStep noHit;
+    noHit.kind = DropStep::Kind::noHit;
+    noHit.look = played ? BallLook::white : BallLook::grey;
+    noHit.left = s.fluteleft[std::size_t(f)];
+    noHit.toTop = s.flutetop[std::size_t(f)];
+    noHit.micros = micros;
+    plan.steps.push_back(noHit);
+}
+
+std::optional<DropPlan> Keno::play(int flutes)
+{
+    // One play at a time: PLAY is hidden until the open one is settled.
+    if (phase != Phase::idle || (flutes != 1 && flutes != 3 && flutes != 5 && flutes != 10))
+        return std::nullopt;
+    s.playwin = 0;
+    s.ballplayFlutes = flutes;
+    s.ballflashEnabled = false;
+    s.winningsCaption.clear();
+    s.nextdrop = 1;
+    showSpots();
+    s.flutes = Integer(flutes);
+    Integer stake = s.bet;
+    if (mulChecked(stake, s.flutes))
+        s.stake = stake;
+    notify(changeBallplay | changeTimers | changeCredit | changeFlutes);
+
+    // games and wager count only a play that is accepted.
+    if (s.spotsmarked < 3) {
+        messages.show(platform::Messages::Icon::critical, "MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!");
+        return std::nullopt;
+    }
+    if (s.stake > s.player.bank) {
+        messages.show(platform::Messages::Icon::critical,
+                      "You Are Trying To Bet  " + std::to_string(s.stake) + "\rCoins...But You Only Have  " +
+                          std::to_string(s.player.bank) + "\rUse COINS Button To Insert More Credit");
+        return std::nullopt;
+    }
+    if (s.stake < 1) {
+        messages.show(platform::Messages::Icon::critical,
+                      "How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ");
+        return std::nullopt;
+    }
+    addChecked(s.player.games, 1);
+    addChecked(s.player.wager, s.stake);
+
+    s.playing = 1;
+    phase = Phase::dropping;
+    s.ballplayVisible = true;
+    showPlayControls(false);
+    s.stopLines.fill(false);
+    payoutpanels();
+    s.player.bank -= s.stake;
+    s.creditCaption = std::to_string(s.player.bank);
+    s.betpanCaption = std::to_string(s.stake);
+    for (std::size_t f = 1; f <= fluteCount; ++f) {
+        s.fluteleft[f] = fluteLeft[f];
+        s.flutewin[f] = 0;
+        s.fluteextra[f] = 0;
+        s.flutetop[f] = restTop;
+        s.flutehits[f] = 0;
+        s.flutewild[f] = 0;
+        s.hitballindex[f].fill(0);
+    }
+    for (BallPicture& picture : s.look.dropball)
+        picture = {};
+    lookAfterDrop = s.look;
+    picknums();
+
+    DropPlan plan;
+    for (int d = 1; d <= baseDraws; ++d) {
+        for (int f = 1; f <= fluteCount; ++f) {
+            const bool played = f <= flutes;
+            const Integer n = s.fluteballs[std::size_t(f)][std::size_t(d)];
+            if (n == wildBall) {
+                fall(plan, f, played ? BallLook::wild : BallLook::wildGrey, 0, s.player.reelspeed, pace::fallStep);
+                stack(f, wildBall);
+                s.flutewild[std::size_t(f)] = 1;
+                continue;
+            }
+            const bool hit = isSpot(s, n);
+            const BallLook look = played ? BallLook::white : BallLook::grey;
+            // Below the line a flute shows only its hits.
+            if (s.flutehits[std::size_t(f)] < s.linehits && !hit)
+                continue;
+            fall(plan, f, look, n, s.player.reelspeed, pace::fallStep);
+            if (hit) {
+                if (s.flutehits[std::size_t(f)] >= s.linehits)
+                    plan.steps.push_back(cueStep(platform::Cue::snd101));
+                stack(f, n);
+            } else {
+                miss(plan, f, played, pace::noHit);
+            }
+        }
+    }
+    notify(changeAll);
+    return plan;
+}
+
+void Keno::finishDrop()
+{
+    if (phase == Phase::dropping)
+        finishBaseDraw();
+    else if (phase == Phase::extraDropping)
+        finishExtraBalls();
+}
+
+void Keno::finishBaseDraw()
+{
+    s.look = lookAfterDrop;
+    for (std::size_t f = std::size_t(s.flutes) + 1; f <= fluteCount; ++f)
+        s.flutehits[f] = 0;
+    s.ballflashEnabled = true;
+    for (std::size_t f = 1; f <= fluteCount; ++f) {
+        const auto score = paytable::scoreBaseDraw(s.spotsmarked, s.flutehits[f], s.flutewild[f] == 1, s.bet);
+        addChecked(s.flutewin[f], score.coins);
+        if (score.extraBalls) {
+            s.fluteextra[f] = 1;
+            s.extraballsVisible = true;
+        }
+    }
+    for (std::size_t f = 1; f <= fluteCount; ++f) {
+        addChecked(s.playwin, s.flutewin[f]);
+        s.flutewin[f] = 0;
+    }
+    if (s.playwin > 0) {
+        s.winningsCaption = std::to_string(s.playwin);
+        sound.play(platform::Cue::snd104);
+    }
+    if (!s.extraballsVisible) {
+        showPlayControls(true);
+        addChecked(s.player.bank, s.playwin);
+        s.creditCaption = std::to_string(s.player.bank);
+        s.playing = 0;
+        addChecked(s.player.total, s.playwin);
+        phase = Phase::idle;
+    } else {
+        s.extraballtimerEnabled = true;
+        s.ballflashEnabled = false;
+        sound.play(platform::Cue::snd110);
+        phase = Phase::offer;
+    }
+    notify(changeAll);
+}
+
+std::optional<DropPlan> Keno::collectExtraBalls()
+{
+    if (phase != Phase::offer)
+        return std::nullopt;
+    phase = Phase::extraDropping;
+    for (std::size_t f = 1; f <= fluteCount; ++f)
+        s.fluteleft[f] = fluteLeft[f];
+    s.extraballtimerEnabled = false;
+    s.extraballsVisible = false;
+    s.extrabackVisible = false;
+    lookAfterDrop = s.look;
+
+    DropPlan plan;
+    DropStep start;
+    start.micros = pace::extraStart;
+    plan.steps.push_back(start);
+    for (int f = 1; f <= fluteCount; ++f) {
+        DropStep reset;
+        reset.kind = DropStep::Kind::resetSpots;
+        plan.steps.push_back(reset);
+        lookAfterDrop.strip.fill(BallLook::white);
+        if (s.fluteextra[std::size_t(f)] <= 0)
+            continue;
+        auto& balls = s.fluteballs[std::size_t(f)];
+        const auto drawn = balls.begin() + 1;
+        for (int k = 1; k <= std::min<int>(s.spotsmarked, 10); ++k) {
+            if (std::find(drawn, drawn + baseDraws, s.spots[std::size_t(k)]) != drawn + baseDraws)
+                continue;
+            plan.steps.push_back(cueStep(platform::Cue::snd111));
+            DropStep missing;
+            missing.kind = DropStep::Kind::missingSpot;
+            missing.spot = k;
+            missing.micros = pace::missingSpot;
+            plan.steps.push_back(missing);
+            lookAfterDrop.strip[std::size_t(k)] = BallLook::yellow;
+        }
+        plan.steps.push_back(cueStep(platform::Cue::snd107, DropStep::Kind::loopCue));
+        for (int k = firstExtraDraw; k <= lastExtraDraw; ++k) {
+            const Integer n = balls[std::size_t(k)];
+            if (n == wildBall) {
+                balls[std::size_t(k)] = 0;
+                fall(plan, f, BallLook::wild, 0, s.player.reelspeed, pace::wildExtraFallStep);
+                plan.steps.push_back(cueStep(platform::Cue::snd106));
+                stack(f, wildBall);
+                s.flutewild[std::size_t(f)] = 1;
+                continue;
+            }
+            fall(plan, f, BallLook::yellow, n, pace::extraFallTwips, pace::extraFallStep);
+            if (isSpot(s, n)) {
+                plan.steps.push_back(cueStep(platform::Cue::snd106));
+                stack(f, n);
+            } else {
+                miss(plan, f, true, pace::extraNoHit);
+            }
+        }
+    }
+    notify(changeControls | changeTimers);
+    return plan;
+}
+
+void Keno::finishExtraBalls()
+{
+    s.look = lookAfterDrop;
+    // Only the flutes that won the extra balls are scored again: the others
+    // were paid in full after their 20 balls.
+    for (std::size_t f = 1; f <= fluteCount; ++f)
+        if (s.fluteextra[f] == 1)
+            addChecked(s.flutewin[f],
+                       paytable::scoreExtraBalls(s.spotsmarked, s.flutehits[f], s.flutewild[f] == 1, s.bet));
+    for (std::size_t f = 1; f <= fluteCount; ++f)
+        addChecked(s.playwin, s.flutewin[f]);
+    sound.play(platform::Cue::snd105);
+    addChecked(s.player.bank, s.playwin);
+    s.creditCaption = std::to_string(s.player.bank);
+    s.winningsCaption = std::to_string(s.playwin);
+    addChecked(s.player.total, s.playwin);
+    s.playing = 0;
+    phase = Phase::idle;
+    s.ballflashEnabled = true;
+    showPlayControls(true);
+    notify(changeAll);
+}
+
+void Keno::settleOpenPlay()
+{
+    finishDrop();
+    if (collectExtraBalls())
+        finishDrop();
+}
+
+} // namespace game

@@ -1,0 +1,526 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "rig.h"
+
+#include "game/paytable.h"
+#include "platform/stdrandomsource.h"
+
+#include <QTest>
+#include <algorithm>
+#include <map>
+#include <random>
+
+namespace {
+
+using Kind = game::DropStep::Kind;
+using Draws = std::map<int, std::vector<int>>;
+
+constexpr int fluteOneLeft = 220;
+constexpr int restTop = 6240;
+
+// Marks spots 1..spots and bets the coins of bet button `betButton`.
+void setUp(Rig& rig, int spots, int betButton = 1)
+{
+    for (int n = 1; n <= spots; ++n)
+        rig.keno.markSpot(n);
+    rig.keno.chooseBet(betButton);
+    rig.sound.calls.clear();
+}
+
+// Scripts a play: flute f first draws draws[f]; every other ball misses.
+void script(Rig& rig, const Draws& draws)
+{
+    const auto& s = rig.state();
+    const std::vector<int> spots(s.spots.begin() + 1, s.spots.begin() + 1 + s.spotsmarked);
+    for (int f = 1; f <= 10; ++f) {
+        const auto it = draws.find(f);
+        rig.random.flute(it == draws.end() ? std::vector<int>{} : it->second, spots);
+    }
+    // A wild ball is kept on the first turn only when seven were turned back.
+    for (const auto& [f, balls] : draws)
+        if (std::count(balls.begin(), balls.end(), 81))
+            rig.state().wildcount = 7;
+}
+
+// Spots 1..hits, then the wild ball when asked.
+std::vector<int> hitting(int hits, bool wild = false)
+{
+    std::vector<int> balls;
+    for (int n = 1; n <= hits; ++n)
+        balls.push_back(n);
+    if (wild)
+        balls.push_back(81);
+    return balls;
+}
+
+// The 20 balls of a flute holding `hits` spots, then three extra balls.
+std::vector<int> withExtras(int hits, const std::vector<int>& extras)
+{
+    std::vector<int> balls = hitting(hits);
+    for (int n = 60; balls.size() < 20; ++n)
+        balls.push_back(n);
+    balls.insert(balls.end(), extras.begin(), extras.end());
+    return balls;
+}
+
+int count(const game::DropPlan& plan, Kind kind, platform::Cue cue = platform::Cue::snd101)
+{
+    return int(std::count_if(plan.steps.begin(), plan.steps.end(), [&](const game::DropStep& step) {
+        return step.kind == kind && ((kind != Kind::cue && kind != Kind::loopCue) || step.cue == cue);
+    }));
+}
+
+std::vector<platform::Cue> played(const fakes::FakeSound& sound)
+{
+    std::vector<platform::Cue> cues;
+    for (const auto& call : sound.calls)
+        cues.push_back(call.cue);
+    return cues;
+}
+
+bool conserved(const game::Player& p) { return p.bank == p.amountinvested - p.wager + p.total; }
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::vector<int>)
+
+class tst_play : public QObject {
+    Q_OBJECT
+private slots:
+    void refusesInOrder_data();
+    void refusesInOrder();
+    void acceptsAStakeEqualToTheCredit();
+    void scoresEveryPathOfAFlute_data();
+    void scoresEveryPathOfAFlute();
+    void dropShowsMissesOnlyFromTheLine();
+    void extraBallsAreDroppedAndScored_data();
+    void extraBallsAreDroppedAndScored();
+    void topPrizeIsPaidOnceBesideExtraBalls();
+    void playOneWinsOnlyOnFluteOne_data();
+    void playOneWinsOnlyOnFluteOne();
+    void elevenHitsAllShowAndTheNextPlayStartsClean();
+    void settlesAnOpenPlayAtOnce_data();
+    void settlesAnOpenPlayAtOnce();
+    void coinsAreConservedOverManyPlays();
+};
+
+void tst_play::refusesInOrder_data()
+{
+    QTest::addColumn<int>("spots");
+    QTest::addColumn<int>("bet"); // coins; 0 for none
+    QTest::addColumn<int>("bank");
+    QTest::addColumn<QString>("message");
+    const QString fewSpots = "MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!";
+    const QString noBet = "How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ";
+    QTest::newRow("two spots, no bet, no credit") << 2 << 0 << 0 << fewSpots;
+    QTest::newRow("no spots") << 0 << 1 << 50 << fewSpots;
+    QTest::newRow("stake over credit before no bet")
+        << 3 << 10 << 99
+        << "You Are Trying To Bet  100\rCoins...But You Only Have  99\rUse COINS Button To Insert More Credit";
+    QTest::newRow("no credit, no bet") << 5 << 0 << 0 << noBet;
+    QTest::newRow("no bet") << 10 << 0 << 50 << noBet;
+}
+
+void tst_play::refusesInOrder()
+{
+    QFETCH(int, spots);
+    QFETCH(int, bet);
+    QFETCH(int, bank);
+    QFETCH(QString, message);
+    Rig rig(100);
+    setUp(rig, spots);
+    rig.state().bet = bet;
+    rig.state().player.bank = bank;
+    rig.state().player.games = 7;
+    rig.state().player.wager = 70;
+
+    QVERIFY(!rig.keno.play(10));
+    const auto& s = rig.keno.state();
+    QCOMPARE(rig.messages.shown.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(rig.messages.shown[0].prompt), message);
+    QCOMPARE(rig.messages.shown[0].icon, platform::Messages::Icon::critical);
+    QCOMPARE(s.player.games, game::Long(7));
+    QCOMPARE(s.player.wager, game::Long(70));
+    QCOMPARE(s.player.bank, game::Long(bank));
+    QCOMPARE(s.playing, game::Integer(0));
+    QVERIFY(s.playControlsVisible);
+    QCOMPARE(rig.random.reseeds, 0); // nothing drawn
+}
+
+void tst_play::acceptsAStakeEqualToTheCredit()
+{
+    Rig rig(10);
+    setUp(rig, 4);
+    script(rig, {});
+    QVERIFY(rig.keno.play(10));
+    QCOMPARE(rig.keno.state().player.bank, game::Long(0));
+    QCOMPARE(rig.keno.state().playing, game::Integer(1));
+    QVERIFY(!rig.keno.state().playControlsVisible);
+    rig.keno.finishDrop();
+    const auto& s = rig.keno.state();
+    QCOMPARE(s.player.games, game::Long(1));
+    QCOMPARE(s.player.wager, game::Long(10));
+    QCOMPARE(s.creditCaption, std::string("0"));
+    QCOMPARE(s.playing, game::Integer(0));
+    QVERIFY(rig.sound.calls.empty()); // no win, no fanfare
+}
+
+void tst_play::scoresEveryPathOfAFlute_data()
+{
+    QTest::addColumn<int>("spots");
+    QTest::addColumn<int>("hits"); // spots drawn
+    QTest::addColumn<bool>("wild");
+    QTest::addColumn<int>("coins"); // per coin bet
+    QTest::addColumn<bool>("extraBalls");
+    QTest::newRow("3 spots, line") << 3 << 2 << false << 3 << false;
+    QTest::newRow("3 spots, wild doubles the line") << 3 << 1 << true << 6 << false;
+    QTest::newRow("3 spots, top") << 3 << 3 << false << 15 << false;
+    QTest::newRow("3 spots, wild doubles the top") << 3 << 2 << true << 30 << false;
+    QTest::newRow("3 spots, all and the wild ball") << 3 << 3 << true << 30 << false;
+    QTest::newRow("4 spots, wild doubles the top") << 4 << 3 << true << 136 << false;
+    QTest::newRow("5 spots, wild leaves the top") << 5 << 4 << true << 100 << false;
+    QTest::newRow("6 spots, below the line") << 6 << 3 << false << 0 << false;
+    QTest::newRow("6 spots, line") << 6 << 4 << false << 12 << false;
+    QTest::newRow("6 spots, wild doubles the line") << 6 << 3 << true << 24 << false;
+    QTest::newRow("6 spots, extra balls") << 6 << 5 << false << 0 << true;
+    QTest::newRow("6 spots, extra balls with the wild ball") << 6 << 4 << true << 0 << true;
+    QTest::newRow("10 spots, nothing") << 10 << 0 << false << 0 << false;
+    QTest::newRow("10 spots, all and the wild ball") << 10 << 10 << true << 10000 << false;
+}
+
+void tst_play::scoresEveryPathOfAFlute()
+{
+    QFETCH(int, spots);
+    QFETCH(int, hits);
+    QFETCH(bool, wild);
+    QFETCH(int, coins);
+    QFETCH(bool, extraBalls);
+    Rig rig(100);
+    setUp(rig, spots, 2); // 2 coins
+    script(rig, {{1, hitting(hits, wild)}});
+    QVERIFY(rig.keno.play(1));
+    rig.keno.finishDrop();
+
+    const auto& s = rig.keno.state();
+    QCOMPARE(int(s.flutehits[1]), hits + (wild ? 1 : 0));
+    QCOMPARE(s.playwin, game::Long(2 * coins));
+    QCOMPARE(s.extraballsVisible, extraBalls);
+    QCOMPARE(s.extraballtimerEnabled, extraBalls);
+    QCOMPARE(s.ballflashEnabled, !extraBalls);
+    QCOMPARE(int(s.playing), extraBalls ? 1 : 0);
+    QCOMPARE(s.player.bank, game::Long(extraBalls ? 98 : 98 + 2 * coins));
+    QCOMPARE(s.player.total, game::Long(extraBalls ? 0 : 2 * coins));
+    std::vector<platform::Cue> cues;
+    if (coins > 0)
+        cues.push_back(platform::Cue::snd104);
+    if (extraBalls)
+        cues.push_back(platform::Cue::snd110);
+    QCOMPARE(played(rig.sound), cues);
+}
+
+void tst_play::dropShowsMissesOnlyFromTheLine()
+{
+    Rig rig(100);
+    setUp(rig, 5); // the line stands at 2 hits
+    rig.state().player.reelspeed = 60;
+    script(rig, {{1, {50, 1, 51, 2, 52, 3, 81}}});
+    const auto plan = rig.keno.play(1);
+    QVERIFY(plan);
+
+    struct Seen {
+        Kind kind;
+        int number;
+        int toTop;
+        bool operator==(const Seen&) const = default;
+    };
+    std::vector<Seen> seen;
+    for (const auto& step : plan->steps)
+        seen.push_back({step.kind, step.kind == Kind::fall ? step.number : 0, step.toTop});
+    const std::vector<Seen> start{
+        {Kind::fall, 1, restTop},        {Kind::fall, 2, restTop - 600},
+        {Kind::fall, 52, restTop - 1200}, {Kind::hideBall, 0, 0},
+        {Kind::noHit, 0, restTop - 1200}, {Kind::fall, 3, restTop - 1200},
+        {Kind::cue, 0, 0},               {Kind::fall, 0, restTop - 1800}, // the wild ball
+    };
+    QCOMPARE(std::vector<Seen>(seen.begin(), seen.begin() + 8), start);
+    // The 13 balls after the wild ball all miss above the line.
+    QCOMPARE(plan->steps.size(), std::size_t(8 + 13 * 3));
+    QCOMPARE(count(*plan, Kind::noHit), 14);
+    QCOMPARE(count(*plan, Kind::cue, platform::Cue::snd101), 1);
+
+    const auto& first = plan->steps[0];
+    QCOMPARE(first.left, fluteOneLeft);
+    QCOMPARE(first.fromTop, 240);
+    QCOMPARE(first.micros, std::int64_t(101'000)); // 6000 twips at 60 a millisecond
+    QCOMPARE(first.topAt(50'500), 240 + 50 * 60);
+    QCOMPARE(plan->steps[4].micros, std::int64_t(100'000));
+    QCOMPARE(plan->steps[7].look, game::BallLook::wild);
+    QVERIFY(std::all_of(plan->steps.begin(), plan->steps.end(),
+                        [](const game::DropStep& step) { return step.kind != Kind::fall || step.left == fluteOneLeft; }));
+    // Nothing is scored or shown until the drop has been seen.
+    QCOMPARE(rig.keno.state().winningsCaption, std::string());
+    QVERIFY(!rig.keno.state().look.dropball[1].visible);
+    rig.keno.finishDrop();
+    QCOMPARE(rig.keno.state().flutewild[1], game::Integer(1));
+    // Three spots and the wild ball of five: extra balls.
+    QVERIFY(rig.keno.state().extraballsVisible);
+}
+
+void tst_play::extraBallsAreDroppedAndScored_data()
+{
+    QTest::addColumn<std::vector<int>>("extras");
+    QTest::addColumn<int>("extraHits");
+    QTest::addColumn<int>("coins");
+    QTest::newRow("no extra hit") << std::vector<int>{41, 42, 43} << 0 << 18;
+    QTest::newRow("the fifth spot") << std::vector<int>{41, 5, 42} << 1 << 100;
+    QTest::newRow("the wild ball doubles") << std::vector<int>{81, 41, 42} << 1 << 200;
+    QTest::newRow("wild ball and fifth spot") << std::vector<int>{5, 81, 41} << 2 << 200;
+}
+
+void tst_play::extraBallsAreDroppedAndScored()
+{
+    QFETCH(std::vector<int>, extras);
+    QFETCH(int, extraHits);
+    QFETCH(int, coins);
+    Rig rig(100);
+    setUp(rig, 5);
+    rig.state().player.reelspeed = 30;
+    script(rig, {{1, withExtras(4, extras)}});
+    QVERIFY(rig.keno.play(1));
+    QVERIFY(!rig.keno.collectExtraBalls()); // not offered yet
+    rig.keno.finishDrop();
+    QVERIFY(rig.keno.state().extraballsVisible);
+    rig.keno.extraBlinkTick();
+    rig.sound.calls.clear();
+
+    const auto plan = rig.keno.collectExtraBalls();
+    QVERIFY(plan);
+    QVERIFY(!rig.keno.state().extraballsVisible);
+    QVERIFY(!rig.keno.state().extrabackVisible);
+    QVERIFY(!rig.keno.state().extraballtimerEnabled);
+    QVERIFY(!rig.keno.collectExtraBalls()); // once only
+    // Spot 5 was not drawn: it shows in yellow for 400 ms first.
+    const auto missing = std::find_if(plan->steps.begin(), plan->steps.end(),
+                                      [](const game::DropStep& step) { return step.kind == Kind::missingSpot; });
+    QVERIFY(missing != plan->steps.end());
+    QCOMPARE(missing->spot, 5);
+    QCOMPARE(missing->micros, std::int64_t(400'000));
+    QCOMPARE((missing - 1)->cue, platform::Cue::snd111);
+    QCOMPARE(count(*plan, Kind::missingSpot), 1);
+    QCOMPARE(count(*plan, Kind::loopCue, platform::Cue::snd107), 1);
+    QCOMPARE(count(*plan, Kind::cue, platform::Cue::snd106), extraHits);
+    QCOMPARE(count(*plan, Kind::fall), 3);
+    for (const auto& step : plan->steps) {
+        if (step.kind != Kind::fall)
+            continue;
+        QCOMPARE(step.left, fluteOneLeft);
+        if (step.number == 0) { // the wild ball: reelspeed twips every 2 ms
+            QCOMPARE(step.look, game::BallLook::wild);
+            QCOMPARE(step.twipsPerStep * 1000 / step.microsPerStep, std::int64_t(15));
+        } else { // numbered balls: 2 twips a millisecond
+            QCOMPARE(step.look, game::BallLook::yellow);
+            QCOMPARE(step.twipsPerStep * 1000 / step.microsPerStep, std::int64_t(2));
+        }
+    }
+    QCOMPARE(rig.keno.state().playing, game::Integer(1));
+
+    rig.keno.finishDrop();
+    const auto& s = rig.keno.state();
+    QCOMPARE(s.playwin, game::Long(coins));
+    QCOMPARE(s.winningsCaption, std::to_string(coins));
+    QCOMPARE(s.player.bank, game::Long(99 + coins));
+    QVERIFY(conserved(s.player) || s.player.amountinvested == 0);
+    QCOMPARE(s.player.total, game::Long(coins));
+    QCOMPARE(s.playing, game::Integer(0));
+    QVERIFY(s.ballflashEnabled);
+    QVERIFY(s.playControlsVisible);
+    QCOMPARE(played(rig.sound), std::vector<platform::Cue>{platform::Cue::snd105});
+}
+
+void tst_play::topPrizeIsPaidOnceBesideExtraBalls()
+{
+    Rig rig(100);
+    setUp(rig, 5);
+    script(rig, {{1, hitting(5)}, {2, withExtras(4, {41, 42, 43})}});
+    QVERIFY(rig.keno.play(3));
+    rig.keno.finishDrop();
+    QCOMPARE(rig.keno.state().playwin, game::Long(100));
+    QVERIFY(rig.keno.collectExtraBalls());
+    rig.keno.finishDrop();
+    // Flute 1's top prize once, flute 2's four hits after its extra balls.
+    QCOMPARE(rig.keno.state().playwin, game::Long(100 + 18));
+    QCOMPARE(rig.keno.state().player.bank, game::Long(97 + 118));
+}
+
+void tst_play::playOneWinsOnlyOnFluteOne_data()
+{
+    QTest::addColumn<int>("hits");
+    QTest::addColumn<int>("coins");
+    QTest::addColumn<bool>("extraBalls");
+    QTest::newRow("line prize") << 5 << 5 << false;
+    QTest::newRow("extra balls") << 7 << 0 << true;
+}
+
+void tst_play::playOneWinsOnlyOnFluteOne()
+{
+    QFETCH(int, hits);
+    QFETCH(int, coins);
+    QFETCH(bool, extraBalls);
+    Rig rig(100);
+    setUp(rig, 10);
+    Draws draws{{1, hitting(hits)}};
+    for (int f = 2; f <= 10; ++f)
+        draws[f] = hitting(10); // the top prize, were they played
+    script(rig, draws);
+    const auto plan = rig.keno.play(1);
+    QVERIFY(plan);
+    for (const auto& step : plan->steps)
+        if (step.kind == Kind::fall)
+            QCOMPARE(step.look, step.left == fluteOneLeft ? game::BallLook::white : game::BallLook::grey);
+    rig.keno.finishDrop();
+
+    const auto& s = rig.keno.state();
+    QCOMPARE(s.playwin, game::Long(coins));
+    QCOMPARE(s.extraballsVisible, extraBalls);
+    for (std::size_t f = 2; f <= 10; ++f) {
+        QCOMPARE(s.flutehits[f], game::Integer(0));
+        QCOMPARE(s.fluteextra[f], game::Integer(0));
+    }
+    if (extraBalls) {
+        QCOMPARE(s.fluteextra[1], game::Integer(1));
+        const auto extra = rig.keno.collectExtraBalls();
+        QVERIFY(extra);
+        for (const auto& step : extra->steps)
+            if (step.kind == Kind::fall)
+                QCOMPARE(step.left, fluteOneLeft);
+        rig.keno.finishDrop();
+    }
+    // The flash hides flute 1's hits only, though the grey balls still show.
+    const auto shown = [&] {
+        return std::count_if(s.look.dropball.begin(), s.look.dropball.end(), [](const auto& b) { return b.visible; });
+    };
+    QCOMPARE(shown(), 9 * 10 + hits);
+    for (int tick = 0; tick < 3; ++tick)
+        rig.keno.flashTick();
+    QCOMPARE(shown(), 9 * 10);
+}
+
+void tst_play::elevenHitsAllShowAndTheNextPlayStartsClean()
+{
+    Rig rig(100);
+    setUp(rig, 10);
+    script(rig, {{1, hitting(10, true)}});
+    QVERIFY(rig.keno.play(10));
+    rig.keno.finishDrop();
+    const auto& s = rig.keno.state();
+    QCOMPARE(s.flutehits[1], game::Integer(11));
+    QCOMPARE(s.playwin, game::Long(10000));
+    std::vector<int> pictures;
+    for (std::size_t k = 1; k <= 11; ++k) {
+        const auto index = s.hitballindex[1][k];
+        pictures.push_back(index);
+        const auto& ball = s.look.dropball[std::size_t(index)];
+        QVERIFY(ball.visible);
+        QCOMPARE(ball.top, restTop - 600 * int(k - 1)); // the eleventh rests at the top of the tube
+        QCOMPARE(ball.number, k == 11 ? 0 : int(k));
+    }
+    std::sort(pictures.begin(), pictures.end());
+    QCOMPARE(std::unique(pictures.begin(), pictures.end()), pictures.end());
+
+    for (int tick = 0; tick < 3; ++tick)
+        rig.keno.flashTick();
+    for (std::size_t k = 1; k <= 11; ++k)
+        QVERIFY(!s.look.dropball[std::size_t(s.hitballindex[1][k])].visible);
+
+    script(rig, {});
+    QVERIFY(rig.keno.play(10));
+    QCOMPARE(s.winningsCaption, std::string());
+    QVERIFY(!s.ballflashEnabled);
+    rig.keno.finishDrop();
+    QCOMPARE(s.playwin, game::Long(0));
+    QVERIFY(std::all_of(s.flutehits.begin(), s.flutehits.end(), [](auto hits) { return hits == 0; }));
+    QVERIFY(std::none_of(s.look.dropball.begin(), s.look.dropball.end(), [](const auto& b) { return b.visible; }));
+    QCOMPARE(s.flutewild[1], game::Integer(0));
+}
+
+void tst_play::settlesAnOpenPlayAtOnce_data()
+{
+    QTest::addColumn<int>("stage"); // 0 in the drop, 1 in the offer, 2 in the extra balls, 3 settled
+    QTest::newRow("in the drop") << 0;
+    QTest::newRow("in the extra-ball offer") << 1;
+    QTest::newRow("in the extra balls") << 2;
+    QTest::newRow("already settled") << 3;
+}
+
+void tst_play::settlesAnOpenPlayAtOnce()
+{
+    QFETCH(int, stage);
+    Rig quick(100), full(100);
+    for (Rig* rig : {&quick, &full}) {
+        setUp(*rig, 5);
+        script(*rig, {{1, hitting(5)}, {2, withExtras(4, {41, 5, 42})}});
+        QVERIFY(rig->keno.play(3));
+    }
+    if (stage >= 1)
+        quick.keno.finishDrop();
+    if (stage >= 2)
+        QVERIFY(quick.keno.collectExtraBalls());
+    if (stage >= 3)
+        quick.keno.finishDrop();
+    quick.keno.settleOpenPlay();
+    full.keno.finishDrop();
+    QVERIFY(full.keno.collectExtraBalls());
+    full.keno.finishDrop();
+
+    const auto& q = quick.keno.state();
+    const auto& f = full.keno.state();
+    QCOMPARE(q.playing, game::Integer(0));
+    QCOMPARE(q.playwin, game::Long(200));
+    QCOMPARE(q.playwin, f.playwin);
+    QCOMPARE(q.player.bank, f.player.bank);
+    QCOMPARE(q.player.total, f.player.total);
+    QCOMPARE(q.player.games, f.player.games);
+    QCOMPARE(q.player.wager, f.player.wager);
+    QVERIFY(q.look.dropball == f.look.dropball);
+    QVERIFY(!quick.keno.collectExtraBalls());
+}
+
+void tst_play::coinsAreConservedOverManyPlays()
+{
+    platform::StdRandomSource source;
+    Rig rig(0, &source);
+    std::mt19937 choose(5);
+    const auto pick = [&](int n) { return int(choose() % unsigned(n)); };
+    constexpr int flutes[] = {1, 3, 5, 10};
+    int plays = 0;
+    for (int round = 0; round < 2000; ++round) {
+        while (rig.keno.state().player.bank < 100)
+            rig.keno.insertCoins();
+        if (pick(20) == 0 || rig.keno.state().spotsmarked < 3) {
+            rig.keno.erase();
+            const int spots = 3 + pick(8);
+            while (rig.keno.state().spotsmarked < spots)
+                rig.keno.markSpot(1 + pick(80));
+        }
+        rig.keno.chooseBet(1 + pick(4));
+        if (!rig.keno.play(flutes[pick(4)]))
+            continue;
+        ++plays;
+        if (pick(2) == 0) {
+            rig.keno.finishDrop();
+            if (rig.keno.collectExtraBalls())
+                rig.keno.finishDrop();
+        } else {
+            rig.keno.settleOpenPlay();
+        }
+        const auto& s = rig.keno.state();
+        QCOMPARE(s.playing, game::Integer(0));
+        QVERIFY2(conserved(s.player), qPrintable(QString::number(round)));
+        QVERIFY(s.player.bank >= 0);
+    }
+    QVERIFY(plays > 1900);
+    QVERIFY(rig.keno.state().player.total > 0);
+}
+
+QTEST_GUILESS_MAIN(tst_play)
+#include "tst_play.moc"
