@@ -42,4 +42,6 @@ bool QtSettingsStore::sync()
     return settings.status() == QSettings::NoError;
 }
 
+std::string QtSettingsStore::location() const { return settings.fileName().toStdString(); }
+
 } // namespace platform

@@ -15,6 +15,7 @@ public:
     std::optional<std::string> value(const std::string& section, const std::string& key) const override;
     void setValue(const std::string& section, const std::string& key, const std::string& text) override;
     bool sync() override;
+    std::string location() const override;
 
 private:
     QSettings settings;

@@ -15,6 +15,8 @@ public:
     virtual void setValue(const std::string& section, const std::string& key, const std::string& text) = 0;
     // Writes pending values out; false when they could not be written.
     virtual bool sync() = 0;
+    // Where the values are kept, for telling the player.
+    virtual std::string location() const = 0;
 };
 
 } // namespace platform

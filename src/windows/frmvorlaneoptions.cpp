@@ -5,6 +5,7 @@
 #include "game/keno.h"
 #include "platform/messages.h"
 #include "players/playerrecords.h"
+#include "players/recordsaver.h"
 #include "players/statistics.h"
 
 #include <QButtonGroup>
@@ -40,9 +41,9 @@ template <typename W> W* place(W* widget, const char* name, QRect where)
 }
 } // namespace
 
-frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& store, platform::Messages& messages,
-                                     QWidget* mainWindow)
-    : QWidget(nullptr), keno(keno), store(store), messages(messages), mainWindow(mainWindow)
+frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& store, players::RecordSaver& saver,
+                                     platform::Messages& messages, QWidget* mainWindow)
+    : QWidget(nullptr), keno(keno), store(store), saver(saver), messages(messages), mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmvorlaneoptions"));
     setWindowTitle(QStringLiteral("VorLane Options"));
@@ -125,7 +126,7 @@ QString frmvorlaneoptions::name() const
     return QString::fromStdString(keno.state().player.currentplayer).toUpper();
 }
 
-void frmvorlaneoptions::save() { players::saveRecord(store, slot(), keno.state().player); }
+void frmvorlaneoptions::save() { saver.save(slot(), keno.state().player); }
 
 void frmvorlaneoptions::clampSpeed()
 {

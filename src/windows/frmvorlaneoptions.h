@@ -20,6 +20,10 @@ class Messages;
 class SettingsStore;
 } // namespace platform
 
+namespace players {
+class RecordSaver;
+}
+
 namespace windows {
 
 // Chooses, names and clears players, adds fast money and sets the speed.
@@ -28,8 +32,8 @@ namespace windows {
 class frmvorlaneoptions : public QWidget {
     Q_OBJECT
 public:
-    frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& store, platform::Messages& messages,
-                      QWidget* mainWindow);
+    frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& store, players::RecordSaver& saver,
+                      platform::Messages& messages, QWidget* mainWindow);
 
     // Selecting a slot or a speed from code runs the same steps as a click.
     void machine_Click(int index);
@@ -54,6 +58,7 @@ private:
 
     game::Keno& keno;
     platform::SettingsStore& store;
+    players::RecordSaver& saver;
     platform::Messages& messages;
     QWidget* mainWindow;
 

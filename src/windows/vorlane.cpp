@@ -90,7 +90,7 @@ QTimer* tickTimer(QObject* parent, const char* name, std::function<void()> tick)
 
 vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& messages, platform::SettingsStore& store,
                  platform::Sound& sound, const platform::Clock& clock, QWidget* parent)
-    : QMainWindow(parent), keno(keno), art(art), messages(messages), store(store), sound(sound),
+    : QMainWindow(parent), keno(keno), art(art), messages(messages), store(store), saver(store, messages), sound(sound),
       field(new QGraphicsScene(this)),
       ballflash(tickTimer(this, "ballflash", [&keno] { keno.flashTick(); })),
       extraballtimer(tickTimer(this, "extraballtimer", [&keno] { keno.extraBlinkTick(); })),
@@ -266,7 +266,7 @@ void vorlane::mnudetails_Click()
         return;
     setEnabled(false);
     if (!options)
-        options = new frmvorlaneoptions(keno, store, messages, this);
+        options = new frmvorlaneoptions(keno, store, saver, messages, this);
     options->show();
     options->activateWindow();
 }
@@ -453,7 +453,7 @@ void vorlane::closeEvent(QCloseEvent* event)
     // and what was won, inserted or played since the last save is kept.
     drop->stop();
     keno.settleOpenPlay();
-    players::saveRecord(store, players::slotOf(keno.state().playerno), keno.state().player);
+    saver.save(players::slotOf(keno.state().playerno), keno.state().player);
     keno.shutDown();
     event->accept();
     QApplication::quit();

@@ -4,6 +4,7 @@
 
 #include "game/changes.h"
 #include "game/keno.h"
+#include "players/recordsaver.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -76,6 +77,7 @@ private:
     ArtRenderer& art;
     platform::Messages& messages;
     platform::SettingsStore& store;
+    players::RecordSaver saver;
     platform::Sound& sound;
     QGraphicsScene* field;
     FieldView* view;

@@ -22,6 +22,7 @@ public:
         values[{section, key}] = text;
     }
     bool sync() override { return writable; }
+    std::string location() const override { return "/memory/Vorlen.ini"; }
 
     std::map<std::pair<std::string, std::string>, std::string> values;
     bool writable = true;

@@ -6,13 +6,16 @@
 #include "fakes/memorystore.h"
 #include "fakes/scriptedrandom.h"
 #include "game/keno.h"
+#include "game/paytable.h"
 #include "windows/artrenderer.h"
+#include "windows/dropanimator.h"
 #include "windows/panelitem.h"
 #include "windows/pictureitem.h"
 #include "windows/vorlane.h"
 
 #include <QAction>
 #include <QMenuBar>
+#include <QTimer>
 #include <QGraphicsLineItem>
 #include <QGraphicsView>
 #include <QTest>
@@ -34,8 +37,15 @@ private slots:
     void clicksReachTheirCommands();
     void fieldScalesWithTheWindow();
     void menuExitStopsTheSound();
+    void wholePlayThroughClicks_data();
+    void wholePlayThroughClicks();
+    void closingMidPlayKeepsTheSettledPlay_data() { wholePlayThroughClicks_data(); }
+    void closingMidPlayKeepsTheSettledPlay();
 
 private:
+    void startPlay(int spots, const QList<int>& balls);
+    void click(const QString& name, int index = 0);
+    QString caption(const char* panel) const;
     fakes::FakeSound sound;
     fakes::FakeMessages messages;
     fakes::ScriptedRandom random;
@@ -49,6 +59,7 @@ private:
 void tst_mainwindow::init()
 {
     sound.calls.clear();
+    random.script.clear();
     keno = std::make_unique<game::Keno>(sound, messages, random);
     art = std::make_unique<windows::ArtRenderer>();
     window = std::make_unique<windows::vorlane>(*keno, *art, messages, store, sound, clock);
@@ -247,6 +258,116 @@ void tst_mainwindow::menuExitStopsTheSound()
     exit->trigger();
     QVERIFY(!window->isVisible());
     QCOMPARE(sound.calls.back().kind, fakes::FakeSound::Kind::stop);
+}
+
+void tst_mainwindow::click(const QString& name, int index)
+{
+    QGraphicsItem* target = window->item(name, index);
+    QVERIFY2(target, qPrintable(name));
+    auto* view = window->findChild<QGraphicsView*>();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(target->sceneBoundingRect().center()));
+}
+
+QString tst_mainwindow::caption(const char* panel) const
+{
+    return dynamic_cast<windows::PanelItem*>(window->item(QString::fromLatin1(panel)))->caption();
+}
+
+// Marks spots 1..spots and plays one flute whose first balls are `balls`.
+void tst_mainwindow::startPlay(int spots, const QList<int>& balls)
+{
+    std::vector<int> marked;
+    for (int n = 1; n <= spots; ++n) {
+        click(QStringLiteral("a"), n);
+        marked.push_back(n);
+    }
+    random.flute(std::vector<int>(balls.begin(), balls.end()), marked);
+    for (int f = 2; f <= 10; ++f)
+        random.flute({}, marked);
+    click(QStringLiteral("PLAY"), 1);
+}
+
+void tst_mainwindow::wholePlayThroughClicks_data()
+{
+    QTest::addColumn<int>("spots");
+    QTest::addColumn<QList<int>>("balls"); // flute 1's first balls
+    QTest::addColumn<bool>("extraBalls");
+    QTest::addColumn<qint64>("won");
+    QTest::newRow("top prize") << 3 << QList<int>{1, 2, 3} << false << qint64(game::paytable::prize(3, 3));
+    QTest::newRow("nothing") << 3 << QList<int>{1} << false << qint64(0);
+    QList<int> extra{1, 2, 3, 4};
+    for (int n = 60; extra.size() < 20; ++n)
+        extra << n;
+    extra << 5;
+    QTest::newRow("extra balls") << 5 << extra << true << qint64(game::paytable::scoreExtraBalls(5, 5, false, 1));
+}
+
+// Marks, plays one flute and watches the drop to its end by the clock:
+// the play controls give way to GOOD LUCK, coins wait, and the prize lands
+// on the credit once the last ball has fallen.
+void tst_mainwindow::wholePlayThroughClicks()
+{
+    QFETCH(int, spots);
+    QFETCH(QList<int>, balls);
+    QFETCH(bool, extraBalls);
+    QFETCH(qint64, won);
+    startPlay(spots, balls);
+    QVERIFY(window->animator().running());
+    QVERIFY(window->item(QStringLiteral("goodluck"))->isVisible());
+    QVERIFY(!window->item(QStringLiteral("PLAY"), 1)->isVisible());
+    QCOMPARE(caption("credit"), QStringLiteral("34"));
+    click(QStringLiteral("coinsin"));
+    QCOMPARE(caption("credit"), QStringLiteral("34"));
+
+    clock.now += 3'600'000; // long past any drop
+    window->animator().advance();
+    QVERIFY(!window->animator().running());
+    auto* ballflash = window->findChild<QTimer*>(QStringLiteral("ballflash"));
+    QVERIFY(ballflash);
+    QCOMPARE(window->item(QStringLiteral("extraballs"))->isVisible(), extraBalls);
+    if (extraBalls) {
+        QVERIFY(!ballflash->isActive());
+        QVERIFY(window->findChild<QTimer*>(QStringLiteral("extraballtimer"))->isActive());
+        click(QStringLiteral("extraballs"));
+        QVERIFY(window->animator().running());
+        clock.now += 3'600'000; // long past any drop
+        window->animator().advance();
+        QVERIFY(!window->animator().running());
+        QVERIFY(!window->item(QStringLiteral("extraballs"))->isVisible());
+    }
+    QCOMPARE(caption("credit"), QString::number(35 - 1 + won));
+    QCOMPARE(ballflash->isActive(), true);
+    QVERIFY(window->item(QStringLiteral("PLAY"), 1)->isVisible());
+    QVERIFY(!window->item(QStringLiteral("goodluck"))->isVisible());
+    click(QStringLiteral("coinsin"));
+    QCOMPARE(caption("credit"), QString::number(35 - 1 + won + 5));
+}
+
+// The window closes in the middle of the drop, or with the extra balls on
+// offer: the play is paid out unseen and the record keeps it.
+void tst_mainwindow::closingMidPlayKeepsTheSettledPlay()
+{
+    QFETCH(int, spots);
+    QFETCH(QList<int>, balls);
+    QFETCH(bool, extraBalls);
+    QFETCH(qint64, won);
+    startPlay(spots, balls);
+    clock.now += 150;
+    window->animator().advance();
+    QVERIFY(window->animator().running());
+    if (extraBalls) {
+        clock.now += 3'600'000;
+        window->animator().advance();
+        QVERIFY(window->item(QStringLiteral("extraballs"))->isVisible());
+    }
+    window->close();
+    QVERIFY(!window->animator().running());
+    const auto stored = [this](const char* key) { return store.value("player1", key).value_or("(none)"); };
+    QCOMPARE(stored("bank"), std::to_string(35 - 1 + won));
+    QCOMPARE(stored("total"), std::to_string(won));
+    QCOMPARE(stored("wager"), std::string("1"));
+    QCOMPARE(stored("games"), std::string("1"));
+    QCOMPARE(keno->state().playing, game::Integer(0));
 }
 
 QTEST_MAIN(tst_mainwindow)

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include "game/keno.h"
+#include "platform/qtmessages.h"
+#include "platform/qtsettingsstore.h"
+#include "platform/qtsound.h"
+#include "platform/stdrandomsource.h"
+#include "platform/steadyclock.h"
+#include "players/playerrecords.h"
+#include "windows/artrenderer.h"
+#include "windows/vorlane.h"
+
+// The game over the machine's own sound, settings file, randomness and
+// clock. Needs a QApplication.
+struct Program {
+    platform::QtSound sound;
+    platform::QtMessages messages;
+    platform::StdRandomSource random;
+    platform::QtSettingsStore store;
+    platform::SteadyClock clock;
+    game::Keno keno{sound, messages, random};
+    windows::ArtRenderer art;
+    windows::vorlane window{keno, art, messages, store, sound, clock};
+
+    // Shows the main window and takes the stored record of the first player.
+    void start()
+    {
+        window.show();
+        game::Player record;
+        players::readRecord(store, 1, record);
+        keno.startUp(record);
+    }
+};

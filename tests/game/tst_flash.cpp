@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "rig.h"
+
+#include "game/paytable.h"
+
+#include <QTest>
+
+namespace {
+
+constexpr int wildBall = 81;
+
+// Lays out flute 1 as a play leaves it: `hits` stacked balls at pictures
+// 1..hits numbered 1.., the last one the wild ball when hits exceed spots.
+void layOut(Rig& rig, int spots, int hits)
+{
+    for (int n = 1; n <= spots; ++n)
+        rig.keno.markSpot(n);
+    auto& s = rig.state();
+    s.flutehits[1] = hits;
+    for (int n = 1; n <= hits; ++n) {
+        s.hitballindex[1][n] = n;
+        s.hitballnum[1][n] = n > spots ? wildBall : n;
+        s.look.dropball[n].visible = true;
+        s.look.dropball[n].number = n > spots ? 0 : n;
+    }
+}
+
+int visibleBalls(Rig& rig, int hits)
+{
+    int shown = 0;
+    for (int n = 1; n <= hits; ++n)
+        shown += rig.state().look.dropball[n].visible;
+    return shown;
+}
+
+} // namespace
+
+class TestFlash : public QObject {
+    Q_OBJECT
+private slots:
+    void winnersBlink_data();
+    void winnersBlink();
+    void restartKeepsTheCycle();
+    void wildBallReappearsWithoutNumber();
+    void extraBallsOfferBlinks();
+};
+
+void TestFlash::winnersBlink_data()
+{
+    QTest::addColumn<int>("spots");
+    QTest::addColumn<int>("hits");
+    QTest::addColumn<bool>("blinks");
+    // The fewest hits that blink, by spots marked.
+    const int fewest[] = {0, 0, 0, 2, 3, 3, 4, 4, 5, 5, 5};
+    for (int spots = game::paytable::minSpots; spots <= game::paytable::maxSpots; ++spots)
+        for (int hits = 0; hits <= spots + 1; ++hits)
+            QTest::addRow("%d spots, %d hits", spots, hits) << spots << hits << (std::min(hits, spots) >= fewest[spots]);
+}
+
+// The balls of a winning flute hide at tick 3 and come back at tick 6,
+// with their numbers; losers never move. Winners are the paying cells.
+void TestFlash::winnersBlink()
+{
+    QFETCH(int, spots);
+    QFETCH(int, hits);
+    QFETCH(bool, blinks);
+    const int counted = game::paytable::countedHits(spots, hits);
+    QCOMPARE(blinks, game::paytable::prize(spots, counted) > 0 || game::paytable::extraBallZone(spots, counted));
+
+    Rig rig;
+    layOut(rig, spots, hits);
+    for (int n = 1; n <= hits; ++n)
+        rig.state().look.dropball[n].number = -1; // must be reprinted
+    rig.keno.flashTick();
+    rig.keno.flashTick();
+    QCOMPARE(visibleBalls(rig, hits), hits);
+    rig.keno.flashTick();
+    QCOMPARE(visibleBalls(rig, hits), blinks ? 0 : hits);
+    rig.keno.flashTick();
+    rig.keno.flashTick();
+    QCOMPARE(visibleBalls(rig, hits), blinks ? 0 : hits);
+    rig.keno.flashTick();
+    QCOMPARE(visibleBalls(rig, hits), hits);
+    QCOMPARE(rig.state().flashtick, 0);
+    for (int n = 1; blinks && n <= hits; ++n)
+        QCOMPARE(rig.state().look.dropball[n].number, n > spots ? 0 : n);
+}
+
+// Stopped at tick 4 (balls hidden), the flash goes on from there: they come
+// back at the second tick after the restart and hide again at the fifth.
+void TestFlash::restartKeepsTheCycle()
+{
+    Rig rig;
+    layOut(rig, 3, 3);
+    for (int t = 0; t < 4; ++t)
+        rig.keno.flashTick();
+    QCOMPARE(rig.state().flashtick, 4);
+    QList<int> seen;
+    for (int t = 0; t < 5; ++t) {
+        rig.keno.flashTick();
+        seen << visibleBalls(rig, 3);
+    }
+    QCOMPARE(seen, (QList<int>{0, 3, 3, 3, 0}));
+}
+
+void TestFlash::wildBallReappearsWithoutNumber()
+{
+    Rig rig;
+    layOut(rig, 10, 11);
+    QCOMPARE(rig.state().hitballnum[1][11], wildBall);
+    for (int t = 0; t < 3; ++t)
+        rig.keno.flashTick();
+    QCOMPARE(visibleBalls(rig, 11), 0);
+    for (int t = 0; t < 3; ++t)
+        rig.keno.flashTick();
+    QCOMPARE(visibleBalls(rig, 11), 11);
+    QCOMPARE(rig.state().look.dropball[11].number, 0);
+    QCOMPARE(rig.state().look.dropball[10].number, 10);
+}
+
+// EXTRA BALLS blinks 100 ms on, 100 ms off.
+void TestFlash::extraBallsOfferBlinks()
+{
+    Rig rig;
+    QList<bool> seen;
+    for (int t = 0; t < 4; ++t) {
+        rig.keno.extraBlinkTick();
+        seen << rig.state().extrabackVisible;
+    }
+    QCOMPARE(seen, (QList<bool>{true, false, true, false}));
+}
+
+QTEST_GUILESS_MAIN(TestFlash)
+#include "tst_flash.moc"

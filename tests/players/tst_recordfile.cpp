@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "fakes/fakemessages.h"
+#include "platform/qtsettingsstore.h"
+#include "players/playerrecords.h"
+#include "players/recordsaver.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+// The player records as the real settings file keeps them, written and read
+// by separate programs so nothing comes from a cache in memory.
+class tst_recordfile : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void namesComeBackUnchanged_data();
+    void namesComeBackUnchanged();
+    void twoProgramsOneAfterTheOther();
+    void unwritableStoreIsReportedOnce_data();
+    void unwritableStoreIsReportedOnce();
+
+private:
+    // Runs this program as a second one over the same config directory.
+    QByteArray child(const QStringList& arguments);
+    std::unique_ptr<QTemporaryDir> home;
+};
+
+namespace {
+
+// A second program: `save SLOT BANK NAME` or `read SLOT`, over $XDG_CONFIG_HOME.
+int runChild(const QStringList& args)
+{
+    platform::QtSettingsStore store;
+    const int slot = args.value(2).toInt();
+    if (args.value(1) == u"save") {
+        game::Player record;
+        record.bank = args.value(3).toInt();
+        record.currentplayer = args.value(4).toStdString();
+        return players::saveRecord(store, slot, record) ? 0 : 1;
+    }
+    game::Player record;
+    players::readRecord(store, slot, record);
+    std::printf("%lld\n%s", static_cast<long long>(record.bank), record.currentplayer.c_str());
+    return 0;
+}
+
+} // namespace
+
+void tst_recordfile::init()
+{
+    home = std::make_unique<QTemporaryDir>();
+    QVERIFY(home->isValid());
+}
+
+QByteArray tst_recordfile::child(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home->path());
+    process.setProcessEnvironment(env);
+    process.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--child")} + arguments);
+    if (!process.waitForFinished(10'000) || process.exitCode() != 0)
+        return "(child failed)";
+    return process.readAllStandardOutput();
+}
+
+void tst_recordfile::namesComeBackUnchanged_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("blanks only") << QStringLiteral("   ");
+    QTest::newRow("leading and trailing blanks") << QStringLiteral("  ann  ");
+    QTest::newRow("equals") << QStringLiteral("a=b");
+    QTest::newRow("semicolon") << QStringLiteral("a;b");
+    QTest::newRow("comma") << QStringLiteral("a, b");
+    QTest::newRow("section") << QStringLiteral("[x]");
+    QTest::newRow("quotes") << QStringLiteral("\"Jo\" 'D'");
+    QTest::newRow("backslash") << QStringLiteral("a\\b\\");
+    QTest::newRow("hash") << QStringLiteral("#1");
+    QTest::newRow("non-ASCII") << QStringLiteral("Zoë Ærøsk日本");
+}
+
+void tst_recordfile::namesComeBackUnchanged()
+{
+    QFETCH(QString, name);
+    QCOMPARE(child({QStringLiteral("save"), QStringLiteral("2"), QStringLiteral("77"), name}), QByteArray());
+    QCOMPARE(QString::fromUtf8(child({QStringLiteral("read"), QStringLiteral("2")})), QStringLiteral("77\n") + name);
+}
+
+// Each program writes its own slot; the second keeps what the first wrote.
+void tst_recordfile::twoProgramsOneAfterTheOther()
+{
+    QCOMPARE(child({QStringLiteral("save"), QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("ann")}),
+             QByteArray());
+    QCOMPARE(child({QStringLiteral("save"), QStringLiteral("4"), QStringLiteral("40"), QStringLiteral("bob")}),
+             QByteArray());
+    QCOMPARE(child({QStringLiteral("read"), QStringLiteral("1")}), QByteArray("10\nann"));
+    QCOMPARE(child({QStringLiteral("read"), QStringLiteral("4")}), QByteArray("40\nbob"));
+}
+
+void tst_recordfile::unwritableStoreIsReportedOnce_data()
+{
+    QTest::addColumn<QString>("blocker"); // what stands where the file or its folder should be
+    QTest::newRow("a folder named like the file") << QStringLiteral("Vorlen.ini/");
+    QTest::newRow("a file where the config folder is") << QStringLiteral("");
+}
+
+void tst_recordfile::unwritableStoreIsReportedOnce()
+{
+    QFETCH(QString, blocker);
+    QString config = home->path();
+    if (blocker.isEmpty()) {
+        config += QStringLiteral("/config");
+        QFile file(config);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QDir(config).mkpath(blocker));
+    }
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
+
+    platform::QtSettingsStore store;
+    fakes::FakeMessages messages;
+    players::RecordSaver saver(store, messages);
+    game::Player record;
+    record.bank = 12;
+    QVERIFY(!saver.save(1, record));
+    QVERIFY(!saver.save(1, record));
+    QCOMPARE(messages.shown.size(), std::size_t(1));
+    QCOMPARE(messages.shown[0].icon, platform::Messages::Icon::critical);
+    QCOMPARE(messages.shown[0].title, std::string("Slot_Vorlane"));
+    QVERIFY2(messages.shown[0].prompt.find(store.location()) != std::string::npos, messages.shown[0].prompt.c_str());
+    QVERIFY(store.location().find(config.toStdString()) == 0);
+}
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (app.arguments().value(1) == u"--child")
+        return runChild(app.arguments().mid(1));
+    tst_recordfile test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_recordfile.moc"
