@@ -2,8 +2,11 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "platform/terminationsignals.h"
 #include "program.h"
+#include "startupprobe.h"
 
 #include <QApplication>
+#include <QGraphicsView>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -16,6 +19,10 @@ int main(int argc, char* argv[])
     platform::TerminationSignals termination;
     QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &program.window,
                      &QWidget::close);
+    std::unique_ptr<StartupProbe> probe;
+    if (const qint64 launched = qEnvironmentVariable("SLOT_VORLANE_STARTUP_FROM").toLongLong())
+        probe = std::make_unique<StartupProbe>(program.window.findChild<QGraphicsView*>()->viewport(), &program.window,
+                                               launched);
     program.start();
     return app.exec();
 }

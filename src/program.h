@@ -9,17 +9,22 @@
 #include "platform/stdrandomsource.h"
 #include "platform/steadyclock.h"
 #include "players/playerrecords.h"
+#include "players/recordsaver.h"
 #include "windows/artrenderer.h"
 #include "windows/vorlane.h"
 
 // The game over the machine's own sound, settings file, randomness and
 // clock. Needs a QApplication.
 struct Program {
+    // `clock`, when given, stands in for the machine's (to measure without waiting).
+    explicit Program(const platform::Clock* clock = nullptr) : clock(clock ? *clock : steady) {}
+
     platform::QtSound sound;
     platform::QtMessages messages;
     platform::StdRandomSource random;
     platform::QtSettingsStore store;
-    platform::SteadyClock clock;
+    platform::SteadyClock steady;
+    const platform::Clock& clock;
     game::Keno keno{sound, messages, random};
     windows::ArtRenderer art;
     windows::vorlane window{keno, art, messages, store, sound, clock};
@@ -31,5 +36,6 @@ struct Program {
         game::Player record;
         players::readRecord(store, 1, record);
         keno.startUp(record);
+        players::reportSetAside(store, messages);
     }
 };

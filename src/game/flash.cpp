@@ -64,6 +64,7 @@ void Keno::flashTick()
     if (s.flashtick != hidePhase && s.flashtick != showPhase)
         return;
     const bool hide = s.flashtick == hidePhase;
+    bool blinked = false;
     for (std::size_t f = 1; f <= fluteCount; ++f) {
         const int hits = std::min<int>(s.flutehits[f], placesPerFlute);
         if (hide ? !hides(hits, s.spotsmarked) : !shows(hits, s.spotsmarked))
@@ -74,13 +75,16 @@ void Keno::flashTick()
                 continue;
             BallPicture& picture = s.look.dropball[std::size_t(index)];
             picture.visible = !hide;
+            blinked = true;
             if (!hide)
                 picture.number = s.hitballnum[f][n] == wildBall ? 0 : s.hitballnum[f][n];
         }
     }
     if (!hide)
         s.flashtick = 0;
-    notify(changeFlutes);
+    // After a play without a winner the flash has nothing to redraw.
+    if (blinked)
+        notify(changeFlutes);
 }
 
 void Keno::extraBlinkTick()

@@ -175,6 +175,8 @@ std::optional<DropPlan> Keno::play(int flutes)
     picknums();
 
     DropPlan plan;
+    // At most a fall, a sound and a miss for every ball: one allocation.
+    plan.steps.reserve(std::size_t(3 * baseDraws * fluteCount));
     for (int d = 1; d <= baseDraws; ++d) {
         for (int f = 1; f <= fluteCount; ++f) {
             const bool played = f <= flutes;

@@ -17,6 +17,8 @@ public:
     virtual bool sync() = 0;
     // Where the values are kept, for telling the player.
     virtual std::string location() const = 0;
+    // Where a damaged file was copied before the store started afresh.
+    virtual std::optional<std::string> setAside() const { return std::nullopt; }
 };
 
 } // namespace platform

@@ -3,8 +3,7 @@
 #pragma once
 
 #include "randomsource.h"
-
-#include <random>
+#include "xoshiro256.h"
 
 namespace platform {
 
@@ -15,7 +14,7 @@ public:
     int uniform(int n) override;
 
 private:
-    std::mt19937_64 engine;
+    Xoshiro256 engine;
 };
 
 } // namespace platform

@@ -22,4 +22,14 @@ bool RecordSaver::save(int slot, const game::Player& record)
     return false;
 }
 
+void reportSetAside(const platform::SettingsStore& store, platform::Messages& messages)
+{
+    if (const auto bad = store.setAside())
+        messages.show(platform::Messages::Icon::critical,
+                      "The player records in\r" + store.location() +
+                          "\rcould not be read, so the game starts without them.\rThe file was kept unchanged as\r" +
+                          *bad,
+                      "Slot_Vorlane");
+}
+
 } // namespace players

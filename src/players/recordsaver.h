@@ -25,4 +25,7 @@ private:
     bool reported = false;
 };
 
+// Tells the player when the store found its file damaged and kept a copy.
+void reportSetAside(const platform::SettingsStore& store, platform::Messages& messages);
+
 } // namespace players

@@ -3,6 +3,7 @@
 #include "artrenderer.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <QSvgRenderer>
 
 namespace windows {
@@ -24,14 +25,15 @@ QPixmap ArtRenderer::pixmap(const QString& name, QSize devicePixels)
         return {};
     const QString key = name + u'@' + QString::number(devicePixels.width()) + u'x' +
                         QString::number(devicePixels.height());
-    if (const auto found = cache.constFind(key); found != cache.cend())
+    if (const QPixmap* found = cache.object(key))
         return *found;
     QPixmap image(devicePixels);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer(name)->render(&painter);
     painter.end();
-    cache.insert(key, image);
+    ++renderCount;
+    cache.insert(key, new QPixmap(image), std::max<qsizetype>(1, qsizetype(image.width()) * image.height() * 4 / 1024));
     return image;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
+#include <QCache>
 #include <QHash>
 #include <QPixmap>
 #include <QString>
@@ -12,7 +13,9 @@ class QSvgRenderer;
 namespace windows {
 
 // Turns a named picture into a pixmap of the exact device size asked for,
-// rendering each (name, size) once and keeping the result.
+// rendering each (name, size) once and keeping the result. The pictures of
+// sizes no longer shown (a window dragged through many sizes) give way once
+// the kept pictures pass a bound.
 class ArtRenderer {
 public:
     ArtRenderer();
@@ -22,11 +25,14 @@ public:
 
     // `name` is a picture of :/art without its suffix, e.g. "ball1".
     QPixmap pixmap(const QString& name, QSize devicePixels);
+    // How many pictures have been rendered so far.
+    int renders() const { return renderCount; }
 
 private:
     QSvgRenderer* renderer(const QString& name);
     QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
-    QHash<QString, QPixmap> cache;
+    QCache<QString, QPixmap> cache{64 * 1024}; // cost: kilobytes
+    int renderCount = 0;
 };
 
 } // namespace windows

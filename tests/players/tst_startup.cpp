@@ -6,6 +6,7 @@
 #include "game/keno.h"
 #include "platform/qtsettingsstore.h"
 #include "players/playerrecords.h"
+#include "players/recordsaver.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,30 +44,40 @@ void tst_startup::startsFromStoredRecord_data()
     QTest::addColumn<int>("reelspeed");
     QTest::addColumn<int>("games");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("damaged"); // copied aside, and the game starts afresh
     const QByteArray full = "[player1]\nreelspeed=10\namountinvested=500\nwager=120\ntotal=80\n"
                             "bank=460\ngames=12\ncurrentplayer=ANNA\n";
-    QTest::newRow("empty store") << QByteArray() << 0 << 1 << 0 << QString();
-    QTest::newRow("full record") << full << 460 << 10 << 12 << QStringLiteral("ANNA");
-    QTest::newRow("other slots ignored") << QByteArray("[player2]\nbank=9\n") << 0 << 1 << 0 << QString();
-    QTest::newRow("bank not a number") << QByteArray("[player1]\nbank=lots\ngames=3\n") << 0 << 1 << 3 << QString();
-    QTest::newRow("bank 12abc") << QByteArray("[player1]\nbank=12abc\n") << 0 << 1 << 0 << QString();
-    QTest::newRow("bank 1e3") << QByteArray("[player1]\nbank=1e3\n") << 0 << 1 << 0 << QString();
-    QTest::newRow("bank 0x10") << QByteArray("[player1]\nbank=0x10\n") << 0 << 1 << 0 << QString();
-    QTest::newRow("bank plus sign") << QByteArray("[player1]\nbank=+5\n") << 0 << 1 << 0 << QString();
-    QTest::newRow("bank quoted blank") << QByteArray("[player1]\nbank=\" 5\"\n") << 0 << 1 << 0 << QString();
-    QTest::newRow("bank negative") << QByteArray("[player1]\nbank=-25\n") << -25 << 1 << 0 << QString();
-    QTest::newRow("bank largest") << QByteArray("[player1]\nbank=2147483647\n") << 2147483647 << 1 << 0 << QString();
-    QTest::newRow("bank past 32 bits") << QByteArray("[player1]\nbank=99999999999\n") << 0 << 1 << 0 << QString();
-    QTest::newRow("reelspeed 0") << QByteArray("[player1]\nreelspeed=0\n") << 0 << 1 << 0 << QString();
-    QTest::newRow("reelspeed -5") << QByteArray("[player1]\nreelspeed=-5\n") << 0 << 1 << 0 << QString();
-    QTest::newRow("reelspeed 60") << QByteArray("[player1]\nreelspeed=60\n") << 0 << 60 << 0 << QString();
-    QTest::newRow("reelspeed 16-bit max") << QByteArray("[player1]\nreelspeed=32767\n") << 0 << 32767 << 0 << QString();
-    QTest::newRow("reelspeed past 16 bits") << QByteArray("[player1]\nreelspeed=40000\n") << 0 << 1 << 0 << QString();
+    QTest::newRow("empty store") << QByteArray() << 0 << 1 << 0 << QString() << false;
+    QTest::newRow("full record") << full << 460 << 10 << 12 << QStringLiteral("ANNA") << false;
+    QTest::newRow("other slots ignored") << QByteArray("[player2]\nbank=9\n") << 0 << 1 << 0 << QString() << false;
+    QTest::newRow("bank not a number") << QByteArray("[player1]\nbank=lots\ngames=3\n") << 0 << 1 << 3 << QString() << false;
+    QTest::newRow("bank 12abc") << QByteArray("[player1]\nbank=12abc\n") << 0 << 1 << 0 << QString() << false;
+    QTest::newRow("bank 1e3") << QByteArray("[player1]\nbank=1e3\n") << 0 << 1 << 0 << QString() << false;
+    QTest::newRow("bank 0x10") << QByteArray("[player1]\nbank=0x10\n") << 0 << 1 << 0 << QString() << false;
+    QTest::newRow("bank plus sign") << QByteArray("[player1]\nbank=+5\n") << 0 << 1 << 0 << QString() << false;
+    QTest::newRow("bank quoted blank") << QByteArray("[player1]\nbank=\" 5\"\n") << 0 << 1 << 0 << QString() << false;
+    QTest::newRow("bank negative") << QByteArray("[player1]\nbank=-25\n") << -25 << 1 << 0 << QString() << false;
+    QTest::newRow("bank largest") << QByteArray("[player1]\nbank=2147483647\n") << 2147483647 << 1 << 0 << QString() << false;
+    QTest::newRow("bank past 32 bits") << QByteArray("[player1]\nbank=99999999999\n") << 0 << 1 << 0 << QString() << false;
+    QTest::newRow("reelspeed 0") << QByteArray("[player1]\nreelspeed=0\n") << 0 << 1 << 0 << QString() << false;
+    QTest::newRow("reelspeed -5") << QByteArray("[player1]\nreelspeed=-5\n") << 0 << 1 << 0 << QString() << false;
+    QTest::newRow("reelspeed 60") << QByteArray("[player1]\nreelspeed=60\n") << 0 << 60 << 0 << QString() << false;
+    QTest::newRow("reelspeed 16-bit max") << QByteArray("[player1]\nreelspeed=32767\n") << 0 << 32767 << 0 << QString() << false;
+    QTest::newRow("reelspeed past 16 bits") << QByteArray("[player1]\nreelspeed=40000\n") << 0 << 1 << 0 << QString() << false;
     QTest::newRow("name with comma") << QByteArray("[player1]\ncurrentplayer=\"SMITH, J\"\n") << 0 << 1 << 0
-                                     << QStringLiteral("SMITH, J");
-    QTest::newRow("cut after a line") << full.left(full.indexOf("games=")) << 460 << 10 << 0 << QString();
+                                     << QStringLiteral("SMITH, J") << false;
+    QTest::newRow("cut after a line") << full.left(full.indexOf("games=")) << 460 << 10 << 0 << QString() << false;
     // A file that does not parse counts as empty rather than half-read.
-    QTest::newRow("cut inside a key") << full.left(full.indexOf("games=") + 4) << 0 << 1 << 0 << QString();
+    QTest::newRow("cut inside a key") << full.left(full.indexOf("games=") + 4) << 0 << 1 << 0 << QString() << true;
+    QTest::newRow("cut inside a section") << full + "[pla" << 0 << 1 << 0 << QString() << true;
+    QTest::newRow("binary garbage") << QByteArray("\x01\x02\xff\xfe[[[==\n\n\x00\x7f", 16) << 0 << 1 << 0 << QString()
+                                    << true;
+    QTest::newRow("10 MB of text") << full + QByteArray(10 << 20, 'x') << 0 << 1 << 0 << QString() << true;
+    QTest::newRow("10 MB of keys") << full + QByteArray("k=v\n").repeated(10 << 18) << 460 << 10 << 12
+                                   << QStringLiteral("ANNA") << false;
+    QTest::newRow("section twice") << full + "[player1]\nbank=9\n" << 9 << 10 << 12 << QStringLiteral("ANNA") << false;
+    QTest::newRow("empty value") << QByteArray("[player1]\nbank=\ngames=2\n") << 0 << 1 << 2 << QString() << false;
+    QTest::newRow("value amid blanks") << QByteArray("[player1]\nbank =  5  \n") << 5 << 1 << 0 << QString() << false;
 }
 
 void tst_startup::startsFromStoredRecord()
@@ -76,6 +87,9 @@ void tst_startup::startsFromStoredRecord()
     QFETCH(int, reelspeed);
     QFETCH(int, games);
     QFETCH(QString, name);
+    QFETCH(bool, damaged);
+    const QString bad = iniPath + QStringLiteral(".bad");
+    QFile::remove(bad);
 
     QFile::remove(iniPath);
     if (!ini.isEmpty()) {
@@ -98,6 +112,7 @@ void tst_startup::startsFromStoredRecord()
         game::Player record;
         players::readRecord(store, 1, record);
         keno.startUp(record);
+        players::reportSetAside(store, messages);
     }
 
     const game::State& s = keno.state();
@@ -112,7 +127,21 @@ void tst_startup::startsFromStoredRecord()
     QCOMPARE(s.betpanCaption, std::string());
     QCOMPARE(seen, game::changeAll);
     QCOMPARE(sound.calls, (std::vector<fakes::FakeSound::Call>{{fakes::FakeSound::Kind::once, platform::Cue::snd104}}));
+
+    if (damaged) {
+        // Kept byte for byte beside the store, which starts empty, and the player is told where.
+        QFile kept(bad);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), ini);
+        QVERIFY(!QFile::exists(iniPath));
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(messages.shown[0].title, std::string("Slot_Vorlane"));
+        QVERIFY(messages.shown[0].prompt.find(iniPath.toStdString() + "\r") != std::string::npos);
+        QVERIFY(messages.shown[0].prompt.find(bad.toStdString()) != std::string::npos);
+        return;
+    }
     QVERIFY(messages.shown.empty());
+    QVERIFY(!QFile::exists(bad));
 
     // Starting never writes the store: the file is exactly as it was.
     QFile after(iniPath);

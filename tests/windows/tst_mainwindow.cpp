@@ -41,6 +41,7 @@ private slots:
     void wholePlayThroughClicks();
     void closingMidPlayKeepsTheSettledPlay_data() { wholePlayThroughClicks_data(); }
     void closingMidPlayKeepsTheSettledPlay();
+    void picturesRenderOncePerSize();
 
 private:
     void startPlay(int spots, const QList<int>& balls);
@@ -368,6 +369,41 @@ void tst_mainwindow::closingMidPlayKeepsTheSettledPlay()
     QCOMPARE(stored("wager"), std::string("1"));
     QCOMPARE(stored("games"), std::string("1"));
     QCOMPARE(keno->state().playing, game::Integer(0));
+}
+
+// Frames reuse the rendered pictures: a second play and a return to an
+// earlier size render nothing new.
+void tst_mainwindow::picturesRenderOncePerSize()
+{
+    const auto playOut = [this] {
+        random.script.clear();
+        for (int f = 1; f <= 10; ++f)
+            random.flute({1, 2}, {1, 2, 3});
+        click(QStringLiteral("PLAY"), 3); // white and grey flutes
+        for (int frame = 0; frame < 1000 && window->animator().running(); ++frame) {
+            clock.now += 50;
+            window->animator().advance();
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(!window->animator().running());
+    };
+    keno->setReelspeed(60); // a play of 3 spots takes well under the 50 s played out
+    for (int n = 1; n <= 3; ++n)
+        click(QStringLiteral("a"), n);
+    playOut();
+    const int afterFirst = art->renders();
+    QVERIFY(afterFirst > 0);
+    playOut();
+    QCOMPARE(art->renders(), afterFirst);
+
+    const QSize size = window->size();
+    window->resize(size * 3 / 2);
+    QTRY_VERIFY(art->renders() > afterFirst);
+    QTest::qWait(50);
+    const int atLarger = art->renders();
+    window->resize(size);
+    QTest::qWait(50);
+    QCOMPARE(art->renders(), atLarger);
 }
 
 QTEST_MAIN(tst_mainwindow)
