@@ -55,9 +55,13 @@ void Keno::shutDown()
     changed = nullptr;
 }
 
+// While a play is open the board and the play controls are covered or
+// hidden; a command that still reaches the game leaves the play as it was
+// paid for.
+
 void Keno::markSpot(int n)
 {
-    if (n < 1 || n > boardSize)
+    if (s.playing == 1 || n < 1 || n > boardSize)
         return;
     if (s.player.bank <= 0) {
         messages.show(platform::Messages::Icon::critical,
@@ -93,6 +97,8 @@ void Keno::markSpot(int n)
 
 void Keno::erase()
 {
+    if (s.playing == 1)
+        return;
     sound.play(platform::Cue::snd102);
     s.stopLines.fill(false);
     for (std::size_t panel : panelOrder)
@@ -106,6 +112,8 @@ void Keno::erase()
 
 void Keno::autoSelect()
 {
+    if (s.playing == 1)
+        return;
     sound.play(platform::Cue::snd102);
     if (s.spotsmarked < 3)
         s.spotsmarked = maxSpots;
@@ -140,7 +148,7 @@ void Keno::insertCoins()
 
 void Keno::chooseBet(int index)
 {
-    if (index < 1 || index > 4)
+    if (s.playing == 1 || index < 1 || index > 4)
         return;
     s.bet = betOfButton[std::size_t(index)];
     s.coinsbet = index;

@@ -18,6 +18,8 @@ struct Player {
     Long bank = 0;
     Long games = 0;
     std::string currentplayer;
+
+    bool operator==(const Player&) const = default;
 };
 
 } // namespace game

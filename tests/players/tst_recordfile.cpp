@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,22 +24,52 @@ private slots:
     void namesComeBackUnchanged_data();
     void namesComeBackUnchanged();
     void twoProgramsOneAfterTheOther();
+    void killedWhileSavingLeavesAWholeRecord();
+    void twoProgramsSavingAtOnce();
     void unwritableStoreIsReportedOnce_data();
     void unwritableStoreIsReportedOnce();
 
 private:
     // Runs this program as a second one over the same config directory.
     QByteArray child(const QStringList& arguments);
+    // Starts a `loop` writer and waits for its first record; the caller kills it.
+    std::unique_ptr<QProcess> writer(const QString& who);
     std::unique_ptr<QTemporaryDir> home;
 };
 
 namespace {
 
-// A second program: `save SLOT BANK NAME` or `read SLOT`, over $XDG_CONFIG_HOME.
+// Generation k of writer `who`: every number k, the name telling both.
+game::Player generation(const QString& who, int k)
+{
+    game::Player record;
+    record.amountinvested = record.wager = record.total = record.bank = record.games = k;
+    record.reelspeed = game::Integer(k % 30000 + 1);
+    record.currentplayer = (who + u'-' + QString::number(k)).toStdString();
+    return record;
+}
+
+// A second program over $XDG_CONFIG_HOME: `save SLOT BANK NAME`, `read SLOT`,
+// `loop SLOT WHO` (saves generations 1, 2, ... until killed) or `generation SLOT`
+// (prints "WHO K" when the record is one whole generation).
 int runChild(const QStringList& args)
 {
     platform::QtSettingsStore store;
     const int slot = args.value(2).toInt();
+    if (args.value(1) == u"loop") {
+        for (int k = 1;; ++k)
+            players::saveRecord(store, slot, generation(args.value(3), k));
+    }
+    if (args.value(1) == u"generation") {
+        game::Player record;
+        players::readRecord(store, slot, record);
+        const QStringList name = QString::fromStdString(record.currentplayer).split(u'-');
+        const int k = name.value(1).toInt();
+        const bool whole = !store.setAside() && name.size() == 2 &&
+                           record == generation(name[0], k);
+        std::printf("%s", whole ? qPrintable(name[0] + u' ' + QString::number(k)) : "mixed or damaged");
+        return 0;
+    }
     if (args.value(1) == u"save") {
         game::Player record;
         record.bank = args.value(3).toInt();
@@ -69,6 +100,56 @@ QByteArray tst_recordfile::child(const QStringList& arguments)
     if (!process.waitForFinished(10'000) || process.exitCode() != 0)
         return "(child failed)";
     return process.readAllStandardOutput();
+}
+
+std::unique_ptr<QProcess> tst_recordfile::writer(const QString& who)
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home->path());
+    process->setProcessEnvironment(env);
+    process->start(QCoreApplication::applicationFilePath(),
+                   {QStringLiteral("--child"), QStringLiteral("loop"), QStringLiteral("1"), who});
+    process->waitForStarted();
+    // Its first record is on disk before anyone looks.
+    for (int wait = 0; wait < 100 && !child({QStringLiteral("generation"), QStringLiteral("1")}).startsWith(who.toUtf8());
+         ++wait)
+        QTest::qWait(20);
+    return process;
+}
+
+// Killed at any moment of a save, the program leaves the old record or the
+// new one, never a mix and never a file that does not parse.
+void tst_recordfile::killedWhileSavingLeavesAWholeRecord()
+{
+    QRandomGenerator pause(7);
+    for (int round = 0; round < 25; ++round) {
+        auto process = writer(QStringLiteral("A"));
+        QTest::qWait(int(pause.bounded(20, 120)));
+        process->kill();
+        process->waitForFinished();
+        const QByteArray found = child({QStringLiteral("generation"), QStringLiteral("1")});
+        QVERIFY2(found.startsWith("A "), found + " in round " + QByteArray::number(round));
+    }
+}
+
+// Two games saving over each other: the file stays whole and holds what
+// one of them wrote.
+void tst_recordfile::twoProgramsSavingAtOnce()
+{
+    auto a = writer(QStringLiteral("A"));
+    auto b = writer(QStringLiteral("B"));
+    for (int look = 0; look < 10; ++look) {
+        QTest::qWait(60);
+        const QByteArray found = child({QStringLiteral("generation"), QStringLiteral("1")});
+        QVERIFY2(found.startsWith("A ") || found.startsWith("B "), found);
+    }
+    a->kill();
+    b->kill();
+    a->waitForFinished();
+    b->waitForFinished();
+    const QByteArray last = child({QStringLiteral("generation"), QStringLiteral("1")});
+    QVERIFY2(last.startsWith("A ") || last.startsWith("B "), last);
 }
 
 void tst_recordfile::namesComeBackUnchanged_data()

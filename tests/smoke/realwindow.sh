@@ -4,7 +4,9 @@
 #
 # The built game in a real X window: it starts with a config directory of
 # its own, shows its window, takes coins from a click, is photographed, and
-# closes cleanly on SIGTERM the way a desktop asks it to, keeping the coins.
+# closes cleanly on SIGTERM the way a desktop asks it to, keeping the coins;
+# started again, it is stopped with SIGINT in the middle of a play and keeps
+# the settled play.
 # Usage: realwindow.sh BINARY OUTDIR
 set -euo pipefail
 binary=$1
@@ -20,46 +22,72 @@ trap 'rm -rf "$config" "$runtime"' EXIT
 printf '[player1]\nbank=125\ncurrentplayer=SMOKE\n' > "$config/Vorlen.ini"
 
 unset QT_QPA_PLATFORM
-XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$runtime "$binary" 2> "$out/stderr.txt" &
-pid=$!
+export XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$runtime
 
-window=""
-for _ in $(seq 100); do
-    window=$(xwininfo -root -tree 2>/dev/null | grep '"Current Player       SMOKE"' | awk '{print $1}' | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-if [ -z "$window" ]; then
-    echo "FAIL: no window titled 'Current Player       SMOKE' appeared"
-    kill -9 "$pid" 2>/dev/null || true
-    cat "$out/stderr.txt"
-    exit 1
-fi
-sleep 0.5
+# start: runs the game and waits for its window
+start() {
+    "$binary" 2> "$out/stderr.txt" &
+    pid=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xwininfo -root -tree 2>/dev/null | grep '"Current Player       SMOKE"' | awk '{print $1}' | head -n1 || true)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    if [ -z "$window" ]; then
+        echo "FAIL: no window titled 'Current Player       SMOKE' appeared"
+        kill -9 "$pid" 2>/dev/null || true
+        cat "$out/stderr.txt"
+        exit 1
+    fi
+    sleep 0.5
+}
+
+# finish SIGNAL: asks the game to close as a desktop or a terminal does
+finish() {
+    kill -"$1" "$pid"
+    local status=0
+    wait "$pid" || status=$?
+    if [ "$status" -ne 0 ]; then
+        echo "FAIL: exit status $status after SIG$1"
+        cat "$out/stderr.txt"
+        exit 1
+    fi
+    if [ -s "$out/stderr.txt" ]; then
+        echo "FAIL: the game printed warnings:"
+        cat "$out/stderr.txt"
+        exit 1
+    fi
+    cp "$config/Vorlen.ini" "$out/saved.ini"
+}
+
+saved() { sed -n "s/^$1=//p" "$out/saved.ini"; }
+
+# Clicks at field coordinates, below the 27-pixel menu bar of a window at the top left.
+click() { xdotool mousemove "$1" $(($2 + 27)) click 1; sleep 0.3; }
+
+start
 xwininfo -id "$window" | grep -E 'Width|Height'
-# The COINS button, below the 27-pixel menu bar of a window at the top left.
-xdotool mousemove 743 68 click 1
-sleep 0.3
+click 743 41 # COINS
 import -window root "$out/screenshot.png"
 echo "screenshot: $out/screenshot.png"
-
-kill -TERM "$pid"
-status=0
-wait "$pid" || status=$?
-if [ "$status" -ne 0 ]; then
-    echo "FAIL: exit status $status after SIGTERM"
-    cat "$out/stderr.txt"
-    exit 1
-fi
-if [ -s "$out/stderr.txt" ]; then
-    echo "FAIL: the game printed warnings:"
-    cat "$out/stderr.txt"
-    exit 1
-fi
-cp "$config/Vorlen.ini" "$out/saved.ini"
-if ! grep -qx 'bank=130' "$out/saved.ini" || ! grep -qx 'amountinvested=5' "$out/saved.ini"; then
+finish TERM
+if [ "$(saved bank)" != 130 ] || [ "$(saved amountinvested)" != 5 ]; then
     echo "FAIL: the coins inserted before closing were not kept:"
     cat "$out/saved.ini"
     exit 1
 fi
-echo "PASS: started, drew its window and closed cleanly"
+
+# Ctrl-C in the middle of a play: the play is settled and kept.
+start
+click 743 41  # COINS
+click 743 488 # AUTO SELECT
+click 560 520 # PLAY 10
+finish INT
+if [ "$(saved games)" != 1 ] || [ "$(saved wager)" != 10 ] ||
+    [ "$(saved bank)" != $((130 + 5 - 10 + $(saved total))) ]; then
+    echo "FAIL: the play interrupted by SIGINT was not settled and kept:"
+    cat "$out/saved.ini"
+    exit 1
+fi
+echo "PASS: started, drew its window and closed cleanly on SIGTERM and, mid-play, on SIGINT"

@@ -14,6 +14,7 @@
 #include "windows/vorlane.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 #include <QTimer>
 #include <QGraphicsLineItem>
@@ -42,6 +43,7 @@ private slots:
     void closingMidPlayKeepsTheSettledPlay_data() { wholePlayThroughClicks_data(); }
     void closingMidPlayKeepsTheSettledPlay();
     void picturesRenderOncePerSize();
+    void clickStormDuringADrop();
 
 private:
     void startPlay(int spots, const QList<int>& balls);
@@ -404,6 +406,47 @@ void tst_mainwindow::picturesRenderOncePerSize()
     window->resize(size);
     QTest::qWait(50);
     QCOMPARE(art->renders(), atLarger);
+}
+
+// Everything a restless player can reach while the balls fall, many times
+// over, even the hidden buttons: nothing is honoured until the play ends,
+// then each click counts once.
+void tst_mainwindow::clickStormDuringADrop()
+{
+    startPlay(3, {1, 2, 3});
+    const auto press = [this](const char* name, int index = 0) {
+        click(QString::fromLatin1(name), index);
+        emit static_cast<windows::PictureItem*>(window->item(QString::fromLatin1(name), index))->clicked(index);
+    };
+    for (int round = 0; round < 25; ++round) {
+        for (int flutes : {1, 3, 5, 10})
+            press("PLAY", flutes);
+        press("coinsin");
+        press("extraballs");
+        press("btnBET", 4);
+        press("AUTOSELECT");
+        press("RUBBER");
+        for (const char* menu : {"mnuabout", "mnupay", "mnudetails", "mnuhelp"})
+            window->findChild<QAction*>(QString::fromLatin1(menu))->trigger();
+        clock.now += 10;
+        window->animator().advance();
+    }
+    QVERIFY(window->animator().running());
+    QCOMPARE(caption("credit"), QStringLiteral("34"));
+    QCOMPARE(keno->state().player.games, game::Long(1));
+    QVERIFY(messages.shown.empty());
+    int windows = 0;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        windows += w->isVisible();
+    QCOMPARE(windows, 1);
+    QVERIFY(window->isEnabled());
+
+    clock.now += 3'600'000;
+    window->animator().advance();
+    QCOMPARE(caption("credit"), QString::number(35 - 1 + game::paytable::prize(3, 3)));
+    click(QStringLiteral("coinsin"));
+    QCOMPARE(caption("credit"), QString::number(35 - 1 + game::paytable::prize(3, 3) + 5));
+    QCOMPARE(keno->state().player.games, game::Long(1));
 }
 
 QTEST_MAIN(tst_mainwindow)
