@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 
 namespace game {
 
@@ -33,6 +34,14 @@ template <typename T, typename U> bool subChecked(T& value, U delta)
 template <typename T, typename U> bool mulChecked(T& value, U factor)
 {
     return keepUnlessOverflow(value, [&](T& r) { return __builtin_mul_overflow(value, factor, &r); });
+}
+
+// For a credit or a count that must take what is added: past its range it
+// stays at the largest value rather than dropping the whole step.
+template <typename T, typename U> void addSaturating(T& value, U delta)
+{
+    if (!addChecked(value, delta))
+        value = delta > 0 ? std::numeric_limits<T>::max() : std::numeric_limits<T>::min();
 }
 
 } // namespace game

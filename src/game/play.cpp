@@ -148,8 +148,8 @@ std::optional<DropPlan> Keno::play(int flutes)
                       "How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ");
         return std::nullopt;
     }
-    addChecked(s.player.games, 1);
-    addChecked(s.player.wager, s.stake);
+    addSaturating(s.player.games, 1);
+    addSaturating(s.player.wager, s.stake);
 
     s.playing = 1;
     phase = Phase::dropping;
@@ -238,10 +238,10 @@ void Keno::finishBaseDraw()
     }
     if (!s.extraballsVisible) {
         showPlayControls(true);
-        addChecked(s.player.bank, s.playwin);
+        addSaturating(s.player.bank, s.playwin);
         s.creditCaption = std::to_string(s.player.bank);
         s.playing = 0;
-        addChecked(s.player.total, s.playwin);
+        addSaturating(s.player.total, s.playwin);
         phase = Phase::idle;
     } else {
         s.extraballtimerEnabled = true;
@@ -324,10 +324,10 @@ void Keno::finishExtraBalls()
     for (std::size_t f = 1; f <= fluteCount; ++f)
         addChecked(s.playwin, s.flutewin[f]);
     sound.play(platform::Cue::snd105);
-    addChecked(s.player.bank, s.playwin);
+    addSaturating(s.player.bank, s.playwin);
     s.creditCaption = std::to_string(s.player.bank);
     s.winningsCaption = std::to_string(s.playwin);
-    addChecked(s.player.total, s.playwin);
+    addSaturating(s.player.total, s.playwin);
     s.playing = 0;
     phase = Phase::idle;
     s.ballflashEnabled = true;

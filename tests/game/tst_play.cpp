@@ -2,11 +2,13 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "rig.h"
 
+#include "game/pace.h"
 #include "game/paytable.h"
 #include "platform/stdrandomsource.h"
 
 #include <QTest>
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <random>
 
@@ -83,6 +85,7 @@ bool conserved(const game::Player& p) { return p.bank == p.amountinvested - p.wa
 } // namespace
 
 Q_DECLARE_METATYPE(std::vector<int>)
+Q_DECLARE_METATYPE(game::Player)
 
 class tst_play : public QObject {
     Q_OBJECT
@@ -102,6 +105,8 @@ private slots:
     void settlesAnOpenPlayAtOnce_data();
     void settlesAnOpenPlayAtOnce();
     void coinsAreConservedOverManyPlays();
+    void playsAtTheLimits_data();
+    void playsAtTheLimits();
 };
 
 void tst_play::refusesInOrder_data()
@@ -524,3 +529,45 @@ void tst_play::coinsAreConservedOverManyPlays()
 
 QTEST_GUILESS_MAIN(tst_play)
 #include "tst_play.moc"
+
+void tst_play::playsAtTheLimits_data()
+{
+    QTest::addColumn<game::Player>("record");
+    QTest::addColumn<game::Player>("after"); // PLAY 1, one coin, the top prize of 15
+    constexpr game::Long most = std::numeric_limits<game::Long>::max();
+    const auto record = [](game::Long bank, game::Long wager, game::Long total, game::Long games, int reelspeed) {
+        game::Player p;
+        p.bank = bank;
+        p.wager = wager;
+        p.total = total;
+        p.games = games;
+        p.reelspeed = game::Integer(reelspeed);
+        return p;
+    };
+    QTest::newRow("credit reaching the largest") << record(most - 14, 0, 0, 0, 60) << record(most, 1, 15, 1, 60);
+    // The prize that cannot be held is kept up to the largest credit, not dropped.
+    QTest::newRow("credit at the largest") << record(most, 0, 0, 0, 60) << record(most, 1, 15, 1, 60);
+    QTest::newRow("statistics at the largest")
+        << record(100, most, most - 3, most, 60) << record(114, most, most, most, 60);
+    QTest::newRow("slowest speed") << record(100, 0, 0, 0, 1) << record(114, 1, 15, 1, 1);
+    QTest::newRow("fastest speed") << record(100, 0, 0, 0, 32767) << record(114, 1, 15, 1, 32767);
+}
+
+// Absurd but loadable records play out without wrapping a number.
+void tst_play::playsAtTheLimits()
+{
+    QFETCH(game::Player, record);
+    QFETCH(game::Player, after);
+    Rig rig;
+    rig.keno.startUp(record);
+    setUp(rig, 3);
+    script(rig, {{1, hitting(3)}});
+    const auto plan = rig.keno.play(1);
+    QVERIFY(plan);
+    // Every ball takes at least one frame, however fast, and the slowest drop still ends.
+    for (const auto& step : plan->steps)
+        if (step.kind == Kind::fall)
+            QVERIFY(step.micros >= game::pace::fallStep && step.micros <= 7000 * game::pace::fallStep);
+    rig.keno.finishDrop();
+    QCOMPARE(rig.keno.state().player, after);
+}

@@ -70,7 +70,7 @@ void tst_startup::startsFromStoredRecord_data()
     // A file that does not parse counts as empty rather than half-read.
     QTest::newRow("cut inside a key") << full.left(full.indexOf("games=") + 4) << 0 << 1 << 0 << QString() << true;
     QTest::newRow("cut inside a section") << full + "[pla" << 0 << 1 << 0 << QString() << true;
-    QTest::newRow("binary garbage") << QByteArray("\x01\x02\xff\xfe[[[==\n\n\x00\x7f", 16) << 0 << 1 << 0 << QString()
+    QTest::newRow("binary garbage") << QByteArray::fromRawData("\x01\x02\xff\xfe[[[==\n\n\x00\x7f", 13) << 0 << 1 << 0 << QString()
                                     << true;
     QTest::newRow("10 MB of text") << full + QByteArray(10 << 20, 'x') << 0 << 1 << 0 << QString() << true;
     QTest::newRow("10 MB of keys") << full + QByteArray("k=v\n").repeated(10 << 18) << 460 << 10 << 12
