@@ -26,6 +26,7 @@ private slots:
     void twoProgramsOneAfterTheOther();
     void killedWhileSavingLeavesAWholeRecord();
     void twoProgramsSavingAtOnce();
+    void missingConfigFolderIsMade();
     void unwritableStoreIsReportedOnce_data();
     void unwritableStoreIsReportedOnce();
 
@@ -183,6 +184,19 @@ void tst_recordfile::twoProgramsOneAfterTheOther()
              QByteArray());
     QCOMPARE(child({QStringLiteral("read"), QStringLiteral("1")}), QByteArray("10\nann"));
     QCOMPARE(child({QStringLiteral("read"), QStringLiteral("4")}), QByteArray("40\nbob"));
+}
+
+void tst_recordfile::missingConfigFolderIsMade()
+{
+    const QString config = home->path() + QStringLiteral("/not/there/yet");
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
+    platform::QtSettingsStore store;
+    fakes::FakeMessages messages;
+    game::Player record;
+    record.bank = 12;
+    QVERIFY(players::RecordSaver(store, messages).save(1, record));
+    QVERIFY(messages.shown.empty());
+    QVERIFY(QFile::exists(config + QStringLiteral("/Vorlen.ini")));
 }
 
 void tst_recordfile::unwritableStoreIsReportedOnce_data()
