@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "commandline.h"
 #include "platform/terminationsignals.h"
 #include "program.h"
 #include "startupprobe.h"
@@ -10,9 +11,17 @@
 
 int main(int argc, char* argv[])
 {
+    // Text answers need no display.
+    if (commandline::asksForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        commandline::name(app);
+        commandline::process(app);
+        return 0;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("slot_vorlane"));
-    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    commandline::name(app);
+    if (!commandline::process(app))
+        return 0;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
 
     Program program;

@@ -10,7 +10,6 @@ namespace game {
 
 namespace {
 
-constexpr Integer wildBall = 81;
 constexpr Integer hidePhase = 3;
 constexpr Integer showPhase = 6;
 

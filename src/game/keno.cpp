@@ -17,11 +17,7 @@ Keno::Keno(platform::Sound& sound, platform::Messages& messages, platform::Rando
 
 namespace {
 
-constexpr int boardSize = 80;
 constexpr int maxSpots = 10;
-constexpr int ballsPerFlute = 23;
-constexpr Integer wildBall = 81;
-constexpr int wildKeptEvery = 8;
 constexpr std::array<Integer, 5> betOfButton{0, 1, 2, 5, 10};
 
 // Panels are cleared from 5 hits up to 10, then from 4 down to 2.

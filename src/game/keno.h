@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
+#include "balls.h"
 #include "changes.h"
 #include "dropplan.h"
 #include "numbers.h"

@@ -14,10 +14,8 @@ namespace game {
 
 namespace {
 
-constexpr Integer wildBall = 81;
-constexpr int baseDraws = 20;
-constexpr int firstExtraDraw = 21;
-constexpr int lastExtraDraw = 23;
+constexpr int firstExtraDraw = baseDraws + 1;
+constexpr int lastExtraDraw = ballsPerFlute;
 constexpr std::array<Integer, 11> fluteLeft{0, 220, 960, 1750, 2520, 3270, 4040, 4800, 5560, 6330, 7110};
 constexpr Integer restTop = 6240; // the first stacked ball of a flute
 constexpr Integer stackRise = 600;

@@ -3,6 +3,7 @@
 #include "tarvopaysheet.h"
 
 #include "centring.h"
+#include "oddswindow.h"
 #include "paysheetpicture.h"
 
 #include <QPainter>
@@ -27,6 +28,18 @@ tarvopaysheet::tarvopaysheet(QWidget* parent) : QWidget(parent, Qt::Window), she
     close->setFont(font);
     close->setGeometry(2100 / 15, 3270 / 15, 2205 / 15, 435 / 15);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    // Beside it, on the plain cells that pay nothing, the odds behind the table.
+    auto* oddsButton = new QPushButton(QStringLiteral("odds"), this);
+    oddsButton->setObjectName(QStringLiteral("oddsbutton"));
+    oddsButton->setFont(font);
+    oddsButton->setGeometry(close->geometry().right() + 4, close->y(), 96, close->height());
+    connect(oddsButton, &QPushButton::clicked, this, [this] {
+        if (!odds)
+            odds = new oddswindow(this);
+        odds->show();
+        odds->activateWindow();
+    });
 
     if (const QScreen* screen = this->screen())
         move(centredOrigin(screen->geometry(), frameGeometry().size()));

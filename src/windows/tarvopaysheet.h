@@ -2,11 +2,15 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 namespace windows {
 
-// The payout schedule beside the game: not modal, it changes nothing.
+class oddswindow;
+
+// The payout schedule beside the game: not modal, it changes nothing. Its
+// "odds" button opens the exact odds behind the table, once.
 class tarvopaysheet : public QWidget {
     Q_OBJECT
 public:
@@ -17,6 +21,7 @@ protected:
 
 private:
     QImage sheet;
+    QPointer<oddswindow> odds;
 };
 
 } // namespace windows

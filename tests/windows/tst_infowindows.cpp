@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "fakes/memorystore.h"
+#include "game/oddstable.h"
 #include "game/paytable.h"
 #include "game/rig.h"
 #include "windows/aboutvorlane.h"
 #include "windows/artrenderer.h"
 #include "windows/centring.h"
+#include "windows/oddswindow.h"
 #include "windows/paysheetpicture.h"
 #include "windows/tarvopaysheet.h"
 #include "windows/vorlane.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -30,6 +33,7 @@ private slots:
     void scheduleOpensOnceAndReopensAfterClosing();
     void aboutGivesTheMainWindowBack_data();
     void aboutGivesTheMainWindowBack();
+    void oddsOpenBesideTheTableOnce();
     void helpShowsTheSeventeenPieces();
     void menusAreSilentDuringAPlay();
 
@@ -149,6 +153,29 @@ void tst_infowindows::scheduleOpensOnceAndReopensAfterClosing()
     QTRY_VERIFY(schedules().isEmpty());
     trigger("mnupay");
     QCOMPARE(schedules().size(), 1);
+}
+
+// The odds button stays off every paying cell, and opens one window with
+// the same table as --odds.
+void tst_infowindows::oddsOpenBesideTheTableOnce()
+{
+    trigger("mnupay");
+    windows::tarvopaysheet* sheet = schedules().front();
+    auto* odds = sheet->findChild<QPushButton*>(QStringLiteral("oddsbutton"));
+    QVERIFY(odds);
+    QCOMPARE(odds->text(), QStringLiteral("odds"));
+    QVERIFY(!odds->geometry().intersects(sheet->findChild<QPushButton*>(QStringLiteral("SSCommand1"))->geometry()));
+    for (int spots = 3; spots <= 10; ++spots)
+        for (int hits = 2; hits <= 10; ++hits)
+            if (game::paytable::prize(spots, hits) > 0)
+                QVERIFY2(!odds->geometry().intersects(windows::paysheet::cell(spots, hits)),
+                         qPrintable(QStringLiteral("%1 spots, %2 hits").arg(spots).arg(hits)));
+    QTest::mouseClick(odds, Qt::LeftButton);
+    QTest::mouseClick(odds, Qt::LeftButton);
+    const auto opened = sheet->findChildren<windows::oddswindow*>();
+    QCOMPARE(opened.size(), 1);
+    QVERIFY(opened.front()->isVisible());
+    QCOMPARE(opened.front()->findChild<QPlainTextEdit*>()->toPlainText(), QString::fromStdString(game::oddsTable()));
 }
 
 void tst_infowindows::aboutGivesTheMainWindowBack_data()

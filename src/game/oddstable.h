@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include <string>
+
+namespace game {
+
+// The exact odds and the return to player of every number of spots, as a
+// plain-text table for a fixed-pitch font: for `--odds` and the odds window.
+std::string oddsTable();
+
+} // namespace game
