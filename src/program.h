@@ -6,10 +6,12 @@
 #include "platform/qtmessages.h"
 #include "platform/qtsettingsstore.h"
 #include "platform/qtsound.h"
+#include "platform/soundswitch.h"
 #include "platform/stdrandomsource.h"
 #include "platform/steadyclock.h"
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
+#include "players/soundsetting.h"
 #include "windows/artrenderer.h"
 #include "windows/vorlane.h"
 
@@ -19,7 +21,8 @@ struct Program {
     // `clock`, when given, stands in for the machine's (to measure without waiting).
     explicit Program(const platform::Clock* clock = nullptr) : clock(clock ? *clock : steady) {}
 
-    platform::QtSound sound;
+    platform::QtSound speakers;
+    platform::SoundSwitch sound{speakers};
     platform::QtMessages messages;
     platform::StdRandomSource random;
     platform::QtSettingsStore store;
@@ -32,6 +35,11 @@ struct Program {
     // Shows the main window and takes the stored record of the first player.
     void start()
     {
+        sound.setOn(players::readSoundOn(store));
+        QObject::connect(&window, &windows::vorlane::soundToggleRequested, [this] {
+            sound.setOn(!sound.on());
+            players::saveSoundOn(store, sound.on());
+        });
         window.show();
         game::Player record;
         players::readRecord(store, 1, record);

@@ -20,6 +20,7 @@
 #include <QGraphicsScene>
 #include <QMenuBar>
 #include <QPen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace windows {
@@ -115,6 +116,8 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
     view = new FieldView(field, this);
     setCentralWidget(view);
     buildMenus();
+    auto* mute = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
+    connect(mute, &QShortcut::activated, this, &vorlane::soundToggleRequested);
     resize(fieldSize.width(), fieldSize.height() + menuBar()->sizeHint().height());
     move(0, 0);
 

@@ -54,6 +54,10 @@ public:
     // The drop being shown, if any.
     DropAnimator& animator() const { return *drop; }
 
+signals:
+    // Ctrl+M: all sound on or off (no menu entry; the menu bar stays as it is).
+    void soundToggleRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

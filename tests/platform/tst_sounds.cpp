@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "fakes/fakesound.h"
+#include "platform/soundswitch.h"
+
 #include <QFile>
 #include <QTest>
 #include <QtEndian>
@@ -11,7 +14,25 @@ class tst_sounds : public QObject {
 private slots:
     void embeddedWaveHasItsFormat_data();
     void embeddedWaveHasItsFormat();
+    void switchedOffNothingIsHeard();
 };
+
+// Off stops what plays and lets nothing through until it is on again.
+void tst_sounds::switchedOffNothingIsHeard()
+{
+    using Kind = fakes::FakeSound::Kind;
+    fakes::FakeSound speakers;
+    platform::SoundSwitch sound(speakers);
+    sound.loop(platform::Cue::snd107);
+    sound.setOn(false);
+    sound.play(platform::Cue::snd101);
+    sound.loop(platform::Cue::snd107);
+    sound.setOn(true);
+    sound.play(platform::Cue::snd105);
+    QCOMPARE(speakers.calls, (std::vector<fakes::FakeSound::Call>{{Kind::loop, platform::Cue::snd107},
+                                                                  {Kind::stop, platform::Cue::snd101},
+                                                                  {Kind::once, platform::Cue::snd105}}));
+}
 
 void tst_sounds::embeddedWaveHasItsFormat_data()
 {

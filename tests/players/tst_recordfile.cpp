@@ -4,6 +4,7 @@
 #include "platform/qtsettingsstore.h"
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
+#include "players/soundsetting.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,6 +28,7 @@ private slots:
     void killedWhileSavingLeavesAWholeRecord();
     void twoProgramsSavingAtOnce();
     void missingConfigFolderIsMade();
+    void soundChoiceHasASectionOfItsOwn();
     void unwritableStoreIsReportedOnce_data();
     void unwritableStoreIsReportedOnce();
 
@@ -197,6 +199,25 @@ void tst_recordfile::missingConfigFolderIsMade()
     QVERIFY(players::RecordSaver(store, messages).save(1, record));
     QVERIFY(messages.shown.empty());
     QVERIFY(QFile::exists(config + QStringLiteral("/Vorlen.ini")));
+}
+
+void tst_recordfile::soundChoiceHasASectionOfItsOwn()
+{
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home->path());
+    {
+        platform::QtSettingsStore store;
+        QVERIFY(players::readSoundOn(store));
+        QVERIFY(players::saveRecord(store, 1, generation(QStringLiteral("A"), 3)));
+        QVERIFY(players::saveSoundOn(store, false));
+    }
+    QFile file(home->path() + QStringLiteral("/Vorlen.ini"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY2(text.contains("[sound]\non=0\n"), text);
+    QCOMPARE(text.count("="), 8); // seven player keys and the sound
+    QCOMPARE(child({QStringLiteral("generation"), QStringLiteral("1")}), QByteArray("A 3"));
+    platform::QtSettingsStore again;
+    QVERIFY(!players::readSoundOn(again));
 }
 
 void tst_recordfile::unwritableStoreIsReportedOnce_data()

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QGraphicsLineItem>
 #include <QGraphicsView>
@@ -44,6 +45,7 @@ private slots:
     void closingMidPlayKeepsTheSettledPlay();
     void picturesRenderOncePerSize();
     void clickStormDuringADrop();
+    void ctrlMAsksForSilence();
 
 private:
     void startPlay(int spots, const QList<int>& balls);
@@ -447,6 +449,14 @@ void tst_mainwindow::clickStormDuringADrop()
     click(QStringLiteral("coinsin"));
     QCOMPARE(caption("credit"), QString::number(35 - 1 + game::paytable::prize(3, 3) + 5));
     QCOMPARE(keno->state().player.games, game::Long(1));
+}
+
+void tst_mainwindow::ctrlMAsksForSilence()
+{
+    QSignalSpy asked(window.get(), &windows::vorlane::soundToggleRequested);
+    QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(window->menuBar()->actions().size(), 5);
 }
 
 QTEST_MAIN(tst_mainwindow)
