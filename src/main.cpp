@@ -23,6 +23,7 @@ int main(int argc, char* argv[])
     if (!commandline::process(app))
         return 0;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.slotvorlane.SlotVorlane"));
 
     Program program;
     platform::TerminationSignals termination;
