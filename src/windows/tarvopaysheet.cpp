@@ -35,8 +35,10 @@ tarvopaysheet::tarvopaysheet(QWidget* parent) : QWidget(parent, Qt::Window), she
     oddsButton->setFont(font);
     oddsButton->setGeometry(close->geometry().right() + 4, close->y(), 96, close->height());
     connect(oddsButton, &QPushButton::clicked, this, [this] {
-        if (!odds)
+        if (!odds) {
             odds = new oddswindow(this);
+            odds->move(centredOrigin(frameGeometry(), odds->frameGeometry().size()));
+        }
         odds->show();
         odds->activateWindow();
     });
