@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <unistd.h>
 
 // The player records as the real settings file keeps them, written and read
 // by separate programs so nothing comes from a cache in memory.
@@ -29,6 +30,8 @@ private slots:
     void twoProgramsSavingAtOnce();
     void missingConfigFolderIsMade();
     void soundChoiceHasASectionOfItsOwn();
+    void everyDamagedFileIsKept();
+    void readOnlyFolderIsReported();
     void unwritableStoreIsReportedOnce_data();
     void unwritableStoreIsReportedOnce();
 
@@ -218,6 +221,42 @@ void tst_recordfile::soundChoiceHasASectionOfItsOwn()
     QCOMPARE(child({QStringLiteral("generation"), QStringLiteral("1")}), QByteArray("A 3"));
     platform::QtSettingsStore again;
     QVERIFY(!players::readSoundOn(again));
+}
+
+// A damaged file found by a later run goes beside the first copy, never over it.
+void tst_recordfile::everyDamagedFileIsKept()
+{
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home->path());
+    const QString file = home->path() + QStringLiteral("/Vorlen.ini");
+    const QByteArray damaged[] = {"[player1]\nbank=5\n[pla", "[player2]\nbank=7\n[x"};
+    for (const QByteArray& text : damaged) {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(text);
+        out.close();
+        platform::QtSettingsStore store;
+        QVERIFY(store.setAside());
+        QVERIFY(players::saveRecord(store, 1, generation(QStringLiteral("A"), 1)));
+    }
+    for (const auto& [name, text] : {std::pair{".bad", damaged[0]}, std::pair{".bad.2", damaged[1]}}) {
+        QFile kept(file + QString::fromLatin1(name));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), text);
+    }
+    QCOMPARE(child({QStringLiteral("generation"), QStringLiteral("1")}), QByteArray("A 1"));
+}
+
+void tst_recordfile::readOnlyFolderIsReported()
+{
+    if (geteuid() == 0)
+        QSKIP("root writes into a read-only folder; the other unwritable cases stand in");
+    QFile::setPermissions(home->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home->path());
+    platform::QtSettingsStore store;
+    fakes::FakeMessages messages;
+    QVERIFY(!players::RecordSaver(store, messages).save(1, generation(QStringLiteral("A"), 1)));
+    QCOMPARE(messages.shown.size(), std::size_t(1));
+    QFile::setPermissions(home->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void tst_recordfile::unwritableStoreIsReportedOnce_data()
