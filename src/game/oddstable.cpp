@@ -27,6 +27,12 @@ std::string oneIn(long double chance)
     return n < 100 ? format("1 in %.2Lf", n) : n < 10'000 ? format("1 in %.1Lf", n) : format("1 in %.0Lf", n);
 }
 
+void trimEnd(std::string& text)
+{
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+}
+
 std::string percent(long double chance)
 {
     return chance <= 0 ? "-" : format("%.4Lg", chance * 100);
@@ -55,12 +61,14 @@ std::string oddsTable()
         out += std::string("\n") + rows[wildThere] + "\n" + format("%-6s", "spots");
         for (int h = 0; h <= 11; ++h)
             out += format("%-10d", h);
+        trimEnd(out);
         out += "\n";
         for (int spots = paytable::minSpots; spots <= paytable::maxSpots; ++spots) {
             const auto f = odds::flute(spots);
             out += format("%-6d", spots);
             for (int h = 0; h <= 11; ++h)
                 out += format("%-10s", percent(f.hits[std::size_t(wildThere)][std::size_t(h)]).c_str());
+            trimEnd(out);
             out += "\n";
         }
     }
