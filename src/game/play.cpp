@@ -21,12 +21,9 @@ constexpr Integer restTop = 6240; // the first stacked ball of a flute
 constexpr Integer stackRise = 600;
 constexpr int dropTop = 240; // where every falling ball starts
 
-bool isSpot(const State& s, int n)
-{
-    const auto first = s.spots.begin() + 1;
-    const auto last = first + std::clamp<int>(s.spotsmarked, 0, 10);
-    return std::find(first, last, n) != last;
-}
+// The board's marks and the list of spots always agree, and a play cannot
+// change them.
+bool isSpot(const State& s, int n) { return n >= 1 && n <= boardSize && s.spotmarked[std::size_t(n)] == 1; }
 
 DropStep cueStep(platform::Cue cue, DropStep::Kind kind = DropStep::Kind::cue)
 {
