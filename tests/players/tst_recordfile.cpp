@@ -31,6 +31,7 @@ private slots:
     void missingConfigFolderIsMade();
     void soundChoiceHasASectionOfItsOwn();
     void everyDamagedFileIsKept();
+    void damagedFileWithNoRoomBesideItIsNeverWritten();
     void readOnlyFolderIsReported();
     void unwritableStoreIsReportedOnce_data();
     void unwritableStoreIsReportedOnce();
@@ -244,6 +245,33 @@ void tst_recordfile::everyDamagedFileIsKept()
         QCOMPARE(kept.readAll(), text);
     }
     QCOMPARE(child({QStringLiteral("generation"), QStringLiteral("1")}), QByteArray("A 1"));
+}
+
+// When no copy can be made (here every name beside it is taken), the
+// damaged file is left exactly as it is and the failed save is reported.
+void tst_recordfile::damagedFileWithNoRoomBesideItIsNeverWritten()
+{
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home->path());
+    const QString file = home->path() + QStringLiteral("/Vorlen.ini");
+    for (int n = 1; n <= 100; ++n) {
+        QFile taken(file + (n == 1 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(n)));
+        QVERIFY(taken.open(QIODevice::WriteOnly));
+    }
+    const QByteArray damaged = "[player1]\nbank=5\n[pla";
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(damaged);
+    out.close();
+    {
+        platform::QtSettingsStore store;
+        QVERIFY(!store.setAside());
+        QVERIFY(!store.value("player1", "bank"));
+        fakes::FakeMessages messages;
+        QVERIFY(!players::RecordSaver(store, messages).save(1, generation(QStringLiteral("A"), 1)));
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+    }
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    QCOMPARE(out.readAll(), damaged);
 }
 
 void tst_recordfile::readOnlyFolderIsReported()
