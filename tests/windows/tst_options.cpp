@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
-#include "fakes/memorystore.h"
 #include "game/rig.h"
+#include "platform/qtsettingsstore.h"
 #include "players/playerrecords.h"
 #include "windows/artrenderer.h"
 #include "windows/frmvorlaneoptions.h"
@@ -14,10 +14,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
-// The options window over a settings store: players chosen, named and
+// The options window over the real settings file: players chosen, named and
 // cleared, fast money, speed, and every way of closing saving the player.
 class tst_options : public QObject {
     Q_OBJECT
@@ -42,12 +44,17 @@ private:
     {
         return static_cast<windows::PanelItem*>(window->item(QStringLiteral("credit")))->caption();
     }
+    // What the settings file on disk holds.
     std::string stored(int slot, const char* key) const
     {
-        return store.value("player" + std::to_string(slot), key).value_or("(none)");
+        const QSettings file(home->filePath(QStringLiteral("Vorlen.ini")), QSettings::IniFormat);
+        return file.value(QStringLiteral("player%1/%2").arg(slot).arg(QString::fromLatin1(key)), QStringLiteral("(none)"))
+            .toString()
+            .toStdString();
     }
 
-    fakes::MemoryStore store;
+    std::unique_ptr<QTemporaryDir> home;
+    std::unique_ptr<platform::QtSettingsStore> store;
     std::unique_ptr<Rig> rig;
     std::unique_ptr<windows::ArtRenderer> art;
     std::unique_ptr<windows::vorlane> window;
@@ -56,22 +63,22 @@ private:
 
 void tst_options::init()
 {
-    store.values.clear();
-    store.values[{"player1", "currentplayer"}] = "ann";
-    store.values[{"player1", "bank"}] = "70";
-    store.values[{"player1", "games"}] = "4";
-    store.values[{"player1", "wager"}] = "40";
-    store.values[{"player1", "total"}] = "30";
-    store.values[{"player1", "amountinvested"}] = "80";
-    store.values[{"player1", "reelspeed"}] = "10";
-    store.values[{"player3", "currentplayer"}] = "Bob";
+    // A real settings file in a folder of its own for every test.
+    home = std::make_unique<QTemporaryDir>();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home->path());
+    QFile file(home->filePath(QStringLiteral("Vorlen.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[player1]\nreelspeed=10\namountinvested=80\nwager=40\ntotal=30\nbank=70\ngames=4\ncurrentplayer=ann\n"
+               "[player3]\ncurrentplayer=Bob\n");
+    file.close();
+    store = std::make_unique<platform::QtSettingsStore>();
     rig = std::make_unique<Rig>(0);
     art = std::make_unique<windows::ArtRenderer>();
-    window = std::make_unique<windows::vorlane>(rig->keno, *art, rig->messages, store, rig->sound, rig->clock);
+    window = std::make_unique<windows::vorlane>(rig->keno, *art, rig->messages, *store, rig->sound, rig->clock);
     window->show();
     // Played since the last save: credit 70 + 5 coins.
     game::Player record;
-    players::readRecord(store, 1, record);
+    players::readRecord(*store, 1, record);
     rig->keno.startUp(record);
     rig->keno.insertCoins();
 }
@@ -81,6 +88,8 @@ void tst_options::cleanup()
     window.reset();
     art.reset();
     rig.reset();
+    store.reset();
+    home.reset();
     options = nullptr;
 }
 
