@@ -21,11 +21,10 @@ public:
     {
         values[{section, key}] = text;
     }
-    bool sync() override { return writable; }
+    bool sync() override { return true; }
     std::string location() const override { return "/memory/Vorlen.ini"; }
 
     std::map<std::pair<std::string, std::string>, std::string> values;
-    bool writable = true;
 };
 
 } // namespace fakes
