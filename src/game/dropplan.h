@@ -40,6 +40,9 @@ struct DropStep {
     platform::Cue cue = platform::Cue::snd101;
     std::int64_t micros = 0;
 
+    // Frames of a fall: every `twipsPerStep` from fromTop, the last one not
+    // below toTop; one frame when toTop is above fromTop.
+    std::int64_t frames() const;
     // Top of a falling ball after `elapsed` microseconds of its fall.
     int topAt(std::int64_t elapsed) const;
 };

@@ -155,6 +155,8 @@ private:
     void miss(DropPlan& plan, int f, bool played, std::int64_t micros);
     void finishBaseDraw();
     void finishExtraBalls();
+    // The play is over: its winnings go to the credit and the controls come back.
+    void payOut();
 
     platform::Sound& sound;
     platform::Messages& messages;

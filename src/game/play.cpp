@@ -35,12 +35,14 @@ DropStep cueStep(platform::Cue cue, DropStep::Kind kind = DropStep::Kind::cue)
 
 } // namespace
 
+std::int64_t DropStep::frames() const { return toTop >= fromTop ? (toTop - fromTop) / twipsPerStep + 1 : 1; }
+
 int DropStep::topAt(std::int64_t elapsed) const
 {
     if (toTop < fromTop)
         return toTop;
-    const std::int64_t frames = (toTop - fromTop) / twipsPerStep + 1;
-    const std::int64_t frame = microsPerStep > 0 ? std::min(elapsed / microsPerStep, frames - 1) : frames - 1;
+    const std::int64_t last = frames() - 1;
+    const std::int64_t frame = microsPerStep > 0 ? std::min(elapsed / microsPerStep, last) : last;
     return fromTop + int(frame) * twipsPerStep;
 }
 
@@ -74,8 +76,7 @@ void Keno::fall(DropPlan& plan, int f, BallLook look, int number, int twipsPerSt
     step.toTop = s.flutetop[std::size_t(f)];
     step.twipsPerStep = std::max(twipsPerStep, 1);
     step.microsPerStep = microsPerStep;
-    const std::int64_t frames = step.toTop >= dropTop ? (step.toTop - dropTop) / step.twipsPerStep + 1 : 1;
-    step.micros = frames * microsPerStep;
+    step.micros = step.frames() * microsPerStep;
     plan.steps.push_back(step);
     if (s.nextdrop >= 1 && s.nextdrop <= dropballCount)
         lookAfterDrop.dropball[std::size_t(s.nextdrop)] = {true, look, number, step.left, step.topAt(step.micros)};
@@ -232,12 +233,7 @@ void Keno::finishBaseDraw()
         sound.play(platform::Cue::snd104);
     }
     if (!s.extraballsVisible) {
-        showPlayControls(true);
-        addSaturating(s.player.bank, s.playwin);
-        s.creditCaption = std::to_string(s.player.bank);
-        s.playing = 0;
-        addSaturating(s.player.total, s.playwin);
-        phase = Phase::idle;
+        payOut();
     } else {
         s.extraballtimerEnabled = true;
         s.ballflashEnabled = false;
@@ -319,15 +315,20 @@ void Keno::finishExtraBalls()
     for (std::size_t f = 1; f <= fluteCount; ++f)
         addChecked(s.playwin, s.flutewin[f]);
     sound.play(platform::Cue::snd105);
+    s.winningsCaption = std::to_string(s.playwin);
+    s.ballflashEnabled = true;
+    payOut();
+    notify(changeAll);
+}
+
+void Keno::payOut()
+{
     addSaturating(s.player.bank, s.playwin);
     s.creditCaption = std::to_string(s.player.bank);
-    s.winningsCaption = std::to_string(s.playwin);
     addSaturating(s.player.total, s.playwin);
     s.playing = 0;
     phase = Phase::idle;
-    s.ballflashEnabled = true;
     showPlayControls(true);
-    notify(changeAll);
 }
 
 void Keno::settleOpenPlay()

@@ -4,7 +4,6 @@
 
 #include "artrenderer.h"
 
-#include <QFont>
 #include <QGraphicsSceneMouseEvent>
 #include <QPaintDevice>
 #include <QPainter>
@@ -12,8 +11,10 @@
 namespace windows {
 
 PictureItem::PictureItem(ArtRenderer& art, const QString& objectName, int index, QSizeF size, QGraphicsItem* parent)
-    : QGraphicsObject(parent), art(art), arrayIndex(index), size(size)
+    : QGraphicsObject(parent), art(art), arrayIndex(index), size(size), numberFont(QStringLiteral("Comic Sans MS"))
 {
+    numberFont.setBold(true);
+    numberFont.setPixelSize(qRound(size.height() * 0.47));
     setObjectName(objectName);
     setAcceptedMouseButtons(Qt::LeftButton);
 }
@@ -50,10 +51,7 @@ void PictureItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
         painter->drawPixmap(target, image, QRectF(QPointF(0, 0), QSizeF(pixels)));
     }
     if (shownNumber > 0) {
-        QFont font(QStringLiteral("Comic Sans MS"));
-        font.setBold(true);
-        font.setPixelSize(qRound(size.height() * 0.47));
-        painter->setFont(font);
+        painter->setFont(numberFont);
         painter->setPen(shownColor);
         painter->drawText(target, Qt::AlignCenter, QString::number(shownNumber));
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QGraphicsObject>
 #include <QString>
 
@@ -40,6 +41,7 @@ private:
     ArtRenderer& art;
     int arrayIndex;
     QSizeF size;
+    QFont numberFont; // fixed by the size; made once, not at every frame
     QString pictureName;
     int shownNumber = 0;
     QColor shownColor = Qt::black;
