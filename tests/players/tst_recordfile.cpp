@@ -38,6 +38,7 @@ private slots:
 
 private:
     // Runs this program as a second one over the same config directory.
+    void start(QProcess& process, const QStringList& arguments);
     QByteArray child(const QStringList& arguments);
     // Starts a `loop` writer and waits for its first record; the caller kills it.
     std::unique_ptr<QProcess> writer(const QString& who);
@@ -95,15 +96,22 @@ void tst_recordfile::init()
 {
     home = std::make_unique<QTemporaryDir>();
     QVERIFY(home->isValid());
+    // This program's own stores use the same folder as its second programs.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home->path());
+}
+
+void tst_recordfile::start(QProcess& process, const QStringList& arguments)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home->path());
+    process.setProcessEnvironment(env);
+    process.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--child")} + arguments);
 }
 
 QByteArray tst_recordfile::child(const QStringList& arguments)
 {
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home->path());
-    process.setProcessEnvironment(env);
-    process.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--child")} + arguments);
+    start(process, arguments);
     if (!process.waitForFinished(10'000) || process.exitCode() != 0)
         return "(child failed)";
     return process.readAllStandardOutput();
@@ -112,11 +120,7 @@ QByteArray tst_recordfile::child(const QStringList& arguments)
 std::unique_ptr<QProcess> tst_recordfile::writer(const QString& who)
 {
     auto process = std::make_unique<QProcess>();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home->path());
-    process->setProcessEnvironment(env);
-    process->start(QCoreApplication::applicationFilePath(),
-                   {QStringLiteral("--child"), QStringLiteral("loop"), QStringLiteral("1"), who});
+    start(*process, {QStringLiteral("loop"), QStringLiteral("1"), who});
     process->waitForStarted();
     // Its first record is on disk before anyone looks.
     for (int wait = 0; wait < 100 && !child({QStringLiteral("generation"), QStringLiteral("1")}).startsWith(who.toUtf8());
@@ -207,7 +211,6 @@ void tst_recordfile::missingConfigFolderIsMade()
 
 void tst_recordfile::soundChoiceHasASectionOfItsOwn()
 {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home->path());
     {
         platform::QtSettingsStore store;
         QVERIFY(players::readSoundOn(store));
@@ -227,7 +230,6 @@ void tst_recordfile::soundChoiceHasASectionOfItsOwn()
 // A damaged file found by a later run goes beside the first copy, never over it.
 void tst_recordfile::everyDamagedFileIsKept()
 {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home->path());
     const QString file = home->path() + QStringLiteral("/Vorlen.ini");
     const QByteArray damaged[] = {"[player1]\nbank=5\n[pla", "[player2]\nbank=7\n[x"};
     for (const QByteArray& text : damaged) {
@@ -251,7 +253,6 @@ void tst_recordfile::everyDamagedFileIsKept()
 // damaged file is left exactly as it is and the failed save is reported.
 void tst_recordfile::damagedFileWithNoRoomBesideItIsNeverWritten()
 {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home->path());
     const QString file = home->path() + QStringLiteral("/Vorlen.ini");
     for (int n = 1; n <= 100; ++n) {
         QFile taken(file + (n == 1 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(n)));
@@ -279,7 +280,6 @@ void tst_recordfile::readOnlyFolderIsReported()
     if (geteuid() == 0)
         QSKIP("root writes into a read-only folder; the other unwritable cases stand in");
     QFile::setPermissions(home->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home->path());
     platform::QtSettingsStore store;
     fakes::FakeMessages messages;
     QVERIFY(!players::RecordSaver(store, messages).save(1, generation(QStringLiteral("A"), 1)));

@@ -210,13 +210,9 @@ void tst_mainwindow::clicksReachTheirCommands()
     QFETCH(QString, credit);
     QFETCH(QString, coinsbet);
     random.script.assign(10, 1);
-    auto* view = window->findChild<QGraphicsView*>();
-    for (const QString& click : clicks) {
-        const QStringList parts = click.split(u':');
-        QGraphicsItem* target = window->item(parts[0], parts.value(1).toInt());
-        QVERIFY2(target, qPrintable(click));
-        const QPoint at = view->mapFromScene(target->sceneBoundingRect().center());
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    for (const QString& control : clicks) {
+        const QStringList parts = control.split(u':');
+        click(parts[0], parts.value(1).toInt());
     }
     int shown = 0;
     for (int k = 1; k <= 10; ++k) {
