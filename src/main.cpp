@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "commandline.h"
+#include "platform/singlegame.h"
 #include "platform/terminationsignals.h"
+#include "platform/x11endings.h"
 #include "program.h"
 #include "startupprobe.h"
 
 #include <QApplication>
 #include <QGraphicsView>
+#include <cstdlib>
 #include <memory>
+
+namespace {
+windows::vorlane* endingGame = nullptr;
+}
 
 int main(int argc, char* argv[])
 {
@@ -25,14 +32,37 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.slotvorlane.SlotVorlane"));
 
+    // One game per settings file: a second start brings the first to the front.
+    platform::SingleGame single(platform::QtSettingsStore::defaultLocation());
+    if (!single.first())
+        return 0;
     Program program;
+    windows::vorlane& window = program.window;
+    QObject::connect(&single, &platform::SingleGame::raiseRequested, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     platform::TerminationSignals termination;
-    QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &program.window,
-                     &QWidget::close);
+    QObject::connect(&termination, &platform::TerminationSignals::terminationRequested, &window,
+                     [&window] { window.end(windows::vorlane::Ending::asked); });
+    platform::X11Endings x11(&window);
+    QObject::connect(&x11, &platform::X11Endings::closeRequested, &window,
+                     [&window] { window.end(windows::vorlane::Ending::byPlayer); });
+    QObject::connect(&x11, &platform::X11Endings::windowLost, &window,
+                     [&window] { window.end(windows::vorlane::Ending::asked); });
     std::unique_ptr<StartupProbe> probe;
     if (const qint64 launched = qEnvironmentVariable("SLOT_VORLANE_STARTUP_FROM").toLongLong())
         probe = std::make_unique<StartupProbe>(program.window.findChild<QGraphicsView*>()->viewport(), &program.window,
                                                launched);
     program.start();
-    return app.exec();
+    // Qt ends the program with exit() when the display connection is lost.
+    endingGame = &window;
+    std::atexit([] {
+        if (endingGame)
+            endingGame->end(windows::vorlane::Ending::lastChance);
+    });
+    const int status = app.exec();
+    endingGame = nullptr;
+    return status;
 }

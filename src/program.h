@@ -15,6 +15,8 @@
 #include "windows/artrenderer.h"
 #include "windows/vorlane.h"
 
+#include <QTimer>
+
 // The game over the machine's own sound, settings file, randomness and
 // clock. Needs a QApplication.
 struct Program {
@@ -44,6 +46,7 @@ struct Program {
         game::Player record;
         players::readRecord(store, 1, record);
         keno.startUp(record);
-        players::reportSetAside(store, messages);
+        // From inside the event loop, so an ending can close these boxes too.
+        QTimer::singleShot(0, &window, &windows::vorlane::startChecks);
     }
 };

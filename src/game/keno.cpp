@@ -136,10 +136,18 @@ void Keno::insertCoins()
     if (s.playing == 1)
         return;
     sound.play(platform::Cue::snd103);
-    addChecked(s.player.bank, 5);
-    addChecked(s.player.amountinvested, 5);
-    s.creditCaption = std::to_string(s.player.bank);
+    addCredit(5);
     notify(changeCredit);
+}
+
+void Keno::addCredit(Long coins)
+{
+    Long bank = s.player.bank, invested = s.player.amountinvested;
+    if (addChecked(bank, coins) && addChecked(invested, coins)) {
+        s.player.bank = bank;
+        s.player.amountinvested = invested;
+    }
+    s.creditCaption = std::to_string(s.player.bank);
 }
 
 void Keno::chooseBet(int index)

@@ -157,6 +157,8 @@ private:
     void finishExtraBalls();
     // The play is over: its winnings go to the credit and the controls come back.
     void payOut();
+    // Coins put in: the credit and the coins invested grow together or not at all.
+    void addCredit(Long coins);
 
     platform::Sound& sound;
     platform::Messages& messages;

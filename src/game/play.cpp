@@ -9,6 +9,7 @@
 #include "platform/sound.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace game {
 
@@ -144,8 +145,12 @@ std::optional<DropPlan> Keno::play(int flutes)
                       "How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ");
         return std::nullopt;
     }
+    // A stake the wager count cannot hold would leave the books unbalanced.
+    Long wager = s.player.wager;
+    if (!addChecked(wager, s.stake))
+        return std::nullopt;
+    s.player.wager = wager;
     addSaturating(s.player.games, 1);
-    addSaturating(s.player.wager, s.stake);
 
     s.playing = 1;
     phase = Phase::dropping;
@@ -323,9 +328,13 @@ void Keno::finishExtraBalls()
 
 void Keno::payOut()
 {
-    addSaturating(s.player.bank, s.playwin);
+    // Only the part of the win that both the credit and the total won can
+    // hold is paid, so the books still balance.
+    const Long paid = std::min({s.playwin, std::numeric_limits<Long>::max() - s.player.bank,
+                                std::numeric_limits<Long>::max() - s.player.total});
+    s.player.bank += paid;
+    s.player.total += paid;
     s.creditCaption = std::to_string(s.player.bank);
-    addSaturating(s.player.total, s.playwin);
     s.playing = 0;
     phase = Phase::idle;
     showPlayControls(true);

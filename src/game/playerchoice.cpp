@@ -39,9 +39,7 @@ bool Keno::fastMoney()
     Long bank = s.player.bank;
     if (!addChecked(bank, fastMoneyCoins) || bank > fastMoneyLimit)
         return false;
-    s.player.bank = bank;
-    addChecked(s.player.amountinvested, fastMoneyCoins);
-    s.creditCaption = std::to_string(s.player.bank);
+    addCredit(fastMoneyCoins);
     notify(changeCredit);
     return true;
 }

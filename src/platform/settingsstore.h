@@ -15,10 +15,16 @@ public:
     virtual void setValue(const std::string& section, const std::string& key, const std::string& text) = 0;
     // Writes pending values out; false when they could not be written.
     virtual bool sync() = 0;
+    // Whether values could be written now; false when not (problem() says why).
+    virtual bool writable() { return true; }
+    // Why the last write or check failed, in words for the player.
+    virtual std::string problem() const { return {}; }
     // Where the values are kept, for telling the player.
     virtual std::string location() const = 0;
     // Where a damaged file was copied before the store started afresh.
     virtual std::optional<std::string> setAside() const { return std::nullopt; }
+    // A damaged file that could not be copied aside: left as it was, never written.
+    virtual bool leftDamaged() const { return false; }
 };
 
 } // namespace platform

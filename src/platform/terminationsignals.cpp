@@ -11,6 +11,8 @@ namespace platform {
 
 namespace {
 int pipeEnds[2] = {-1, -1};
+// A desktop logging out, Ctrl-C, the terminal that started the game closing.
+constexpr int endings[] = {SIGTERM, SIGINT, SIGHUP};
 
 void onSignal(int)
 {
@@ -34,14 +36,14 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (const int signal : endings)
+        sigaction(signal, &action, nullptr);
 }
 
 TerminationSignals::~TerminationSignals()
 {
-    std::signal(SIGTERM, SIG_DFL);
-    std::signal(SIGINT, SIG_DFL);
+    for (const int signal : endings)
+        std::signal(signal, SIG_DFL);
     delete notifier;
     notifier = nullptr;
     ::close(pipeEnds[0]);

@@ -8,8 +8,9 @@ class QSocketNotifier;
 
 namespace platform {
 
-// Turns SIGTERM and SIGINT (a desktop logging out, Ctrl-C) into a Qt signal
-// on the window thread, so the program closes as its close box would.
+// Turns SIGTERM, SIGINT and SIGHUP (a desktop logging out, Ctrl-C, the
+// terminal closing) into a Qt signal on the window thread, so the program
+// ends as its close box would.
 class TerminationSignals : public QObject {
     Q_OBJECT
 public:

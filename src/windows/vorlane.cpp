@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPen>
 #include <QShortcut>
+#include <QThread>
 #include <QTimer>
 
 namespace windows {
@@ -95,6 +96,7 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
       field(new QGraphicsScene(this)),
       ballflash(tickTimer(this, "ballflash", [&keno] { keno.flashTick(); })),
       extraballtimer(tickTimer(this, "extraballtimer", [&keno] { keno.extraBlinkTick(); })),
+      recordSave(new QTimer(this)),
       drop(new DropAnimator(
           clock, [this](const game::DropStep& step, std::int64_t elapsed) { showStep(step, elapsed); },
           [&keno] { keno.finishDrop(); }, this))
@@ -121,11 +123,18 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
     resize(fieldSize.width(), fieldSize.height() + menuBar()->sizeHint().height());
     move(0, 0);
 
+    recordSave->setSingleShot(true);
+    connect(recordSave, &QTimer::timeout, this, [this] {
+        const game::State& s = this->keno.state();
+        if (s.playing == 0 && !ended)
+            saver.save(players::slotOf(s.playerno), s.player);
+    });
     keno.setListener([this](game::Changes what) { refresh(what); });
 }
 
 vorlane::~vorlane()
 {
+    end(Ending::lastChance);
     keno.setListener(nullptr);
     delete paysheet;
     delete options;
@@ -448,18 +457,46 @@ void vorlane::refresh(game::Changes what)
         if (s.extraballtimerEnabled != extraballtimer->isActive())
             s.extraballtimerEnabled ? extraballtimer->start() : extraballtimer->stop();
     }
+    keepRecord();
+}
+
+void vorlane::keepRecord()
+{
+    const game::State& s = keno.state();
+    const int slot = players::slotOf(s.playerno);
+    // An open play is kept once it is settled; the drop is never held up.
+    if (s.playing == 1 || ended || saver.holds(slot, s.player))
+        return;
+    // Coins come in bursts of clicks: one save once the clicks stop.
+    recordSave->start(saver.onlyCreditAdded(slot, s.player) ? game::pace::creditSaveDelayMs : 0);
 }
 
 void vorlane::closeEvent(QCloseEvent* event)
 {
-    // A play the player has paid for is played out before the record is kept,
-    // and what was won, inserted or played since the last save is kept.
-    drop->stop();
-    keno.settleOpenPlay();
-    saver.save(players::slotOf(keno.state().playerno), keno.state().player);
-    keno.shutDown();
     event->accept();
-    QApplication::quit();
+    end(Ending::byPlayer);
+}
+
+void vorlane::end(Ending how)
+{
+    if (!ended) {
+        ended = true;
+        recordSave->stop();
+        // A play the player has paid for is played out before the record is kept.
+        drop->stop();
+        keno.settleOpenPlay();
+        saver.saveAtEnd(players::slotOf(keno.state().playerno), keno.state().player, how == Ending::byPlayer);
+        keno.shutDown();
+    }
+    // Every running loop, a message box's too, so no box can hold the ending up.
+    if (how != Ending::lastChance && QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}
+
+void vorlane::startChecks()
+{
+    players::reportSetAside(store, messages);
+    saver.checkAtStart();
 }
 
 } // namespace windows

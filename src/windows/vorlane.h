@@ -54,6 +54,19 @@ public:
     // The drop being shown, if any.
     DropAnimator& animator() const { return *drop; }
 
+    enum class Ending {
+        byPlayer,  // the close box or Exit: a failed save is shown in a box
+        asked,     // a signal, or the window destroyed by another program
+        lastChance // the display is gone or the window is being deleted: save only
+    };
+    // Ends the game at once, whatever box or window is open: the open play is
+    // settled, the record saved and every event loop left. Only the first
+    // call does the work.
+    void end(Ending how);
+    // Tells the player, once the game is up, when its records were damaged
+    // or cannot be saved.
+    void startChecks();
+
 signals:
     // Ctrl+M: all sound on or off (no menu entry; the menu bar stays as it is).
     void soundToggleRequested();
@@ -74,6 +87,8 @@ private:
     void showBall(int index, const game::BallPicture& look);
     void showStrip(int k, game::BallLook look);
     void refresh(game::Changes what);
+    // Saves the record soon after every settled change.
+    void keepRecord();
     PictureItem* picture(const QString& name, int index, QRectF place, const QString& art, QGraphicsItem* parent = nullptr);
     PanelItem* panel(const QString& name, QRectF place, int fontPoints);
 
@@ -107,6 +122,8 @@ private:
     PanelItem* winnings = nullptr;
     QTimer* ballflash;
     QTimer* extraballtimer;
+    QTimer* recordSave;
+    bool ended = false;
     DropAnimator* drop;
 
     // The secondary windows, each at most once.

@@ -502,10 +502,11 @@ void tst_play::playsAtTheLimits_data()
         return p;
     };
     QTest::newRow("credit reaching the largest") << record(most - 14, 0, 0, 0, 60) << record(most, 1, 15, 1, 60);
-    // The prize that cannot be held is kept up to the largest credit, not dropped.
-    QTest::newRow("credit at the largest") << record(most, 0, 0, 0, 60) << record(most, 1, 15, 1, 60);
+    // Only the part of the prize that both the credit and the total won can
+    // hold is paid and counted; the rest is in neither.
+    QTest::newRow("credit at the largest") << record(most, 0, 0, 0, 60) << record(most, 1, 1, 1, 60);
     QTest::newRow("statistics at the largest")
-        << record(100, most, most - 3, most, 60) << record(114, most, most, most, 60);
+        << record(100, most - 1, most - 3, most, 60) << record(102, most, most, most, 60);
     QTest::newRow("slowest speed") << record(100, 0, 0, 0, 1) << record(114, 1, 15, 1, 1);
     QTest::newRow("fastest speed") << record(100, 0, 0, 0, 32767) << record(114, 1, 15, 1, 32767);
 }

@@ -184,8 +184,9 @@ void tst_selection::coinsAddFiveWithinRange_data()
     QTest::addColumn<int>("investedAfter");
     QTest::newRow("first coins") << 0 << 0 << false << 5 << 5;
     QTest::newRow("bank reaches the largest credit") << largest - 5 << 0 << false << largest << 5;
-    QTest::newRow("bank would overflow") << largest - 4 << 0 << false << largest - 4 << 5;
-    QTest::newRow("invested would overflow") << 10 << largest - 4 << false << 15 << largest - 4;
+    // Credit and coins invested grow together or not at all.
+    QTest::newRow("bank would overflow") << largest - 4 << 0 << false << largest - 4 << 0;
+    QTest::newRow("invested would overflow") << 10 << largest - 4 << false << 10 << largest - 4;
     QTest::newRow("during a play") << 10 << 0 << true << 10 << 0;
 }
 

@@ -5,6 +5,7 @@
 #include "fakes/seededrandom.h"
 
 #include <QTest>
+#include <limits>
 #include <random>
 
 namespace {
@@ -31,6 +32,8 @@ void checkBooks(Rig& rig, bool playOpen, int step)
 
 } // namespace
 
+Q_DECLARE_METATYPE(game::Player)
+
 // Random commands in random order against the rules, as fast clicks and a
 // bored player would give them: the coins always balance.
 class tst_storm : public QObject {
@@ -43,15 +46,29 @@ private slots:
 void tst_storm::commandsKeepTheBooks_data()
 {
     QTest::addColumn<unsigned>("seed");
+    QTest::addColumn<game::Player>("start"); // a record whose books balance
+    constexpr game::Long most = std::numeric_limits<game::Long>::max();
+    const auto balanced = [](game::Long invested, game::Long wager, game::Long total) {
+        game::Player p;
+        p.amountinvested = invested;
+        p.wager = wager;
+        p.total = total;
+        p.bank = invested - wager + total;
+        return p;
+    };
     for (unsigned seed : {1u, 2u})
-        QTest::addRow("seed %u", seed) << seed;
+        QTest::addRow("seed %u", seed) << seed << game::Player{};
+    QTest::newRow("credit near the largest") << 3u << balanced(most - 50, 0, 0);
+    QTest::newRow("total won near the largest") << 4u << balanced(1000, most - 50000, most - 50);
 }
 
 void tst_storm::commandsKeepTheBooks()
 {
     QFETCH(unsigned, seed);
+    QFETCH(game::Player, start);
     fakes::SeededRandom draws(seed);
     Rig rig(0, &draws);
+    rig.keno.startUp(start);
     rig.keno.setReelspeed(60);
     std::mt19937 pick(seed * 7919);
     const auto any = [&](int n) { return int(pick() % unsigned(n)) + 1; };
