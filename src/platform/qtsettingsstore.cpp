@@ -6,6 +6,7 @@
 #include "settingslock.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 
@@ -37,7 +38,11 @@ bool writeScratch(const QString& path, const std::string& bytes)
 
 std::string QtSettingsStore::defaultLocation()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vorlen")).fileName().toStdString();
+    // Asked of a name with no file: QSettings reads its file as it is made,
+    // and "Vorlen.ini" may be something that must not be opened (a pipe).
+    const QString beside =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vorlen.where")).fileName();
+    return (QFileInfo(beside).path() + QStringLiteral("/Vorlen.ini")).toStdString();
 }
 
 QtSettingsStore::QtSettingsStore() : file(defaultLocation()), lock(SettingsLock::of(file))

@@ -25,10 +25,12 @@ std::string RecordSaver::failure(const char* verb, const char* outcome) const
 
 void RecordSaver::checkAtStart()
 {
-    // A damaged file left as it was has been told of already.
-    if (reported || store.leftDamaged() || store.writable())
+    if (reported || store.writable())
         return;
     reported = true;
+    // A damaged file left as it was has been told of already.
+    if (store.leftDamaged())
+        return;
     tell(messages, failure("cannot be", "You can play, but nothing won or put in will be kept."));
 }
 

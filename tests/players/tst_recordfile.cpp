@@ -14,7 +14,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <cstdio>
+#include <optional>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // The player records as the real settings file keeps them, written and read
@@ -27,16 +33,20 @@ private slots:
     void namesComeBackUnchanged();
     void twoProgramsOneAfterTheOther();
     void killedWhileSavingLeavesAWholeRecord();
-    void twoProgramsSavingAtOnce();
+    void secondProgramNeverWrites();
+    void noLeftoverLockHoldsUpASave_data();
+    void noLeftoverLockHoldsUpASave();
     void missingConfigFolderIsMade();
     void soundChoiceHasASectionOfItsOwn();
     void everyDamagedFileIsKept();
-    void damagedFileWithNoRoomBesideItIsNeverWritten();
-    void readOnlyFolderIsReported();
-    void unwritableStoreIsReportedOnce_data();
-    void unwritableStoreIsReportedOnce();
+    void fileKeepsItsLinkAndPermissions_data();
+    void fileKeepsItsLinkAndPermissions();
+    void failedSaveIsToldAndChangesNothing_data();
+    void failedSaveIsToldAndChangesNothing();
 
 private:
+    // A tmpfs of \p kib KiB at \p folder, gone when the test ends however it ends.
+    bool mountTmpfs(const QString& folder, int kib);
     // Runs this program as a second one over the same config directory.
     void start(QProcess& process, const QStringList& arguments);
     QByteArray child(const QStringList& arguments);
@@ -144,23 +154,43 @@ void tst_recordfile::killedWhileSavingLeavesAWholeRecord()
     }
 }
 
-// Two games saving over each other: the file stays whole and holds what
-// one of them wrote.
-void tst_recordfile::twoProgramsSavingAtOnce()
+// While one program holds the file no other can write it, so a stale copy
+// of the game can never put back what the first has moved on from.
+void tst_recordfile::secondProgramNeverWrites()
 {
     auto a = writer(QStringLiteral("A"));
-    auto b = writer(QStringLiteral("B"));
-    for (int look = 0; look < 10; ++look) {
-        QTest::qWait(60);
-        const QByteArray found = child({QStringLiteral("generation"), QStringLiteral("1")});
-        QVERIFY2(found.startsWith("A ") || found.startsWith("B "), found);
-    }
+    QCOMPARE(child({QStringLiteral("save"), QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("B")}),
+             QByteArray("(child failed)"));
     a->kill();
-    b->kill();
     a->waitForFinished();
-    b->waitForFinished();
-    const QByteArray last = child({QStringLiteral("generation"), QStringLiteral("1")});
-    QVERIFY2(last.startsWith("A ") || last.startsWith("B "), last);
+    QVERIFY(child({QStringLiteral("generation"), QStringLiteral("1")}).startsWith("A "));
+    QCOMPARE(child({QStringLiteral("save"), QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("B")}),
+             QByteArray());
+}
+
+void tst_recordfile::noLeftoverLockHoldsUpASave_data()
+{
+    QTest::addColumn<bool>("killedHolder"); // else an empty lock file lies about
+    QTest::newRow("empty lock file") << false;
+    QTest::newRow("holder killed") << true;
+}
+
+void tst_recordfile::noLeftoverLockHoldsUpASave()
+{
+    QFETCH(bool, killedHolder);
+    if (killedHolder) {
+        auto holder = writer(QStringLiteral("A"));
+        holder->kill();
+        holder->waitForFinished();
+    } else {
+        QFile lock(home->path() + QStringLiteral("/Vorlen.ini.lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+    }
+    QElapsedTimer took;
+    took.start();
+    QCOMPARE(child({QStringLiteral("save"), QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("B")}),
+             QByteArray());
+    QVERIFY2(took.elapsed() < 1000, QByteArray::number(took.elapsed()) + " ms");
 }
 
 void tst_recordfile::namesComeBackUnchanged_data()
@@ -249,76 +279,172 @@ void tst_recordfile::everyDamagedFileIsKept()
     QCOMPARE(child({QStringLiteral("generation"), QStringLiteral("1")}), QByteArray("A 1"));
 }
 
-// When no copy can be made (here every name beside it is taken), the
-// damaged file is left exactly as it is and the failed save is reported.
-void tst_recordfile::damagedFileWithNoRoomBesideItIsNeverWritten()
+bool tst_recordfile::mountTmpfs(const QString& folder, int kib)
 {
-    const QString file = home->path() + QStringLiteral("/Vorlen.ini");
-    for (int n = 1; n <= 100; ++n) {
-        QFile taken(file + (n == 1 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(n)));
-        QVERIFY(taken.open(QIODevice::WriteOnly));
+    // In a mount namespace of this test's own, so the mount cannot outlive it.
+    static const bool own = ::unshare(CLONE_NEWNS) == 0 &&
+                            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    const QByteArray options = "size=" + QByteArray::number(kib) + "k";
+    return own && QDir().mkpath(folder) &&
+           ::mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, options.constData()) == 0;
+}
+
+namespace {
+
+// Fills the file system of \p folder to its last byte.
+void fill(const QString& folder)
+{
+    QFile filler(folder + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) > 0) {
     }
-    const QByteArray damaged = "[player1]\nbank=5\n[pla";
-    QFile out(file);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(damaged);
-    out.close();
+    filler.write(block.left(1));
+}
+
+// The bytes of a regular file (never opening a pipe, which would wait).
+QByteArray contents(const QString& path)
+{
+    struct stat info;
+    QFile file(path);
+    if (::stat(path.toLocal8Bit().constData(), &info) != 0 || !S_ISREG(info.st_mode) || !file.open(QIODevice::ReadOnly))
+        return "(not a regular file)";
+    return file.readAll();
+}
+
+struct Unmount {
+    QString folder;
+    ~Unmount() { ::umount2(folder.toLocal8Bit().constData(), MNT_DETACH); }
+};
+
+} // namespace
+
+void tst_recordfile::fileKeepsItsLinkAndPermissions_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("link");
+    QTest::newRow("private file") << 0600 << false;
+    QTest::newRow("shared through a link") << 0644 << true;
+    // Only root writes a read-only file; it stays read-only.
+    if (::geteuid() == 0)
+        QTest::newRow("read-only, as root") << 0444 << false;
+}
+
+void tst_recordfile::fileKeepsItsLinkAndPermissions()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, link);
+    const QString file = home->path() + QStringLiteral("/Vorlen.ini");
+    const QString real = link ? home->path() + QStringLiteral("/elsewhere.ini") : file;
+    QVERIFY(QFile(real).open(QIODevice::WriteOnly));
+    QVERIFY(::chmod(real.toLocal8Bit().constData(), mode_t(mode)) == 0);
+    if (link)
+        QVERIFY(QFile::link(real, file));
     {
         platform::QtSettingsStore store;
-        QVERIFY(!store.setAside());
-        QVERIFY(!store.value("player1", "bank"));
-        fakes::FakeMessages messages;
-        QVERIFY(!players::RecordSaver(store, messages).save(1, generation(QStringLiteral("A"), 1)));
-        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QVERIFY(players::saveRecord(store, 1, generation(QStringLiteral("A"), 4)));
     }
-    QVERIFY(out.open(QIODevice::ReadOnly));
-    QCOMPARE(out.readAll(), damaged);
+    struct stat info;
+    QVERIFY(::stat(real.toLocal8Bit().constData(), &info) == 0);
+    QCOMPARE(int(info.st_mode & 07777), mode);
+    QCOMPARE(QFileInfo(file).isSymLink(), link);
+    QCOMPARE(child({QStringLiteral("generation"), QStringLiteral("1")}), QByteArray("A 4"));
 }
 
-void tst_recordfile::readOnlyFolderIsReported()
+void tst_recordfile::failedSaveIsToldAndChangesNothing_data()
 {
-    if (geteuid() == 0)
-        QSKIP("root writes into a read-only folder; the other unwritable cases stand in");
-    QFile::setPermissions(home->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    platform::QtSettingsStore store;
-    fakes::FakeMessages messages;
-    QVERIFY(!players::RecordSaver(store, messages).save(1, generation(QStringLiteral("A"), 1)));
-    QCOMPARE(messages.shown.size(), std::size_t(1));
-    QFile::setPermissions(home->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
-void tst_recordfile::unwritableStoreIsReportedOnce_data()
-{
-    QTest::addColumn<QString>("blocker"); // what stands where the file or its folder should be
-    QTest::newRow("a folder named like the file") << QStringLiteral("Vorlen.ini/");
-    QTest::newRow("a file where the config folder is") << QStringLiteral("");
-}
-
-void tst_recordfile::unwritableStoreIsReportedOnce()
-{
-    QFETCH(QString, blocker);
-    QString config = home->path();
-    if (blocker.isEmpty()) {
-        config += QStringLiteral("/config");
-        QFile file(config);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    } else {
-        QVERIFY(QDir(config).mkpath(blocker));
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("told"); // words of the one message at start
+    QTest::newRow("full disk") << "full disk" << "(No space left on device)";
+    QTest::newRow("damaged file on a full disk") << "damaged on full disk" << "left as it was";
+    QTest::newRow("damaged file, no free name beside it") << "damaged, names taken" << "left as it was";
+    QTest::newRow("a folder named like the file") << "folder" << "not a regular file";
+    QTest::newRow("a file where the config folder is") << "file as folder" << "(Not a directory)";
+    QTest::newRow("link to a device") << "device" << "not a regular file";
+    QTest::newRow("named pipe") << "fifo" << "not a regular file";
+    // Root writes through these; the rows above stand in for it.
+    if (::geteuid() != 0) {
+        QTest::newRow("read-only file") << "read-only file" << "read-only";
+        QTest::newRow("read-only folder") << "read-only folder" << "(Permission denied)";
     }
+}
+
+// A save that cannot be made is told at start, once while playing and again
+// as the game closes, and never replaces or changes what is there.
+void tst_recordfile::failedSaveIsToldAndChangesNothing()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, told);
+    QString config = home->path() + QStringLiteral("/config");
+    const QString file = config + QStringLiteral("/Vorlen.ini");
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
+    QDir().mkpath(config);
+    const auto write = [&](const QByteArray& text) {
+        QFile out(file);
+        return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
+    };
+    const QByteArray damaged = "[player1]\nbank=5\n[pla";
+    std::optional<Unmount> unmount;
+    if (fault.contains(u"disk")) {
+        unmount.emplace(Unmount{config});
+        if (::geteuid() != 0 || !mountTmpfs(config, 16))
+            QSKIP("a full disk needs root to mount a small tmpfs (the suite runs as root in CI)");
+        if (fault.startsWith(u"damaged")) {
+            QVERIFY(write(damaged));
+        } else {
+            platform::QtSettingsStore store;
+            for (int slot = 1; slot <= 6; ++slot)
+                QVERIFY(players::saveRecord(store, slot, generation(QStringLiteral("A"), slot)));
+        }
+        fill(config);
+    } else if (fault.startsWith(u"damaged")) {
+        QVERIFY(write(damaged));
+        for (int n = 1; n <= 100; ++n)
+            QVERIFY(QFile(file + (n == 1 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(n)))
+                        .open(QIODevice::WriteOnly));
+    } else if (fault == u"folder") {
+        QVERIFY(QDir(config).mkpath(QStringLiteral("Vorlen.ini")));
+    } else if (fault == u"file as folder") {
+        QVERIFY(QDir(config).removeRecursively());
+        QVERIFY(QFile(config).open(QIODevice::WriteOnly));
+    } else if (fault == u"device") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), file));
+    } else if (fault == u"fifo") {
+        QVERIFY(::mkfifo(file.toLocal8Bit().constData(), 0644) == 0);
+    } else {
+        QVERIFY(write("[player1]\nbank=5\n"));
+        QVERIFY(QFile::setPermissions(fault == u"read-only file" ? file : config,
+                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    }
+    const QFileInfo before(file);
+    const QByteArray beforeText = contents(file);
 
-    platform::QtSettingsStore store;
-    fakes::FakeMessages messages;
-    players::RecordSaver saver(store, messages);
-    game::Player record;
-    record.bank = 12;
-    QVERIFY(!saver.save(1, record));
-    QVERIFY(!saver.save(1, record));
-    QCOMPARE(messages.shown.size(), std::size_t(1));
-    QCOMPARE(messages.shown[0].icon, platform::Messages::Icon::critical);
-    QCOMPARE(messages.shown[0].title, std::string("Slot_Vorlane"));
-    QVERIFY2(messages.shown[0].prompt.find(store.location()) != std::string::npos, messages.shown[0].prompt.c_str());
-    QVERIFY(store.location().find(config.toStdString()) == 0);
+    {
+        platform::QtSettingsStore store;
+        fakes::FakeMessages messages;
+        players::RecordSaver saver(store, messages);
+        players::reportSetAside(store, messages);
+        saver.checkAtStart();
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QVERIFY2(messages.shown[0].prompt.find(told.toStdString()) != std::string::npos, messages.shown[0].prompt.c_str());
+        QVERIFY(messages.shown[0].prompt.find(store.location()) != std::string::npos);
+        QCOMPARE(messages.shown[0].title, std::string("Slot_Vorlane"));
+
+        QVERIFY(!saver.save(1, generation(QStringLiteral("B"), 9)));
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QVERIFY(!saver.saveAtEnd(1, generation(QStringLiteral("B"), 9), true));
+        QCOMPARE(messages.shown.size(), std::size_t(2));
+        QVERIFY2(messages.shown[1].prompt.find("The game is closing.") != std::string::npos,
+                 messages.shown[1].prompt.c_str());
+    }
+    const QFileInfo after(file);
+    QCOMPARE(after.exists(), before.exists());
+    QCOMPARE(after.isDir(), before.isDir());
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.symLinkTarget(), before.symLinkTarget());
+    QCOMPARE(contents(file), beforeText);
+    QFile::setPermissions(config, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 int main(int argc, char* argv[])
