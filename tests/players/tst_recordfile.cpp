@@ -21,6 +21,7 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 // The player records as the real settings file keeps them, written and read
@@ -41,6 +42,8 @@ private slots:
     void everyDamagedFileIsKept();
     void fileKeepsItsLinkAndPermissions_data();
     void fileKeepsItsLinkAndPermissions();
+    void nearlyFullDiskNeverPassesForSuccess_data();
+    void nearlyFullDiskNeverPassesForSuccess();
     void failedSaveIsToldAndChangesNothing_data();
     void failedSaveIsToldAndChangesNothing();
 
@@ -291,8 +294,8 @@ bool tst_recordfile::mountTmpfs(const QString& folder, int kib)
 
 namespace {
 
-// Fills the file system of \p folder to its last byte.
-void fill(const QString& folder)
+// Fills the file system of \p folder but for \p freeBlocks blocks of 4 KiB.
+void fill(const QString& folder, int freeBlocks = 0)
 {
     QFile filler(folder + QStringLiteral("/filler"));
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -301,6 +304,7 @@ void fill(const QString& folder)
     while (filler.write(block) > 0) {
     }
     filler.write(block.left(1));
+    filler.resize(std::max<qint64>(0, filler.size() / 4096 * 4096 - 4096 * freeBlocks));
 }
 
 // The bytes of a regular file (never opening a pipe, which would wait).
@@ -350,6 +354,35 @@ void tst_recordfile::fileKeepsItsLinkAndPermissions()
     QCOMPARE(int(info.st_mode & 07777), mode);
     QCOMPARE(QFileInfo(file).isSymLink(), link);
     QCOMPARE(child({QStringLiteral("generation"), QStringLiteral("1")}), QByteArray("A 4"));
+}
+
+void tst_recordfile::nearlyFullDiskNeverPassesForSuccess_data()
+{
+    QTest::addColumn<int>("freeBlocks");
+    QTest::newRow("no free block") << 0;
+    QTest::newRow("one free block") << 1;
+}
+
+// Six players on a disk about to fill: a save either writes the whole new
+// record or fails and leaves the old one, never an empty file taken for success.
+void tst_recordfile::nearlyFullDiskNeverPassesForSuccess()
+{
+    QFETCH(int, freeBlocks);
+    if (::geteuid() != 0 || !mountTmpfs(home->path(), 16))
+        QSKIP("a full disk needs root to mount a small tmpfs (the suite runs as root in CI)");
+    const Unmount unmount{home->path()};
+    for (int slot = 6; slot >= 1; --slot)
+        QCOMPARE(child({QStringLiteral("save"), QString::number(slot), QStringLiteral("5"), QStringLiteral("ann")}),
+                 QByteArray());
+    const QByteArray before = contents(home->path() + QStringLiteral("/Vorlen.ini"));
+    fill(home->path(), freeBlocks);
+    const bool saved = child({QStringLiteral("save"), QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("bob")}) ==
+                       QByteArray();
+    if (saved)
+        QCOMPARE(child({QStringLiteral("read"), QStringLiteral("1")}), QByteArray("9\nbob"));
+    else
+        QCOMPARE(contents(home->path() + QStringLiteral("/Vorlen.ini")), before);
+    QCOMPARE(child({QStringLiteral("read"), QStringLiteral("6")}), QByteArray("5\nann"));
 }
 
 void tst_recordfile::failedSaveIsToldAndChangesNothing_data()
@@ -409,7 +442,12 @@ void tst_recordfile::failedSaveIsToldAndChangesNothing()
         QVERIFY(QDir(config).removeRecursively());
         QVERIFY(QFile(config).open(QIODevice::WriteOnly));
     } else if (fault == u"device") {
-        QVERIFY(QFile::link(QStringLiteral("/dev/null"), file));
+        // A null device of the test's own: a program that gets this wrong
+        // must not replace the system's.
+        const QString device = home->path() + QStringLiteral("/null");
+        if (::mknod(device.toLocal8Bit().constData(), S_IFCHR | 0666, ::makedev(1, 3)) != 0)
+            QSKIP("making a device node needs root (the suite runs as root in CI)");
+        QVERIFY(QFile::link(device, file));
     } else if (fault == u"fifo") {
         QVERIFY(::mkfifo(file.toLocal8Bit().constData(), 0644) == 0);
     } else {
