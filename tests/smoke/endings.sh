@@ -77,6 +77,22 @@ pause() { sleep "$((RANDOM % ($1 + 1) / 1000)).$(printf %03d $((RANDOM % ($1 + 1
 key() { xdotool windowfocus "$win" key "$1" 2> /dev/null || true; }
 value() { sed -n "s/^$1=//p" "$config/Vorlen.ini"; }
 
+# Ends the game as $ending says; it must be gone within a second ($took ms).
+end_game() {
+    local t0
+    t0=$(date +%s%N)
+    case $ending in
+    closebox) "$closebox" "$win" ;;
+    exit) key alt+e ;;
+    destroyed) xdotool windowclose "$win" ;;
+    display) kill "$xpid"; wait "$xpid" 2> /dev/null || true; xpid="" ;;
+    *) kill -"$ending" "$gpid" ;;
+    esac
+    for _ in $(seq 50); do kill -0 "$gpid" 2> /dev/null || break; sleep 0.02; done
+    took=$((($(date +%s%N) - t0) / 1000000))
+    if kill -0 "$gpid" 2> /dev/null; then fail "still running ${took} ms after the ending"; fi
+}
+
 endings=(closebox exit TERM INT HUP KILL destroyed display)
 declare -A tried=()
 prev_invested=0 prev_wager=0 prev_total=0 prev_games=0
@@ -115,18 +131,8 @@ while :; do
         pause 800
     fi
 
-    t0=$(date +%s%N)
-    case $ending in
-    closebox) "$closebox" "$win" ;;
-    exit) key alt+e ;;
-    destroyed) xdotool windowclose "$win" ;;
-    display) kill "$xpid"; wait "$xpid" 2> /dev/null || true; xpid="" ;;
-    *) kill -"$ending" "$gpid" ;;
-    esac
+    end_game
     status=0
-    for _ in $(seq 50); do kill -0 "$gpid" 2> /dev/null || break; sleep 0.02; done
-    took=$((($(date +%s%N) - t0) / 1000000))
-    kill -0 "$gpid" 2> /dev/null && fail "still running ${took} ms after the ending"
     { wait "$gpid"; } 2> /dev/null || status=$?
     gpid=""
     [ "$took" -gt "$slowest" ] && [ "$ending" != KILL ] && slowest=$took
@@ -159,13 +165,7 @@ round=start-up box=1
 for ending in closebox TERM HUP; do
     printf '[player1]\nbank=5\n[pla' > "$config/Vorlen.ini"
     start
-    t0=$(date +%s%N)
-    case $ending in
-    closebox) "$closebox" "$win" ;;
-    *) kill -"$ending" "$gpid" ;;
-    esac
-    for _ in $(seq 50); do kill -0 "$gpid" 2> /dev/null || break; sleep 0.02; done
-    kill -0 "$gpid" 2> /dev/null && fail "still running $((($(date +%s%N) - t0) / 1000000)) ms after the ending"
+    end_game
     gpid=""
     rm -f "$config"/Vorlen.ini.bad*
 done
