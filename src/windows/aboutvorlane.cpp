@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "aboutvorlane.h"
 
-#include "centring.h"
 #include "gamelook.h"
 
 #include <QGuiApplication>
@@ -42,7 +41,7 @@ aboutvorlane::aboutvorlane(QWidget* mainWindow) : QDialog(nullptr), mainWindow(m
 
 void aboutvorlane::centreform(QWidget* frm)
 {
-    frm->move(centredOrigin(mainWindow->frameGeometry(), frm->frameGeometry().size()));
+    centreOn(frm, mainWindow);
 }
 
 void aboutvorlane::done(int result)

@@ -90,6 +90,8 @@ void useGameLook()
 
 void ownBy(QWidget* window, QWidget* owner)
 {
+    // Only a dialog is marked as its owner's for the window manager.
+    window->setWindowFlags(window->windowFlags() | Qt::Dialog);
     window->winId();
     if (QWindow* handle = window->windowHandle())
         handle->setTransientParent(owner->window()->windowHandle());
@@ -98,16 +100,24 @@ void ownBy(QWidget* window, QWidget* owner)
 
 void centreOn(QWidget* window, const QWidget* owner)
 {
-    // The window's frame is taken to be as thick as its owner's.
-    const QSize frame = owner->frameGeometry().size() - owner->size();
-    const QSize outer = window->size() + frame;
+    // Until the window manager has framed the window, its frame is taken to be as thick as its owner's.
+    const auto margins = [](const QWidget* w) {
+        const QRect outer = w->frameGeometry(), inner = w->geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                        outer.bottom() - inner.bottom());
+    };
+    QMargins frame = margins(window);
+    if (frame.isNull())
+        frame = margins(owner);
+    const QSize outer = window->size().grownBy(frame);
     QPoint origin = centredOrigin(owner->frameGeometry(), outer);
     if (const QScreen* screen = owner->screen()) {
         const QRect room = screen->availableGeometry();
         origin.setX(std::max(room.left(), std::min(origin.x(), room.right() + 1 - outer.width())));
         origin.setY(std::max(room.top(), std::min(origin.y(), room.bottom() + 1 - outer.height())));
     }
-    window->move(origin);
+    // Placed by its inside: where a frame not yet drawn would go is the window manager's guess.
+    window->setGeometry(QRect(origin + QPoint(frame.left(), frame.top()), window->size()));
 }
 
 } // namespace windows

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "gamemessages.h"
 
+#include "gamelook.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -53,6 +55,10 @@ void GameMessages::show(Icon icon, const std::string& prompt, const std::string&
     layout->addLayout(row);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    if (owner) {
+        box.adjustSize();
+        centreOn(&box, owner->window());
+    }
     box.exec();
 }
 

@@ -47,7 +47,7 @@ QTableWidget* table(QWidget* parent, const QStringList& headings, const QList<QS
 QString text(const std::string& s) { return QString::fromStdString(s); }
 } // namespace
 
-oddswindow::oddswindow(QWidget* parent) : QWidget(parent, Qt::Window)
+oddswindow::oddswindow(QWidget* parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("oddswindow"));
     setWindowTitle(QStringLiteral("Odds and Return to Player"));

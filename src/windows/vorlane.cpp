@@ -281,14 +281,15 @@ void vorlane::mnuabout_Click()
         about = std::make_unique<aboutvorlane>(this);
         ownBy(about.get(), this);
     }
-    about->show();
     // The outer height, title bar included, is 1845 twips. Until the window
-    // manager has framed the new window, its frame is taken to be ours.
+    // manager has framed the window, its frame is taken to be ours. Sized and
+    // placed before it shows, so it never jumps.
     int frame = about->frameGeometry().height() - about->height();
     if (frame == 0)
         frame = frameGeometry().height() - geometry().height();
     about->setFixedHeight(1845 / 15 - frame);
     about->centreform(about.get());
+    about->show();
     about->activateWindow();
 }
 
