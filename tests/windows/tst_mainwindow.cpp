@@ -596,6 +596,13 @@ void tst_mainwindow::captionsFitAndStandOut()
         QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(best)));
     }
     QVERIFY(shown >= 6);
+    // The menu bar too, against its own ground.
+    const QImage bar = window->menuBar()->grab().toImage();
+    double best = 0;
+    for (int y = 0; y < bar.height(); ++y)
+        for (int x = 0; x < bar.width(); ++x)
+            best = std::max(best, contrast(bar.pixelColor(0, y), bar.pixelColor(x, y)));
+    QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("menu bar: %1:1").arg(best)));
 }
 
 void tst_mainwindow::ballsAndMissesAreRound_data()
