@@ -237,7 +237,9 @@ void tst_infowindows::aboutGivesTheMainWindowBack()
 
 void tst_infowindows::helpShowsTheSeventeenPieces()
 {
-    trigger("mnuhelp");
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F1);
     QCOMPARE(rig->messages.shown.size(), std::size_t(1));
     const auto& help = rig->messages.shown.front();
     QCOMPARE(help.icon, platform::Messages::Icon::information);
@@ -255,8 +257,6 @@ void tst_infowindows::helpShowsTheSeventeenPieces()
     QVERIFY(!QString::fromStdString(help.prompt).contains(u'\n'));
 
     // Shown for real: owned by the main window, centred on it, seventeen whole lines.
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
     bool checked = false;
     QTimer::singleShot(0, this, [&] {
         auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
+#include <QStyleOptionGraphicsItem>
 #include <QTemporaryDir>
 #include <cmath>
 #include <QMenuBar>
@@ -43,6 +44,7 @@ private slots:
     void clicksReachTheirCommands_data();
     void clicksReachTheirCommands();
     void fieldScalesWithTheWindow();
+    void menuExitStopsTheSound_data();
     void menuExitStopsTheSound();
     void wholePlayThroughClicks_data();
     void wholePlayThroughClicks();
@@ -301,15 +303,25 @@ void tst_mainwindow::fieldScalesWithTheWindow()
     QCOMPARE(view->mapFromScene(QPointF(0, 0)), QPoint((818 * 2 - 1227) / 2, 0));
 }
 
+void tst_mainwindow::menuExitStopsTheSound_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("menu") << false;
+    QTest::newRow("Ctrl+Q") << true;
+}
+
 void tst_mainwindow::menuExitStopsTheSound()
 {
+    QFETCH(bool, byKey);
     QStringList captions;
     for (const QAction* action : window->menuBar()->actions())
         captions << action->objectName() + u'=' + action->text();
     QCOMPARE(captions, QStringList({"mnuabout=&About", "mnuexit=&Exit", "mnupay=&Payout Schedule",
                                     "mnudetails=Options", "mnuhelp=&Help"}));
-    QAction* exit = window->findChild<QAction*>(QStringLiteral("mnuexit"));
-    exit->trigger();
+    if (byKey)
+        QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    else
+        window->findChild<QAction*>(QStringLiteral("mnuexit"))->trigger();
     QVERIFY(!window->isVisible());
     QCOMPARE(sound.calls.back().kind, fakes::FakeSound::Kind::stop);
 }
@@ -574,25 +586,33 @@ void tst_mainwindow::captionsFitAndStandOut()
         if (item->caption().isEmpty())
             continue;
         ++shown;
-        // Drawn alone with a margin: ink outside the panel would be a cut caption.
-        const QRectF box = item->sceneBoundingRect();
-        const QRectF area = box.adjusted(-20, -20, 20, 20);
-        for (QGraphicsItem* other : window->scene()->items())
-            other->setVisible(other == item);
-        const QImage image = render(area);
-        for (QGraphicsItem* other : window->scene()->items())
-            other->setVisible(true);
-        const QRect inside = box.translated(-area.topLeft()).toRect();
+        // Drawn with and without its caption: the pixels that differ are the
+        // caption's ink, which must keep clear of the panel's bevel (a caption
+        // too wide is cut at the panel's edge), and each stands against the
+        // face drawn beneath it.
+        const auto paint = [item] {
+            QImage image(item->boundingRect().size().toSize(), QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+            const QStyleOptionGraphicsItem option;
+            item->paint(&painter, &option, nullptr);
+            return image;
+        };
+        const QImage withCaption = paint();
+        const QString caption = item->caption();
+        item->setCaption({}, item->foreColor());
+        const QImage ground = paint();
+        item->setCaption(caption, item->foreColor());
+        const QRect room = item->captionRoom().toRect();
         double best = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                QVERIFY2(inside.contains(x, y) || image.pixelColor(x, y).alpha() == 0, qPrintable(name));
-        const QRect room = item->captionRoom().translated(box.topLeft() - area.topLeft()).toRect();
-        for (int y = room.top(); y <= room.bottom(); ++y) {
-            const QColor ground = image.pixelColor(room.left(), y);
-            for (int x = room.left(); x <= room.right(); ++x)
-                best = std::max(best, contrast(ground, image.pixelColor(x, y)));
-        }
+        for (int y = 0; y < ground.height(); ++y)
+            for (int x = 0; x < ground.width(); ++x) {
+                if (withCaption.pixel(x, y) == ground.pixel(x, y))
+                    continue;
+                QVERIFY2(room.contains(x, y), qPrintable(QStringLiteral("%1 inked at %2,%3").arg(name).arg(x).arg(y)));
+                best = std::max(best, contrast(ground.pixelColor(x, y), withCaption.pixelColor(x, y)));
+            }
         QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(best)));
     }
     QVERIFY(shown >= 6);
