@@ -532,8 +532,8 @@ double luminance(QColor c)
 
 double contrast(QColor a, QColor b)
 {
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
-    return (light + 0.05) / (dark + 0.05);
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 } // namespace
 
