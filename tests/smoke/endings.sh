@@ -44,7 +44,7 @@ startx() {
     local fd
     fd=$(mktemp)
     for _ in 1 2 3; do
-        Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3> "$fd" 2> /dev/null &
+        Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3> "$fd" > /dev/null 2>&1 &
         xpid=$!
         for _ in $(seq 50); do [ -s "$fd" ] && break; sleep 0.1; done
         export DISPLAY=:$(head -n1 "$fd")
@@ -59,7 +59,7 @@ startx() {
 window() { xwininfo -root -tree 2> /dev/null | grep -c '"Current Player ' || true; }
 
 start() {
-    "$game" 2> "$out/stderr.txt" &
+    "$game" > /dev/null 2> "$out/stderr.txt" &
     gpid=$!
     win=""
     for _ in $(seq 100); do
