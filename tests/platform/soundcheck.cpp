@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 //
 // Checks by ear, so to speak, that the game's sound reaches a real sound
-// server. Three jobs, run by realsound.sh around a private server:
+// server. Three jobs, run by realsound.sh and gamesound.sh around a private
+// server:
 //   soundcheck drive LOG|-  [SCRIPT]  plays SCRIPT through the real Sound class
 //                                     ("cues" by default, "steady" for 100 ms
 //                                     plays during 3 s); logs each call's time
