@@ -80,8 +80,12 @@ void tst_commandline::answers()
     QFETCH(QByteArray, out);
     QFETCH(QByteArray, error);
 
-    // Nothing of the test's own display or platform reaches the program.
+    // Nothing of the test's own display or platform reaches the program; the
+    // sanitisers' settings do.
     QProcessEnvironment env;
+    for (const QString& name : {QStringLiteral("ASAN_OPTIONS"), QStringLiteral("LSAN_OPTIONS")})
+        if (qEnvironmentVariableIsSet(qPrintable(name)))
+            env.insert(name, qEnvironmentVariable(qPrintable(name)));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     if (environment == QLatin1String("real"))
