@@ -3,7 +3,6 @@
 #pragma once
 
 #include "game/keno.h"
-#include "platform/qtmessages.h"
 #include "platform/qtsettingsstore.h"
 #include "platform/qtsound.h"
 #include "platform/soundswitch.h"
@@ -13,6 +12,7 @@
 #include "players/recordsaver.h"
 #include "players/soundsetting.h"
 #include "windows/artrenderer.h"
+#include "windows/gamemessages.h"
 #include "windows/vorlane.h"
 
 // The game over the machine's own sound, settings file, randomness and
@@ -23,7 +23,7 @@ struct Program {
 
     platform::QtSound speakers;
     platform::SoundSwitch sound{speakers};
-    platform::QtMessages messages;
+    windows::GameMessages messages;
     platform::StdRandomSource random;
     platform::QtSettingsStore store;
     platform::SteadyClock steady;

@@ -29,7 +29,7 @@ struct DropStep {
     };
     Kind kind = Kind::wait;
     int picture = 0;
-    BallLook look = BallLook::white; // fall; noHit: white for a played flute
+    BallLook look = BallLook::white; // fall; noHit: the look of the ball that missed
     int number = 0;                  // printed on the falling ball; 0 for none
     int left = 0;                    // twips within the flute panel
     int fromTop = 0;

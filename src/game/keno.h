@@ -152,7 +152,7 @@ private:
     // The drop of one ball into flute f (src/game/play.cpp).
     void fall(DropPlan& plan, int f, BallLook look, int number, int twipsPerStep, std::int64_t microsPerStep);
     void stack(int f, int number);
-    void miss(DropPlan& plan, int f, bool played, std::int64_t micros);
+    void miss(DropPlan& plan, int f, BallLook look, std::int64_t micros);
     void finishBaseDraw();
     void finishExtraBalls();
     // The play is over: its winnings go to the credit and the controls come back.

@@ -5,6 +5,8 @@
 #include "odds.h"
 #include "paytable.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace game {
@@ -18,7 +20,14 @@ std::string format(const char* pattern, auto... values)
     return text;
 }
 
-// "1 in 52.6", or "-" for what cannot happen.
+void trimEnd(std::string& text)
+{
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+}
+
+} // namespace
+
 std::string oneIn(long double chance)
 {
     if (chance <= 0)
@@ -27,18 +36,15 @@ std::string oneIn(long double chance)
     return n < 100 ? format("1 in %.2Lf", n) : n < 10'000 ? format("1 in %.1Lf", n) : format("1 in %.0Lf", n);
 }
 
-void trimEnd(std::string& text)
-{
-    while (!text.empty() && text.back() == ' ')
-        text.pop_back();
-}
-
 std::string percent(long double chance)
 {
-    return chance <= 0 ? "-" : format("%.4Lg", chance * 100);
+    if (chance <= 0)
+        return "-";
+    // Four significant figures in plain decimals: a player reads no exponents.
+    const long double p = chance * 100;
+    const int decimals = p >= 100 ? 1 : std::clamp(3 - int(std::floor(std::log10(p))), 1, 16);
+    return format("%.*Lf", decimals, p);
 }
-
-} // namespace
 
 std::string oddsTable()
 {

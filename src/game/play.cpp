@@ -94,7 +94,7 @@ void Keno::stack(int f, int number)
     addChecked(s.nextdrop, 1);
 }
 
-void Keno::miss(DropPlan& plan, int f, bool played, std::int64_t micros)
+void Keno::miss(DropPlan& plan, int f, BallLook look, std::int64_t micros)
 {
     DropStep hide;
     hide.kind = DropStep::Kind::hideBall;
@@ -104,7 +104,7 @@ void Keno::miss(DropPlan& plan, int f, bool played, std::int64_t micros)
         lookAfterDrop.dropball[std::size_t(s.nextdrop)].visible = false;
     DropStep noHit;
     noHit.kind = DropStep::Kind::noHit;
-    noHit.look = played ? BallLook::white : BallLook::grey;
+    noHit.look = look;
     noHit.left = s.fluteleft[std::size_t(f)];
     noHit.toTop = s.flutetop[std::size_t(f)];
     noHit.micros = micros;
@@ -194,7 +194,7 @@ std::optional<DropPlan> Keno::play(int flutes)
                     plan.steps.push_back(cueStep(platform::Cue::snd101));
                 stack(f, n);
             } else {
-                miss(plan, f, played, pace::noHit);
+                miss(plan, f, look, pace::noHit);
             }
         }
     }
@@ -295,7 +295,7 @@ std::optional<DropPlan> Keno::collectExtraBalls()
                 plan.steps.push_back(cueStep(platform::Cue::snd106));
                 stack(f, n);
             } else {
-                miss(plan, f, true, pace::extraNoHit);
+                miss(plan, f, BallLook::yellow, pace::extraNoHit);
             }
         }
     }

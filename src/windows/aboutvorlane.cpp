@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "aboutvorlane.h"
 
-#include "centring.h"
+#include "gamelook.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -26,21 +26,22 @@ aboutvorlane::aboutvorlane(QWidget* mainWindow) : QDialog(nullptr), mainWindow(m
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(840 / 15, 120 / 15, 3465 / 15, 825 / 15);
     lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont times(QStringLiteral("Times New Roman"));
-    times.setPointSize(12);
-    lblTitle->setFont(times);
+    QFont title = gameFont(false);
+    title.setPointSize(12);
+    lblTitle->setFont(title);
 
     // Default and cancel button: Enter and Escape both press it.
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(4320 / 15, 360 / 15, 1260 / 15, 345 / 15);
     cmdOK->setDefault(true);
+    cmdOK->setCursor(Qt::PointingHandCursor);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void aboutvorlane::centreform(QWidget* frm)
 {
-    frm->move(centredOrigin(mainWindow->frameGeometry(), frm->frameGeometry().size()));
+    centreOn(frm, mainWindow);
 }
 
 void aboutvorlane::done(int result)

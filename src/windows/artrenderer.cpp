@@ -14,8 +14,12 @@ ArtRenderer::~ArtRenderer() = default;
 QSvgRenderer* ArtRenderer::renderer(const QString& name)
 {
     auto& slot = renderers[name];
-    if (!slot)
+    if (!slot) {
         slot = std::make_shared<QSvgRenderer>(QStringLiteral(":/art/%1.svg").arg(name));
+        // A square picture is a ball: round in any box, never an egg.
+        if (slot->defaultSize().width() == slot->defaultSize().height())
+            slot->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
     return slot.get();
 }
 

@@ -2,12 +2,15 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "frmvorlaneoptions.h"
 
+#include "fittext.h"
 #include "game/keno.h"
+#include "gamelook.h"
 #include "platform/messages.h"
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
 #include "players/statistics.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -27,9 +30,8 @@ QRect twips(int left, int top, int width, int height) { return {left / 15, top /
 
 QFont comic(qreal points, bool bold = true)
 {
-    QFont font(QStringLiteral("Comic Sans MS"));
+    QFont font = gameFont(bold);
     font.setPointSizeF(points);
-    font.setBold(bold);
     return font;
 }
 
@@ -51,10 +53,11 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     setFixedSize(twips(0, 0, 7860, 4290).size());
     setFont(comic(9));
 
-    auto* frame = place(new QGroupBox(QStringLiteral("Vorlane Options"), this), "Framemain", rect());
+    // The frame stands a little inside the window, so its title is clear of the edge.
+    auto* frame = place(new QGroupBox(QStringLiteral("Vorlane Options"), this), "Framemain", rect().adjusted(3, 3, -3, -3));
     auto* prompt = place(new QLabel(QStringLiteral("Input Player Name") + QString(40, u' ') + QStringLiteral("Then Enter"),
                                     frame),
-                         "lblplayername", twips(240, 180, 1500, 540));
+                         "lblplayername", twips(240, 360, 1500, 360));
     prompt->setWordWrap(true);
     prompt->setFont(comic(8));
     player1 = place(new QLineEdit(frame), "player1", twips(1750, 240, 1455, 375));
@@ -63,14 +66,15 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
 
     machines = new QButtonGroup(this);
     for (int i = 1; i <= 6; ++i) {
-        machine[std::size_t(i)] = place(new QRadioButton(frame), "machine", twips(100, 1200 + 360 * (i - 1), 1500, 300));
+        // As wide as the room before the statistics: a name of twelve wide letters fits.
+        machine[std::size_t(i)] = place(new QRadioButton(frame), "machine", twips(100, 1200 + 360 * (i - 1), 1860, 300));
         machine[std::size_t(i)]->setProperty("index", i);
         machines->addButton(machine[std::size_t(i)], i);
     }
     connect(machines, &QButtonGroup::idClicked, this, &frmvorlaneoptions::machine_Click);
 
     const auto statLabel = [&](const char* name, int top) {
-        return place(new QLabel(frame), name, twips(2000, top, 2500, 300));
+        return place(new QLabel(frame), name, twips(2000, top, 2560, 300));
     };
     lblgames = statLabel("lblgames", 1200);
     lblwager = statLabel("lblwager", 1560);
@@ -86,7 +90,7 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     connect(ok, &QPushButton::clicked, this, &frmvorlaneoptions::btnokplayer_Click);
     auto* quickmoney = place(new QPushButton(frame), "quickmoney", twips(5580, 2100, 1755, 675));
     quickmoney->setIcon(QIcon(QStringLiteral(":/art/fastmoney.svg")));
-    quickmoney->setIconSize(quickmoney->size() - QSize(4, 4));
+    quickmoney->setIconSize(quickmoney->size() - QSize(12, 6)); // the button's margins
     quickmoney->setToolTip(QStringLiteral("FAST MONEY"));
     connect(quickmoney, &QPushButton::clicked, this, &frmvorlaneoptions::quickmoney_Click);
     auto* banknote = place(new QLabel(frame), "Picture1", twips(4740, 2040, 750, 750));
@@ -106,6 +110,13 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     fastslow->setFont(comic(7));
     speedlab = place(new QLabel(speedFrame), "speedlab", twips(120, 960, 2535, 375));
     speedlab->setFont(comic(10));
+
+    for (QLabel* label : frame->findChildren<QLabel*>())
+        shrinkToFit(label);
+    for (QAbstractButton* clickable : frame->findChildren<QAbstractButton*>()) {
+        shrinkToFit(clickable);
+        clickable->setCursor(Qt::PointingHandCursor);
+    }
 
     // Opening: keep what was played since the last save, then show the slots.
     save();

@@ -2,33 +2,97 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "oddswindow.h"
 
+#include "game/odds.h"
 #include "game/oddstable.h"
+#include "game/paytable.h"
 
-#include <QFontDatabase>
-#include <QPlainTextEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace windows {
 
-oddswindow::oddswindow(QWidget* parent) : QWidget(parent, Qt::Window)
+namespace {
+constexpr int maxHits = 11;
+
+// A read-only table whose every cell shows whole, rows headed by the spots.
+QTableWidget* table(QWidget* parent, const QStringList& headings, const QList<QStringList>& rows)
+{
+    auto* t = new QTableWidget(int(rows.size()), int(headings.size()), parent);
+    t->setHorizontalHeaderLabels(headings);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->setFocusPolicy(Qt::NoFocus);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QStringList spots;
+    for (int r = 0; r < rows.size(); ++r) {
+        spots << QStringLiteral("%1 spots").arg(game::paytable::minSpots + r);
+        for (int c = 0; c < rows[r].size(); ++c) {
+            auto* cell = new QTableWidgetItem(rows[r][c]);
+            cell->setTextAlignment(Qt::AlignCenter);
+            t->setItem(r, c, cell);
+        }
+    }
+    t->setVerticalHeaderLabels(spots);
+    t->resizeColumnsToContents();
+    t->resizeRowsToContents();
+    t->setFixedSize(t->verticalHeader()->sizeHint().width() + t->horizontalHeader()->length() + 2 * t->frameWidth(),
+                    t->horizontalHeader()->sizeHint().height() + t->verticalHeader()->length() + 2 * t->frameWidth());
+    return t;
+}
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+} // namespace
+
+oddswindow::oddswindow(QWidget* parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("oddswindow"));
     setWindowTitle(QStringLiteral("Odds and Return to Player"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* text = new QPlainTextEdit(QString::fromStdString(game::oddsTable()), this);
-    text->setObjectName(QStringLiteral("oddstable"));
-    text->setReadOnly(true);
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text);
-    // Wide and tall enough for the whole table without scrolling.
-    const QFontMetrics metrics(text->font());
-    int widest = 0;
-    const QStringList lines = text->toPlainText().split(u'\n');
-    for (const QString& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    resize(widest + 48, metrics.lineSpacing() * int(lines.size()) + 48);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QList<QStringList> prizes;
+    std::array<QList<QStringList>, 2> hits;
+    for (int spots = game::paytable::minSpots; spots <= game::paytable::maxSpots; ++spots) {
+        const game::odds::Flute f = game::odds::flute(spots);
+        prizes << QStringList{text(game::oneIn(f.linePrize)), text(game::oneIn(f.topPrize)),
+                              text(game::oneIn(f.extraBalls)),
+                              f.extraBalls > 0 ? QString::number(double(f.extraBallsPay), 'f', 2) : QStringLiteral("-"),
+                              text(game::percent(f.rtp)) + QStringLiteral(" %")};
+        for (std::size_t wild = 0; wild < 2; ++wild) {
+            QStringList row;
+            for (int h = 0; h <= maxHits; ++h)
+                row << text(game::percent(f.hits[wild][std::size_t(h)]));
+            hits[wild] << row;
+        }
+    }
+    const auto heading = [&](const QString& words) {
+        auto* label = new QLabel(words, this);
+        label->setWordWrap(false);
+        layout->addWidget(label);
+    };
+    heading(QStringLiteral("One flute, the 20 balls of a play and then the 3 extra balls when won:"));
+    layout->addWidget(table(this,
+                            {QStringLiteral("line prize"), QStringLiteral("top prize"), QStringLiteral("extra balls"),
+                             QStringLiteral("coins per coin\nafter them"), QStringLiteral("return\nto player")},
+                            prizes));
+    QStringList hitHeadings;
+    for (int h = 0; h <= maxHits; ++h)
+        hitHeadings << QStringLiteral("%1 hits").arg(h);
+    heading(QStringLiteral("Hits in the 20 balls without the wild ball, in percent of all flutes:"));
+    layout->addWidget(table(this, hitHeadings, hits[0]));
+    heading(QStringLiteral("Hits in the 20 balls with the wild ball (counted as a hit), in percent of all flutes:"));
+    layout->addWidget(table(this, hitHeadings, hits[1]));
+
+    auto* close = new QPushButton(QStringLiteral("close"), this);
+    close->setObjectName(QStringLiteral("closeodds"));
+    close->setCursor(Qt::PointingHandCursor);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(close, 0, Qt::AlignRight);
 }
 
 } // namespace windows

@@ -6,7 +6,9 @@
 
 namespace windows {
 
-// The exact odds and the return to player, opened from the payout schedule.
+// The exact odds and the return to player, opened from the payout schedule:
+// what each prize's chance is ("1 in N") and how the hits of a flute fall (in
+// percent), as tables.
 class oddswindow : public QWidget {
     Q_OBJECT
 public:

@@ -2,17 +2,26 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "panelitem.h"
 
-#include <QFont>
+#include "gamelook.h"
+
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 
 namespace windows {
 
+namespace {
+constexpr qreal bevel = 2;
+constexpr int smallestPixels = 6;
+} // namespace
+
 PanelItem::PanelItem(const QString& objectName, QSizeF size, int fontPoints, QGraphicsItem* parent)
-    : QGraphicsObject(parent), size(size), fontPoints(fontPoints)
+    : QGraphicsObject(parent), size(size), fontPoints(fontPoints), font(gameFont())
 {
     setObjectName(objectName);
 }
+
+QRectF PanelItem::captionRoom() const { return boundingRect().adjusted(bevel + 1, bevel, -bevel - 1, -bevel); }
 
 void PanelItem::setCaption(const QString& caption, QColor color)
 {
@@ -20,6 +29,15 @@ void PanelItem::setCaption(const QString& caption, QColor color)
         return;
     text = caption;
     fore = color;
+    // Points are 1/72 inch on the design's 96 dpi layout.
+    int pixels = fontPoints * 96 / 72;
+    const QRectF room = captionRoom();
+    for (;; --pixels) {
+        font.setPixelSize(pixels);
+        const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
+        if (pixels <= smallestPixels || (ink.width() <= room.width() && ink.height() <= room.height()))
+            break;
+    }
     update();
 }
 
@@ -29,21 +47,21 @@ void PanelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
 {
     const QRectF r = boundingRect();
     QLinearGradient face(r.topLeft(), r.bottomLeft());
-    face.setColorAt(0, QColor(112, 40, 150));
-    face.setColorAt(1, QColor(70, 10, 100));
+    if (fore.lightness() < 128) {
+        face.setColorAt(0, QColor(255, 250, 215));
+        face.setColorAt(1, QColor(240, 215, 140));
+    } else {
+        face.setColorAt(0, QColor(112, 40, 150));
+        face.setColorAt(1, QColor(70, 10, 100));
+    }
     painter->fillRect(r, face);
     // Light from the top left: bright outer edge above, dark below.
-    const qreal w = 2;
-    painter->fillRect(QRectF(r.left(), r.top(), r.width(), w), QColor(230, 200, 255));
-    painter->fillRect(QRectF(r.left(), r.top(), w, r.height()), QColor(230, 200, 255));
-    painter->fillRect(QRectF(r.left(), r.bottom() - w, r.width(), w), QColor(40, 0, 60));
-    painter->fillRect(QRectF(r.right() - w, r.top(), w, r.height()), QColor(40, 0, 60));
+    painter->fillRect(QRectF(r.left(), r.top(), r.width(), bevel), QColor(230, 200, 255));
+    painter->fillRect(QRectF(r.left(), r.top(), bevel, r.height()), QColor(230, 200, 255));
+    painter->fillRect(QRectF(r.left(), r.bottom() - bevel, r.width(), bevel), QColor(40, 0, 60));
+    painter->fillRect(QRectF(r.right() - bevel, r.top(), bevel, r.height()), QColor(40, 0, 60));
     if (text.isEmpty())
         return;
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setBold(true);
-    // Points are 1/72 inch on the design's 96 dpi layout.
-    font.setPixelSize(fontPoints * 96 / 72);
     painter->setFont(font);
     painter->setPen(fore);
     painter->drawText(r, Qt::AlignCenter, text);

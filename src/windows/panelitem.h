@@ -3,12 +3,15 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QGraphicsItem>
 #include <QString>
 
 namespace windows {
 
-// A 3-D caption panel: a sunken bevel with a centred caption.
+// A 3-D caption panel: a sunken bevel with a centred caption. A caption too
+// wide for the panel is drawn smaller, never cut; a dark caption stands on a
+// light face so it can be read.
 class PanelItem : public QGraphicsObject {
     Q_OBJECT
 public:
@@ -17,6 +20,8 @@ public:
     const QString& caption() const { return text; }
     QColor foreColor() const { return fore; }
     void setCaption(const QString& caption, QColor color);
+    // The room a caption has inside the bevel.
+    QRectF captionRoom() const;
 
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
@@ -24,6 +29,7 @@ public:
 private:
     QSizeF size;
     int fontPoints;
+    QFont font; // the largest that fits the caption
     QString text;
     QColor fore = Qt::yellow;
 };

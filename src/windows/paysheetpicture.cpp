@@ -3,6 +3,7 @@
 #include "paysheetpicture.h"
 
 #include "game/paytable.h"
+#include "gamelook.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -17,9 +18,8 @@ constexpr QColor ink(0, 0, 200);
 
 QFont lettering(int pixels, bool bold)
 {
-    QFont font(QStringLiteral("Comic Sans MS"));
+    QFont font = gameFont(bold);
     font.setPixelSize(pixels);
-    font.setBold(bold);
     return font;
 }
 
@@ -54,9 +54,10 @@ QRect cell(int spots, int hits)
             cellWidth, cellHeight};
 }
 
-QImage picture()
+QImage picture(qreal ratio)
 {
-    QImage image(pictureSize, QImage::Format_RGB32);
+    QImage image(pictureSize * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     drawSky(p);

@@ -14,7 +14,8 @@ inline constexpr QSize pictureSize{609, 408};
 QRect cell(int spots, int hits);
 // Red figures mark the fewest hits that win the three extra balls.
 bool winsExtraBallsFirst(int spots, int hits);
-QImage picture();
+// Drawn for a screen of `ratio` device pixels to a pixel, so it stays sharp.
+QImage picture(qreal ratio = 1);
 } // namespace paysheet
 
 } // namespace windows

@@ -3,7 +3,9 @@
 #include "pictureitem.h"
 
 #include "artrenderer.h"
+#include "gamelook.h"
 
+#include <QCursor>
 #include <QGraphicsSceneMouseEvent>
 #include <QPaintDevice>
 #include <QPainter>
@@ -11,11 +13,11 @@
 namespace windows {
 
 PictureItem::PictureItem(ArtRenderer& art, const QString& objectName, int index, QSizeF size, QGraphicsItem* parent)
-    : QGraphicsObject(parent), art(art), arrayIndex(index), size(size), numberFont(QStringLiteral("Comic Sans MS"))
+    : QGraphicsObject(parent), art(art), arrayIndex(index), size(size), numberFont(gameFont())
 {
-    numberFont.setBold(true);
-    numberFont.setPixelSize(qRound(size.height() * 0.47));
+    numberFont.setPixelSize(qRound(std::min(size.width(), size.height()) * 0.47));
     setObjectName(objectName);
+    // A plain picture swallows clicks, so nothing under it takes them.
     setAcceptedMouseButtons(Qt::LeftButton);
 }
 
@@ -36,11 +38,33 @@ void PictureItem::setNumber(int number, QColor color)
     update();
 }
 
+void PictureItem::makeButton()
+{
+    button = true;
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureItem::setLit(bool on)
+{
+    if (on == lit)
+        return;
+    lit = on;
+    update();
+}
+
+void PictureItem::click()
+{
+    if (button && isVisible())
+        emit clicked(arrayIndex);
+}
+
 QRectF PictureItem::boundingRect() const { return {QPointF(0, 0), size}; }
 
 void PictureItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
     const QRectF target = boundingRect();
+    // Held down, a button sinks a pixel and darkens.
+    const QRectF place = pressed ? target.translated(1, 1) : target;
     if (!pictureName.isEmpty()) {
         // Render at the device size the view shows us at, so scaling stays sharp.
         const QRectF device = painter->transform().mapRect(target);
@@ -48,19 +72,46 @@ void PictureItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
         const QSize pixels = (device.size() * ratio).toSize();
         QPixmap image = art.pixmap(pictureName, pixels);
         image.setDevicePixelRatio(ratio);
-        painter->drawPixmap(target, image, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        painter->drawPixmap(place, image, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    }
+    if (pressed)
+        painter->fillRect(place, QColor(0, 0, 0, 70));
+    if (lit) {
+        painter->setPen(QPen(QColor(255, 255, 0), 3));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(target.adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+        painter->setPen(QPen(Qt::white, 1));
+        painter->drawRoundedRect(target.adjusted(3.5, 3.5, -3.5, -3.5), 4, 4);
     }
     if (shownNumber > 0) {
         painter->setFont(numberFont);
         painter->setPen(shownColor);
-        painter->drawText(target, Qt::AlignCenter, QString::number(shownNumber));
+        painter->drawText(place, Qt::AlignCenter, QString::number(shownNumber));
     }
 }
 
-void PictureItem::mousePressEvent(QGraphicsSceneMouseEvent* event) { event->accept(); }
+void PictureItem::setPressed(bool on)
+{
+    if (on == pressed)
+        return;
+    pressed = on;
+    update();
+}
+
+void PictureItem::mousePressEvent(QGraphicsSceneMouseEvent* event)
+{
+    event->accept();
+    setPressed(button);
+}
+
+void PictureItem::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
+{
+    setPressed(button && boundingRect().contains(event->pos()));
+}
 
 void PictureItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
 {
+    setPressed(false);
     if (boundingRect().contains(event->pos()))
         emit clicked(arrayIndex);
 }

@@ -12,7 +12,8 @@ namespace windows {
 class ArtRenderer;
 
 // A picture box of the play field: a named picture at a fixed size, and
-// optionally a number painted on it. A click reports the item's index.
+// optionally a number painted on it. A button among them shows a pointing
+// hand, looks pressed while held and reports a click with its index.
 class PictureItem : public QGraphicsObject {
     Q_OBJECT
 public:
@@ -22,10 +23,17 @@ public:
     const QString& picture() const { return pictureName; }
     int number() const { return shownNumber; }
     QColor numberColor() const { return shownColor; }
+    bool isPressed() const { return pressed; }
+    bool isLit() const { return lit; }
 
     void setPicture(const QString& name);
     // 0 shows no number.
     void setNumber(int number, QColor color = Qt::black);
+    void makeButton();
+    // A frame of light: the choice in force.
+    void setLit(bool on);
+    // A key stands for the click: honoured only where a click could land.
+    void click();
 
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
@@ -35,9 +43,12 @@ signals:
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
 
 private:
+    void setPressed(bool on);
+
     ArtRenderer& art;
     int arrayIndex;
     QSizeF size;
@@ -45,6 +56,9 @@ private:
     QString pictureName;
     int shownNumber = 0;
     QColor shownColor = Qt::black;
+    bool button = false;
+    bool pressed = false;
+    bool lit = false;
 };
 
 } // namespace windows

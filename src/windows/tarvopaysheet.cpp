@@ -2,17 +2,16 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "tarvopaysheet.h"
 
-#include "centring.h"
+#include "gamelook.h"
 #include "oddswindow.h"
 #include "paysheetpicture.h"
 
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace windows {
 
-tarvopaysheet::tarvopaysheet(QWidget* parent) : QWidget(parent, Qt::Window), sheet(paysheet::picture())
+tarvopaysheet::tarvopaysheet(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("tarvopaysheet"));
     setWindowTitle(QStringLiteral("Payout  Schedule "));
@@ -22,33 +21,37 @@ tarvopaysheet::tarvopaysheet(QWidget* parent) : QWidget(parent, Qt::Window), she
 
     auto* close = new QPushButton(QStringLiteral("close pay sheet"), this);
     close->setObjectName(QStringLiteral("SSCommand1"));
-    QFont font(QStringLiteral("Comic Sans MS"));
+    QFont font = gameFont();
     font.setPointSizeF(9.75);
-    font.setBold(true);
     close->setFont(font);
-    close->setGeometry(2100 / 15, 3270 / 15, 2205 / 15, 435 / 15);
+    // Below the notes, off the table: a button must not hide a cell.
+    constexpr int oddsWidth = 96, gap = 4, top = 372;
+    const QSize size(2205 / 15, 435 / 15);
+    close->setGeometry((width() - size.width() - gap - oddsWidth) / 2, top, size.width(), size.height());
+    close->setCursor(Qt::PointingHandCursor);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    // Beside it, on the plain cells that pay nothing, the odds behind the table.
+    // Beside it, the odds behind the table.
     auto* oddsButton = new QPushButton(QStringLiteral("odds"), this);
     oddsButton->setObjectName(QStringLiteral("oddsbutton"));
     oddsButton->setFont(font);
-    oddsButton->setGeometry(close->geometry().right() + 4, close->y(), 96, close->height());
+    oddsButton->setGeometry(close->geometry().right() + 1 + gap, close->y(), oddsWidth, close->height());
+    oddsButton->setCursor(Qt::PointingHandCursor);
     connect(oddsButton, &QPushButton::clicked, this, [this] {
         if (!odds) {
             odds = new oddswindow(this);
-            odds->move(centredOrigin(frameGeometry(), odds->frameGeometry().size()));
+            odds->adjustSize();
+            centreOn(odds, this);
         }
         odds->show();
         odds->activateWindow();
     });
-
-    if (const QScreen* screen = this->screen())
-        move(centredOrigin(screen->geometry(), frameGeometry().size()));
 }
 
 void tarvopaysheet::paintEvent(QPaintEvent*)
 {
+    if (sheet.isNull() || sheet.devicePixelRatio() != devicePixelRatioF())
+        sheet = paysheet::picture(devicePixelRatioF());
     QPainter painter(this);
     painter.drawImage(0, 0, sheet);
 }

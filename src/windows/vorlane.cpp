@@ -6,6 +6,7 @@
 #include "dropanimator.h"
 #include "fieldview.h"
 #include "frmvorlaneoptions.h"
+#include "gamelook.h"
 #include "game/pace.h"
 #include "panelitem.h"
 #include "pictureitem.h"
@@ -34,7 +35,6 @@ void tag(QGraphicsItem* item, const QString& name, int index)
     item->setData(dataIndex, index);
 }
 
-constexpr QColor purple(128, 0, 128);
 constexpr std::array<int, 5> betButtonBets{0, 1, 2, 5, 10};
 
 // Board numbers fall into an upper and a lower block of forty.
@@ -102,12 +102,9 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
     setObjectName(QStringLiteral("vorlane"));
     // The design-time title, replaced by the player's caption once the game has started.
     setWindowTitle(QStringLiteral("                                        K E N O      K E N O"));
-    QPalette ground = palette();
-    ground.setColor(QPalette::Window, purple);
-    setPalette(ground);
-    QFont windowFont(QStringLiteral("Comic Sans MS"));
+    useGameLook();
+    QFont windowFont = gameFont();
     windowFont.setPointSizeF(14.25);
-    windowFont.setBold(true);
     setFont(windowFont);
 
     field->setSceneRect(QRectF(QPointF(0, 0), QSizeF(fieldSize)));
@@ -143,6 +140,15 @@ PictureItem* vorlane::picture(const QString& name, int index, QRectF place, cons
     return item;
 }
 
+PictureItem* vorlane::button(PictureItem* item, const QString& caption, QKeySequence key)
+{
+    item->makeButton();
+    item->setToolTip(QStringLiteral("%1   (key %2)").arg(caption, key.toString(QKeySequence::NativeText)));
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, item, &PictureItem::click);
+    return item;
+}
+
 PanelItem* vorlane::panel(const QString& name, QRectF place, int fontPoints)
 {
     auto* item = new PanelItem(name, place.size(), fontPoints);
@@ -173,6 +179,7 @@ void vorlane::buildField()
     picture(QStringLiteral("Picture3"), 0, {0, 206, 443, 35}, QStringLiteral("banner"), board);
     for (int n = 1; n <= 80; ++n) {
         a[std::size_t(n)] = picture(QStringLiteral("a"), n, boardPlace(n), QStringLiteral("ball1"), board);
+        a[std::size_t(n)]->makeButton();
         connect(a[std::size_t(n)], &PictureItem::clicked, this, [this](int number) { keno.markSpot(number); });
     }
     ballplay = picture(QStringLiteral("ballplay"), 0, {168, 0, 522, 467}, QStringLiteral("flutes1"));
@@ -180,17 +187,22 @@ void vorlane::buildField()
     // Stop lines, at the top of the stacked ball the line stands on.
     static constexpr std::array<std::array<qreal, 3>, 6> stopLine{{{}, {}, {6240, 0, 7920}, {5640, 0, 7800},
                                                                    {5040, 240, 8160}, {4450, 0, 7800}}};
+    // Each ends inside the panel's frame rather than running out over the ground.
+    constexpr qreal frame = 6;
+    const qreal inside = ballplay->boundingRect().width() - frame;
     for (std::size_t k = 2; k <= 5; ++k) {
         const auto& [y, x1, x2] = stopLine[k];
-        stop[k] = new QGraphicsLineItem(x1 / 15, y / 15, x2 / 15, y / 15, ballplay);
+        stop[k] = new QGraphicsLineItem(std::max(x1 / 15, frame), y / 15, std::min(x2 / 15, inside), y / 15, ballplay);
         stop[k]->setPen(QPen(QColor(255, 255, 0), 2));
         tag(stop[k], QStringLiteral("stop%1").arg(k), 0);
         stop[k]->hide();
     }
-    picture(QStringLiteral("nohit"), 0, {168, 16, 40, 40}, QStringLiteral("nohit"), ballplay)->hide();
-    nohitwhite = picture(QStringLiteral("nohitwhite"), 0, {320, 16, 40, 40}, QStringLiteral("nohitwhite"), ballplay);
+    // The miss pictures take a falling ball's place, so they are its size.
+    nohit = picture(QStringLiteral("nohit"), 0, {168, 16, 33, 41}, QStringLiteral("nohit"), ballplay);
+    nohit->hide();
+    nohitwhite = picture(QStringLiteral("nohitwhite"), 0, {320, 16, 33, 41}, QStringLiteral("nohitwhite"), ballplay);
     nohitwhite->hide();
-    nohitblack = picture(QStringLiteral("nohitblack"), 0, {0, 0, 40, 40}, QStringLiteral("nohitblack"), ballplay);
+    nohitblack = picture(QStringLiteral("nohitblack"), 0, {0, 0, 33, 41}, QStringLiteral("nohitblack"), ballplay);
     nohitblack->hide();
     for (std::size_t k = 1; k < dropball.size(); ++k) {
         dropball[k] = picture(QStringLiteral("dropball"), int(k), {24, -32, 33, 41}, QStringLiteral("ball1"), ballplay);
@@ -198,8 +210,8 @@ void vorlane::buildField()
     }
 
     // Right column.
-    connect(picture(QStringLiteral("coinsin"), 0, {693, 6, 100, 70}, QStringLiteral("coins")), &PictureItem::clicked,
-            this, [this] { keno.insertCoins(); });
+    connect(button(picture(QStringLiteral("coinsin"), 0, {693, 6, 100, 70}, QStringLiteral("coins")), "COINS", Qt::Key_C),
+            &PictureItem::clicked, this, [this] { keno.insertCoins(); });
     picture(QStringLiteral("Picture5"), 0, {693, 76, 100, 34}, QStringLiteral("credit"));
     credit = panel(QStringLiteral("credit"), {706, 112, 79, 27}, 14);
     picture(QStringLiteral("Picture6"), 0, {706, 160, 80, 30}, QStringLiteral("bet"));
@@ -210,25 +222,30 @@ void vorlane::buildField()
     extraback->hide();
     extraballs = picture(QStringLiteral("extraballs"), 0, {695, 343, 100, 70}, QStringLiteral("extraballs"));
     extraballs->hide();
-    connect(extraballs, &PictureItem::clicked, this, &vorlane::extraballs_Click);
+    connect(button(extraballs, "EXTRA BALLS", Qt::Key_X), &PictureItem::clicked, this, &vorlane::extraballs_Click);
     AUTOSELECT = picture(QStringLiteral("AUTOSELECT"), 0, {693, 453, 100, 70}, QStringLiteral("autoselect"));
-    connect(AUTOSELECT, &PictureItem::clicked, this, [this] { keno.autoSelect(); });
+    connect(button(AUTOSELECT, "AUTO SELECT", Qt::Key_A), &PictureItem::clicked, this, [this] { keno.autoSelect(); });
 
     // Bottom row.
     RUBBER = picture(QStringLiteral("RUBBER"), 0, {68, 456, 100, 70}, QStringLiteral("erase"));
-    connect(RUBBER, &PictureItem::clicked, this, [this] { keno.erase(); });
+    connect(button(RUBBER, "ERASE", Qt::Key_E), &PictureItem::clicked, this, [this] { keno.erase(); });
     coinsbet = picture(QStringLiteral("coinsbet"), 0, {73, 424, 96, 30}, {});
+    // Keys: the bet's last digit for a bet, with Ctrl for a play of that many flutes.
     static constexpr std::array<int, 5> betLeft{0, 200, 300, 408, 512};
     for (std::size_t i = 1; i <= 4; ++i) {
+        const int bet = betButtonBets[i];
         btnBET[i] = picture(QStringLiteral("btnBET"), int(i), {qreal(betLeft[i]), 468, 96, 30},
-                            QStringLiteral("bet%1").arg(betButtonBets[i]));
-        connect(btnBET[i], &PictureItem::clicked, this, [this](int index) { keno.chooseBet(index); });
+                            QStringLiteral("bet%1").arg(bet));
+        connect(button(btnBET[i], QStringLiteral("BET %1").arg(bet), Qt::Key(Qt::Key_0 + bet % 10)), &PictureItem::clicked, this,
+                [this](int index) { keno.chooseBet(index); });
     }
     static constexpr std::array<std::pair<int, int>, 4> playLeft{{{1, 200}, {3, 304}, {5, 408}, {10, 512}}};
     for (const auto& [flutes, left] : playLeft) {
         PLAY[std::size_t(flutes)] =
             picture(QStringLiteral("PLAY"), flutes, {qreal(left), 500, 96, 40}, QStringLiteral("play%1").arg(flutes));
-        connect(PLAY[std::size_t(flutes)], &PictureItem::clicked, this, &vorlane::PLAY_Click);
+        connect(button(PLAY[std::size_t(flutes)], QStringLiteral("PLAY %1").arg(flutes),
+                       Qt::CTRL | Qt::Key(Qt::Key_0 + flutes % 10)),
+                &PictureItem::clicked, this, &vorlane::PLAY_Click);
     }
     goodluck = picture(QStringLiteral("goodluck"), 0, {296, 484, 200, 30}, QStringLiteral("goodluck"));
     goodluck->hide();
@@ -243,10 +260,16 @@ void vorlane::buildMenus()
         return action;
     };
     connect(add("mnuabout", QStringLiteral("&About")), &QAction::triggered, this, &vorlane::mnuabout_Click);
-    connect(add("mnuexit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
+    QAction* exit = add("mnuexit", QStringLiteral("&Exit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(add("mnupay", QStringLiteral("&Payout Schedule")), &QAction::triggered, this, &vorlane::mnupay_Click);
     connect(add("mnudetails", QStringLiteral("Options")), &QAction::triggered, this, &vorlane::mnudetails_Click);
-    connect(add("mnuhelp", QStringLiteral("&Help")), &QAction::triggered, this, &vorlane::mnuhelp_Click);
+    QAction* help = add("mnuhelp", QStringLiteral("&Help"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(help, &QAction::triggered, this, &vorlane::mnuhelp_Click);
+    for (QAction* action : bar->actions())
+        action->setShortcutContext(Qt::WindowShortcut);
 }
 
 void vorlane::mnuabout_Click()
@@ -254,12 +277,19 @@ void vorlane::mnuabout_Click()
     if (keno.state().playing == 1)
         return;
     setEnabled(false);
-    if (!about)
+    if (!about) {
         about = std::make_unique<aboutvorlane>(this);
-    about->show();
-    // The outer height, title bar included, is 1845 twips.
-    about->setFixedHeight(1845 / 15 - (about->frameGeometry().height() - about->height()));
+        ownBy(about.get(), this);
+    }
+    // The outer height, title bar included, is 1845 twips. Until the window
+    // manager has framed the window, its frame is taken to be ours. Sized and
+    // placed before it shows, so it never jumps.
+    int frame = about->frameGeometry().height() - about->height();
+    if (frame == 0)
+        frame = frameGeometry().height() - geometry().height();
+    about->setFixedHeight(1845 / 15 - frame);
     about->centreform(about.get());
+    about->show();
     about->activateWindow();
 }
 
@@ -268,8 +298,10 @@ void vorlane::mnudetails_Click()
     if (keno.state().playing == 1)
         return;
     setEnabled(false);
-    if (!options)
+    if (!options) {
         options = new frmvorlaneoptions(keno, store, saver, messages, this);
+        ownBy(options, this);
+    }
     options->show();
     options->activateWindow();
 }
@@ -278,8 +310,10 @@ void vorlane::mnupay_Click()
 {
     if (keno.state().playing == 1)
         return;
-    if (!paysheet)
+    if (!paysheet) {
         paysheet = new tarvopaysheet;
+        ownBy(paysheet, this);
+    }
     paysheet->show();
     paysheet->raise();
     paysheet->activateWindow();
@@ -358,7 +392,9 @@ void vorlane::showStep(const game::DropStep& step, std::int64_t elapsed)
             dropball[std::size_t(step.picture)]->hide();
         break;
     case Kind::noHit: {
-        PictureItem* noHit = step.look == game::BallLook::white ? nohitwhite : nohitblack;
+        PictureItem* noHit = step.look == game::BallLook::white    ? nohitwhite
+                             : step.look == game::BallLook::yellow ? nohit
+                                                                   : nohitblack;
         noHit->setPos(fromTwips(step.left, step.toTop));
         noHit->setVisible(elapsed < step.micros);
         break;
@@ -412,10 +448,13 @@ void vorlane::refresh(game::Changes what)
             strip->setNumber(k <= s.spotsmarked ? s.spots[std::size_t(k)] : 0);
         }
     }
-    if (what & game::changeBet)
+    if (what & game::changeBet) {
+        for (std::size_t i = 1; i <= 4; ++i)
+            btnBET[i]->setLit(int(i) == s.coinsbet);
         coinsbet->setPicture(s.coinsbet >= 1 && s.coinsbet <= 4
                                  ? QStringLiteral("bet%1").arg(betButtonBets[std::size_t(s.coinsbet)])
                                  : QString());
+    }
     if (what & game::changePanels) {
         for (std::size_t k = 1; k <= 9; ++k)
             SSPanel[k]->setCaption(QString::fromStdString(s.payoutPanels[k].caption),

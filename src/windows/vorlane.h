@@ -6,6 +6,7 @@
 #include "game/keno.h"
 #include "players/recordsaver.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -75,6 +76,8 @@ private:
     void showStrip(int k, game::BallLook look);
     void refresh(game::Changes what);
     PictureItem* picture(const QString& name, int index, QRectF place, const QString& art, QGraphicsItem* parent = nullptr);
+    // A picture that takes clicks, and `key` for the same click.
+    PictureItem* button(PictureItem* item, const QString& caption, QKeySequence key);
     PanelItem* panel(const QString& name, QRectF place, int fontPoints);
 
     game::Keno& keno;
@@ -94,6 +97,7 @@ private:
     std::array<QGraphicsLineItem*, 6> stop{};
     std::array<PictureItem*, game::dropballCount + 1> dropball{};
     PictureItem* ballplay = nullptr;
+    PictureItem* nohit = nullptr;
     PictureItem* nohitwhite = nullptr;
     PictureItem* nohitblack = nullptr;
     PictureItem* extraballs = nullptr;

@@ -254,6 +254,7 @@ void tst_play::dropShowsMissesOnlyFromTheLine()
     QCOMPARE(first.micros, std::int64_t(101'000)); // 6000 twips at 60 a millisecond
     QCOMPARE(first.topAt(50'500), 240 + 50 * 60);
     QCOMPARE(plan->steps[4].micros, std::int64_t(100'000));
+    QCOMPARE(plan->steps[4].look, game::BallLook::white); // a played flute's miss
     QCOMPARE(plan->steps[7].look, game::BallLook::wild);
     QVERIFY(std::all_of(plan->steps.begin(), plan->steps.end(),
                         [](const game::DropStep& step) { return step.kind != Kind::fall || step.left == fluteOneLeft; }));
@@ -311,6 +312,9 @@ void tst_play::extraBallsAreDroppedAndScored()
     QCOMPARE(count(*plan, Kind::cue, platform::Cue::snd106), extraHits);
     QCOMPARE(count(*plan, Kind::fall), 3);
     for (const auto& step : plan->steps) {
+        // An extra ball's miss shows the extra balls' own no-hit picture.
+        if (step.kind == Kind::noHit)
+            QCOMPARE(step.look, game::BallLook::yellow);
         if (step.kind != Kind::fall)
             continue;
         QCOMPARE(step.left, fluteOneLeft);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "fakes/memorystore.h"
-#include "game/oddstable.h"
 #include "game/paytable.h"
 #include "game/rig.h"
 #include "windows/aboutvorlane.h"
 #include "windows/artrenderer.h"
 #include "windows/centring.h"
+#include "windows/gamemessages.h"
 #include "windows/oddswindow.h"
 #include "windows/paysheetpicture.h"
 #include "windows/tarvopaysheet.h"
@@ -14,7 +14,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QPlainTextEdit>
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+#include <QWindow>
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -145,7 +150,10 @@ void tst_infowindows::scheduleOpensOnceAndReopensAfterClosing()
     QVERIFY(window->isEnabled());
     auto* button = sheet->findChild<QPushButton*>(QStringLiteral("SSCommand1"));
     QCOMPARE(button->text(), QStringLiteral("close pay sheet"));
-    QCOMPARE(button->geometry(), QRect(140, 218, 147, 29));
+    QCOMPARE(button->size(), QSize(147, 29));
+    // Owned by the game's window and centred on it.
+    QCOMPARE(sheet->windowHandle()->transientParent(), window->windowHandle());
+    QVERIFY((sheet->geometry().center() - window->geometry().center()).manhattanLength() <= 2);
     if (byButton)
         QTest::mouseClick(button, Qt::LeftButton);
     else
@@ -155,8 +163,8 @@ void tst_infowindows::scheduleOpensOnceAndReopensAfterClosing()
     QCOMPARE(schedules().size(), 1);
 }
 
-// The odds button stays off every paying cell, and opens one window with
-// the same table as --odds.
+// The buttons stay off the table; the odds button opens one window of
+// readable tables, which closes by its own button.
 void tst_infowindows::oddsOpenBesideTheTableOnce()
 {
     trigger("mnupay");
@@ -164,18 +172,34 @@ void tst_infowindows::oddsOpenBesideTheTableOnce()
     auto* odds = sheet->findChild<QPushButton*>(QStringLiteral("oddsbutton"));
     QVERIFY(odds);
     QCOMPARE(odds->text(), QStringLiteral("odds"));
-    QVERIFY(!odds->geometry().intersects(sheet->findChild<QPushButton*>(QStringLiteral("SSCommand1"))->geometry()));
-    for (int spots = 3; spots <= 10; ++spots)
-        for (int hits = 2; hits <= 10; ++hits)
-            if (game::paytable::prize(spots, hits) > 0)
-                QVERIFY2(!odds->geometry().intersects(windows::paysheet::cell(spots, hits)),
-                         qPrintable(QStringLiteral("%1 spots, %2 hits").arg(spots).arg(hits)));
+    auto* close = sheet->findChild<QPushButton*>(QStringLiteral("SSCommand1"));
+    QVERIFY(!odds->geometry().intersects(close->geometry()));
+    // Both buttons lie off the table, inside the window.
+    const QRect table = windows::paysheet::cell(3, 2).united(windows::paysheet::cell(10, 10));
+    for (const QPushButton* button : {odds, close}) {
+        QVERIFY(!button->geometry().intersects(table));
+        QVERIFY(sheet->rect().contains(button->geometry()));
+    }
     QTest::mouseClick(odds, Qt::LeftButton);
     QTest::mouseClick(odds, Qt::LeftButton);
     const auto opened = sheet->findChildren<windows::oddswindow*>();
     QCOMPARE(opened.size(), 1);
     QVERIFY(opened.front()->isVisible());
-    QCOMPARE(opened.front()->findChild<QPlainTextEdit*>()->toPlainText(), QString::fromStdString(game::oddsTable()));
+    // Tables a player reads: chances as "1 in N" or plain percentages, never an exponent.
+    const QRegularExpression readable(QStringLiteral("^(-|1 in \\d+(\\.\\d+)?|\\d+(\\.\\d+)?( %)?)$"));
+    int cells = 0, oneIn = 0;
+    for (const QTableWidget* table : opened.front()->findChildren<QTableWidget*>())
+        for (int r = 0; r < table->rowCount(); ++r)
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const QString text = table->item(r, c)->text();
+                QVERIFY2(readable.match(text).hasMatch(), qPrintable(text));
+                ++cells;
+                oneIn += text.startsWith(QLatin1String("1 in"));
+            }
+    QCOMPARE(cells, 8 * 5 + 2 * 8 * 12);
+    QVERIFY(oneIn > 16);
+    QTest::mouseClick(opened.front()->findChild<QPushButton*>(QStringLiteral("closeodds")), Qt::LeftButton);
+    QTRY_VERIFY(sheet->findChildren<windows::oddswindow*>().isEmpty());
 }
 
 void tst_infowindows::aboutGivesTheMainWindowBack_data()
@@ -213,7 +237,9 @@ void tst_infowindows::aboutGivesTheMainWindowBack()
 
 void tst_infowindows::helpShowsTheSeventeenPieces()
 {
-    trigger("mnuhelp");
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F1);
     QCOMPARE(rig->messages.shown.size(), std::size_t(1));
     const auto& help = rig->messages.shown.front();
     QCOMPARE(help.icon, platform::Messages::Icon::information);
@@ -229,6 +255,24 @@ void tst_infowindows::helpShowsTheSeventeenPieces()
     QCOMPARE(lines[15], QStringLiteral("11:-To change Player goto'Options'."));
     QCOMPARE(lines[16], QStringLiteral("12:-To Gain entry to the SELECTION Screen click on ERASE."));
     QVERIFY(!QString::fromStdString(help.prompt).contains(u'\n'));
+
+    // Shown for real: owned by the main window, centred on it, seventeen whole lines.
+    bool checked = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->parentWidget(), window.get());
+        QCOMPARE(box->palette().color(QPalette::Window), window->palette().color(QPalette::Window));
+        QVERIFY(qAbs(box->geometry().center().x() - window->geometry().center().x()) <= 1);
+        auto* text = box->findChild<QLabel*>(QStringLiteral("text"));
+        QCOMPARE(text->text().split(u'\n').size(), 17);
+        QVERIFY(!text->wordWrap());
+        QVERIFY(text->width() >= text->sizeHint().width());
+        checked = true;
+        box->accept();
+    });
+    windows::GameMessages().show(help.icon, help.prompt);
+    QVERIFY(checked);
 }
 
 void tst_infowindows::menusAreSilentDuringAPlay()

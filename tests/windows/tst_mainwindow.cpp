@@ -15,6 +15,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QPainter>
+#include <QProcess>
+#include <QStyleOptionGraphicsItem>
+#include <QTemporaryDir>
+#include <cmath>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTimer>
@@ -38,6 +44,7 @@ private slots:
     void clicksReachTheirCommands_data();
     void clicksReachTheirCommands();
     void fieldScalesWithTheWindow();
+    void menuExitStopsTheSound_data();
     void menuExitStopsTheSound();
     void wholePlayThroughClicks_data();
     void wholePlayThroughClicks();
@@ -46,11 +53,18 @@ private slots:
     void picturesRenderOncePerSize();
     void clickStormDuringADrop();
     void ctrlMAsksForSilence();
+    void captionsFitAndStandOut_data();
+    void captionsFitAndStandOut();
+    void ballsAndMissesAreRound_data();
+    void ballsAndMissesAreRound();
+    void buttonsAnswerThePointer();
+    void fieldLooksTheSameWithoutSystemFonts();
 
 private:
     void startPlay(int spots, const QList<int>& balls);
     void click(const QString& name, int index = 0);
     QString caption(const char* panel) const;
+    QImage render(const QRectF& area) const;
     fakes::FakeSound sound;
     fakes::FakeMessages messages;
     fakes::ScriptedRandom random;
@@ -108,8 +122,8 @@ void tst_mainwindow::controlsStandAtTheirPlaces_data()
     row("a", 41, {224, 270, 40, 40}, true);
     row("a", 75, {384, 390, 40, 40}, true);
     row("ballplay", 0, {168, 0, 522, 467}, false);
-    row("nohit", 0, {336, 16, 40, 40}, false);
-    row("nohitwhite", 0, {488, 16, 40, 40}, false);
+    row("nohit", 0, {336, 16, 33, 41}, false);
+    row("nohitwhite", 0, {488, 16, 33, 41}, false);
     row("dropball", 1, {192, -32, 33, 41}, false);
     row("dropball", 60, {192, -32, 33, 41}, false);
     row("coinsin", 0, {693, 6, 100, 70}, true);
@@ -150,22 +164,36 @@ void tst_mainwindow::controlsStandAtTheirPlaces()
 void tst_mainwindow::stopLinesCrossTheFlutes_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QLineF>("line"); // in window pixels
-    QTest::newRow("stop2") << QStringLiteral("stop2") << QLineF(168, 416, 168 + 528, 416);
-    QTest::newRow("stop3") << QStringLiteral("stop3") << QLineF(168, 376, 168 + 520, 376);
-    QTest::newRow("stop4") << QStringLiteral("stop4") << QLineF(168 + 16, 336, 168 + 544, 336);
-    QTest::newRow("stop5") << QStringLiteral("stop5") << QLineF(168, 4450.0 / 15, 168 + 520, 4450.0 / 15);
+    QTest::addColumn<qreal>("y"); // in window pixels
+    QTest::newRow("stop2") << QStringLiteral("stop2") << 416.0;
+    QTest::newRow("stop3") << QStringLiteral("stop3") << 376.0;
+    QTest::newRow("stop4") << QStringLiteral("stop4") << 336.0;
+    QTest::newRow("stop5") << QStringLiteral("stop5") << 4450.0 / 15;
 }
 
+// Drawn, a stop line crosses all ten tubes and stays inside the flute panel.
 void tst_mainwindow::stopLinesCrossTheFlutes()
 {
     QFETCH(QString, name);
-    QFETCH(QLineF, line);
+    QFETCH(qreal, y);
+    const int row = int(y); // covered whole by the 2-pixel pen
     auto* stop = dynamic_cast<QGraphicsLineItem*>(window->item(name));
     QVERIFY(stop);
-    QCOMPARE(stop->mapToScene(stop->line().p1()), line.p1());
-    QCOMPARE(stop->mapToScene(stop->line().p2()), line.p2());
     QVERIFY(!stop->isVisibleTo(nullptr));
+    QCOMPARE(stop->mapToScene(stop->line().p1()).y(), y);
+    window->item(QStringLiteral("ballplay"))->show();
+    stop->show();
+    const QImage field = render(window->scene()->sceneRect());
+    int first = -1, last = -1;
+    for (int x = 0; x < field.width(); ++x) {
+        const QColor c = field.pixelColor(x, row);
+        if (c.red() > 220 && c.green() > 220 && c.blue() < 60)
+            (first < 0 ? first : last) = x, last = x;
+    }
+    const QRectF panel = window->item(QStringLiteral("ballplay"))->sceneBoundingRect();
+    QVERIFY2(first > panel.left() && last < panel.right() - 1, qPrintable(QStringLiteral("%1..%2").arg(first).arg(last)));
+    // Into the first tube and the last.
+    QVERIFY(first <= panel.left() + 20 && last >= panel.left() + 480);
 }
 
 void tst_mainwindow::startsWithTheBoardAndBetOne()
@@ -189,18 +217,28 @@ void tst_mainwindow::startsWithTheBoardAndBetOne()
 
 void tst_mainwindow::clicksReachTheirCommands_data()
 {
+    QTest::addColumn<bool>("byKey"); // the buttons' keys in place of their clicks
     QTest::addColumn<QStringList>("clicks"); // control or control:index
     QTest::addColumn<int>("spots");
     QTest::addColumn<QString>("credit");
     QTest::addColumn<QString>("coinsbet");
-    QTest::newRow("mark") << QStringList{"a:5", "a:17"} << 2 << "35" << "bet1";
-    QTest::newRow("unmark") << QStringList{"a:5", "a:17", "a:5"} << 1 << "35" << "bet1";
-    QTest::newRow("coins") << QStringList{"coinsin", "coinsin"} << 0 << "45" << "bet1";
-    QTest::newRow("bet 5") << QStringList{"btnBET:3"} << 0 << "35" << "bet5";
-    QTest::newRow("bet 10") << QStringList{"btnBET:4"} << 0 << "35" << "bet10";
-    QTest::newRow("erase") << QStringList{"a:5", "a:17", "RUBBER"} << 0 << "35" << "bet1";
-    QTest::newRow("auto select") << QStringList{"AUTOSELECT"} << 10 << "35" << "bet1";
-    QTest::newRow("strip click does nothing") << QStringList{"a:5", "ball:1"} << 1 << "35" << "bet1";
+    for (const bool byKey : {false, true}) {
+        const auto row = [byKey](const char* name) -> QTestData& {
+            return QTest::addRow("%s%s", name, byKey ? " by key" : "") << byKey;
+        };
+        row("mark") << QStringList{"a:5", "a:17"} << 2 << "35" << "bet1";
+        row("unmark") << QStringList{"a:5", "a:17", "a:5"} << 1 << "35" << "bet1";
+        row("coins") << QStringList{"coinsin", "coinsin"} << 0 << "45" << "bet1";
+        row("bet 5") << QStringList{"btnBET:3"} << 0 << "35" << "bet5";
+        row("bet 10") << QStringList{"btnBET:4"} << 0 << "35" << "bet10";
+        row("erase") << QStringList{"a:5", "a:17", "RUBBER"} << 0 << "35" << "bet1";
+        row("auto select") << QStringList{"AUTOSELECT"} << 10 << "35" << "bet1";
+        row("strip click does nothing") << QStringList{"a:5", "ball:1"} << 1 << "35" << "bet1";
+        row("no extra balls on offer") << QStringList{"extraballs"} << 0 << "35" << "bet1";
+        // A play under way hides the bets and refuses coins, whether clicked or keyed.
+        row("during a play") << QStringList{"a:1", "a:2", "a:3", "PLAY:1", "btnBET:3", "coinsin", "RUBBER"} << 3
+                             << "34" << "bet1";
+    }
 }
 
 void tst_mainwindow::clicksReachTheirCommands()
@@ -209,10 +247,26 @@ void tst_mainwindow::clicksReachTheirCommands()
     QFETCH(int, spots);
     QFETCH(QString, credit);
     QFETCH(QString, coinsbet);
-    random.script.assign(10, 1);
+    QFETCH(bool, byKey);
+    static const QHash<QString, QKeyCombination> keys{
+        {"coinsin", Qt::Key_C},           {"btnBET:3", Qt::Key_5},    {"btnBET:4", Qt::Key_0},
+        {"RUBBER", Qt::Key_E},            {"AUTOSELECT", Qt::Key_A},  {"extraballs", Qt::Key_X},
+        {"PLAY:1", Qt::CTRL | Qt::Key_1}, {"PLAY:10", Qt::CTRL | Qt::Key_0}};
+    if (clicks.contains(QStringLiteral("PLAY:1")))
+        for (int f = 1; f <= 10; ++f)
+            random.flute({1, 2}, {1, 2, 3}); // hits take time to fall
+    else
+        random.script.assign(10, 1);
     for (const QString& control : clicks) {
         const QStringList parts = control.split(u':');
-        click(parts[0], parts.value(1).toInt());
+        if (byKey && keys.contains(control)) {
+            const QKeyCombination key = keys[control];
+            const QGraphicsItem* item = window->item(parts[0], parts.value(1).toInt());
+            QVERIFY2(item->toolTip().contains(QKeySequence(key).toString(QKeySequence::NativeText)), qPrintable(control));
+            QTest::keyClick(window.get(), key.key(), key.keyboardModifiers());
+        } else {
+            click(parts[0], parts.value(1).toInt());
+        }
     }
     int shown = 0;
     for (int k = 1; k <= 10; ++k) {
@@ -226,6 +280,7 @@ void tst_mainwindow::clicksReachTheirCommands()
             QCOMPARE(board->numberColor(), QColor(255, 255, 0));
         }
     }
+    QCOMPARE(dynamic_cast<windows::PanelItem*>(window->item(QStringLiteral("credit")))->caption(), credit);
     QCOMPARE(shown, spots);
     QCOMPARE(dynamic_cast<windows::PanelItem*>(window->item(QStringLiteral("credit")))->caption(), credit);
     QCOMPARE(dynamic_cast<windows::PictureItem*>(window->item(QStringLiteral("coinsbet")))->picture(), coinsbet);
@@ -248,15 +303,25 @@ void tst_mainwindow::fieldScalesWithTheWindow()
     QCOMPARE(view->mapFromScene(QPointF(0, 0)), QPoint((818 * 2 - 1227) / 2, 0));
 }
 
+void tst_mainwindow::menuExitStopsTheSound_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("menu") << false;
+    QTest::newRow("Ctrl+Q") << true;
+}
+
 void tst_mainwindow::menuExitStopsTheSound()
 {
+    QFETCH(bool, byKey);
     QStringList captions;
     for (const QAction* action : window->menuBar()->actions())
         captions << action->objectName() + u'=' + action->text();
     QCOMPARE(captions, QStringList({"mnuabout=&About", "mnuexit=&Exit", "mnupay=&Payout Schedule",
                                     "mnudetails=Options", "mnuhelp=&Help"}));
-    QAction* exit = window->findChild<QAction*>(QStringLiteral("mnuexit"));
-    exit->trigger();
+    if (byKey)
+        QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    else
+        window->findChild<QAction*>(QStringLiteral("mnuexit"))->trigger();
     QVERIFY(!window->isVisible());
     QCOMPARE(sound.calls.back().kind, fakes::FakeSound::Kind::stop);
 }
@@ -426,6 +491,9 @@ void tst_mainwindow::clickStormDuringADrop()
         press("RUBBER");
         for (const char* menu : {"mnuabout", "mnupay", "mnudetails", "mnuhelp"})
             window->findChild<QAction*>(QString::fromLatin1(menu))->trigger();
+        for (const Qt::Key key : {Qt::Key_C, Qt::Key_0, Qt::Key_A, Qt::Key_E, Qt::Key_X, Qt::Key_F1})
+            QTest::keyClick(window.get(), key);
+        QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
         clock.now += 10;
         window->animator().advance();
     }
@@ -453,6 +521,200 @@ void tst_mainwindow::ctrlMAsksForSilence()
     QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
     QCOMPARE(asked.size(), 1);
     QCOMPARE(window->menuBar()->actions().size(), 5);
+}
+
+namespace {
+double luminance(QColor c)
+{
+    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(QColor a, QColor b)
+{
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+} // namespace
+
+QImage tst_mainwindow::render(const QRectF& area) const
+{
+    QImage image(area.size().toSize(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    window->scene()->render(&painter, QRectF(QPointF(0, 0), area.size()), area);
+    return image;
+}
+
+void tst_mainwindow::captionsFitAndStandOut_data()
+{
+    QTest::addColumn<int>("spots");
+    QTest::addColumn<int>("betButton");
+    QTest::addColumn<int>("bank");
+    QTest::addColumn<QString>("stake");
+    QTest::addColumn<QString>("win");
+    // 5 spots: the line prize in black on its own panel.
+    QTest::newRow("line prize") << 5 << 1 << 35 << "1" << "3";
+    QTest::newRow("widest captions") << 10 << 4 << 2147483647 << "100" << "100000";
+}
+
+// Every caption is drawn whole inside its panel and reads at a contrast of
+// at least 4.5:1 against the panel's face, measured on the drawn pixels.
+void tst_mainwindow::captionsFitAndStandOut()
+{
+    QFETCH(int, spots);
+    QFETCH(int, betButton);
+    QFETCH(int, bank);
+    QFETCH(QString, stake);
+    QFETCH(QString, win);
+    game::Player record;
+    record.bank = bank;
+    keno->startUp(record);
+    for (int n = 1; n <= spots; ++n)
+        keno->markSpot(n);
+    keno->chooseBet(betButton);
+    const auto panel = [this](const QString& name) { return dynamic_cast<windows::PanelItem*>(window->item(name)); };
+    panel(QStringLiteral("betpan"))->setCaption(stake, Qt::yellow);
+    panel(QStringLiteral("winnings"))->setCaption(win, Qt::yellow);
+    QStringList names{"credit", "betpan", "winnings"};
+    for (int k = 1; k <= 9; ++k)
+        names << QStringLiteral("SSPanel%1").arg(k);
+    int shown = 0;
+    for (const QString& name : names) {
+        windows::PanelItem* item = panel(name);
+        if (item->caption().isEmpty())
+            continue;
+        ++shown;
+        // Drawn with and without its caption: the pixels that differ are the
+        // caption's ink, which must keep clear of the panel's bevel (a caption
+        // too wide is cut at the panel's edge), and each stands against the
+        // face drawn beneath it.
+        const auto paint = [item] {
+            QImage image(item->boundingRect().size().toSize(), QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+            const QStyleOptionGraphicsItem option;
+            item->paint(&painter, &option, nullptr);
+            return image;
+        };
+        const QImage withCaption = paint();
+        const QString caption = item->caption();
+        item->setCaption({}, item->foreColor());
+        const QImage ground = paint();
+        item->setCaption(caption, item->foreColor());
+        const QRect room = item->captionRoom().toRect();
+        double best = 0;
+        for (int y = 0; y < ground.height(); ++y)
+            for (int x = 0; x < ground.width(); ++x) {
+                if (withCaption.pixel(x, y) == ground.pixel(x, y))
+                    continue;
+                QVERIFY2(room.contains(x, y), qPrintable(QStringLiteral("%1 inked at %2,%3").arg(name).arg(x).arg(y)));
+                best = std::max(best, contrast(ground.pixelColor(x, y), withCaption.pixelColor(x, y)));
+            }
+        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(best)));
+    }
+    QVERIFY(shown >= 6);
+    // The menu bar too, against its own ground.
+    const QImage bar = window->menuBar()->grab().toImage();
+    double best = 0;
+    for (int y = 0; y < bar.height(); ++y)
+        for (int x = 0; x < bar.width(); ++x)
+            best = std::max(best, contrast(bar.pixelColor(0, y), bar.pixelColor(x, y)));
+    QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("menu bar: %1:1").arg(best)));
+}
+
+void tst_mainwindow::ballsAndMissesAreRound_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("round");
+    QTest::newRow("ball in a tube") << QStringLiteral("dropball") << true;
+    QTest::newRow("miss of a played flute") << QStringLiteral("nohitwhite") << true;
+    QTest::newRow("miss of an idle flute") << QStringLiteral("nohitblack") << true;
+    QTest::newRow("miss of an extra ball") << QStringLiteral("nohit") << false; // a star
+}
+
+// Drawn in a tube, a ball is as wide as it is high, and a miss is no wider
+// than the ball, so nothing spills over the tube's walls.
+void tst_mainwindow::ballsAndMissesAreRound()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, round);
+    QGraphicsItem* item = window->item(name, name == QLatin1String("dropball") ? 1 : 0);
+    for (QGraphicsItem* other : window->scene()->items())
+        other->setVisible(other == item || other == item->parentItem());
+    dynamic_cast<windows::PictureItem*>(window->item(QStringLiteral("ballplay")))->setPicture({});
+    item->setPos(100, 100);
+    const QRectF box = item->sceneBoundingRect();
+    const QImage image = render(box);
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).alpha() > 128)
+                ink |= QRect(x, y, 1, 1);
+    QVERIFY2(!round || qAbs(ink.width() - ink.height()) <= 1, qPrintable(QStringLiteral("%1 x %2").arg(ink.width()).arg(ink.height())));
+    QVERIFY(ink.width() <= 33);
+}
+
+// Every button shows a pointing hand, sinks while held and counts a click
+// only when released over it; the chosen bet is lit.
+void tst_mainwindow::buttonsAnswerThePointer()
+{
+    auto* view = window->findChild<QGraphicsView*>();
+    const auto at = [view](const QGraphicsItem* item) { return view->mapFromScene(item->sceneBoundingRect().center()); };
+    for (const auto& [name, index] : std::initializer_list<std::pair<const char*, int>>{
+             {"coinsin", 0}, {"AUTOSELECT", 0}, {"RUBBER", 0}, {"btnBET", 2}, {"PLAY", 5}, {"extraballs", 0}, {"a", 7}})
+        QCOMPARE(window->item(QString::fromLatin1(name), index)->cursor().shape(), Qt::PointingHandCursor);
+    auto* coins = dynamic_cast<windows::PictureItem*>(window->item(QStringLiteral("coinsin")));
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at(coins));
+    QVERIFY(coins->isPressed());
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at(coins));
+    QVERIFY(!coins->isPressed());
+    QCOMPARE(caption("credit"), QStringLiteral("40"));
+
+    QStringList lit;
+    click(QStringLiteral("btnBET"), 3);
+    for (int i = 1; i <= 4; ++i)
+        if (dynamic_cast<windows::PictureItem*>(window->item(QStringLiteral("btnBET"), i))->isLit())
+            lit << QString::number(i);
+    QCOMPARE(lit, QStringList{"3"});
+}
+
+// The game carries its own font: drawn where the system has no fonts at
+// all, the field is the same to the pixel.
+void tst_mainwindow::fieldLooksTheSameWithoutSystemFonts()
+{
+    for (int n = 71; n <= 80; ++n)
+        click(QStringLiteral("a"), n);
+    click(QStringLiteral("btnBET"), 4);
+    const QImage field = window->findChild<QGraphicsView*>()->viewport()->grab().toImage();
+    if (const QString out = qEnvironmentVariable("FIELD_SHOT_TO"); !out.isEmpty()) {
+        QVERIFY(field.save(out));
+        return;
+    }
+    QTemporaryDir dir;
+    QFile config(dir.filePath(QStringLiteral("fonts.conf")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("<?xml version=\"1.0\"?><fontconfig><cachedir>" + dir.path().toUtf8() + "</cachedir></fontconfig>\n");
+    config.close();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FONTCONFIG_FILE"), config.fileName());
+    env.insert(QStringLiteral("FIELD_SHOT_TO"), dir.filePath(QStringLiteral("field.png")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("fieldLooksTheSameWithoutSystemFonts")});
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitCode(), 0);
+    const QImage bare(dir.filePath(QStringLiteral("field.png")));
+    QCOMPARE(bare.size(), field.size());
+    int differ = 0;
+    const QImage shown = field.convertToFormat(bare.format());
+    for (int y = 0; y < bare.height(); ++y)
+        for (int x = 0; x < bare.width(); ++x)
+            differ += bare.pixel(x, y) != shown.pixel(x, y);
+    QCOMPARE(differ, 0);
 }
 
 QTEST_MAIN(tst_mainwindow)

@@ -8,6 +8,7 @@
 #include "windows/panelitem.h"
 #include "windows/vorlane.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -36,6 +37,7 @@ private slots:
     void deleteClearsTheDetails();
     void speedButtonsSetTheSpeed();
     void closingTheGameKeepsTheCoins();
+    void everyTextFitsItsPlace();
 
 private:
     windows::frmvorlaneoptions* open();
@@ -91,6 +93,38 @@ void tst_options::cleanup()
     store.reset();
     home.reset();
     options = nullptr;
+}
+
+// The widest name and the longest statistics are drawn whole: a text that
+// would not fit its place is drawn smaller, never cut.
+void tst_options::everyTextFitsItsPlace()
+{
+    QFile file(home->filePath(QStringLiteral("Vorlen.ini")));
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("[player2]\ncurrentplayer=WWWWWWWWWWWW\ngames=2147483647\nwager=2147483647\ntotal=2147483647\n"
+               "bank=0\namountinvested=2147483647\n");
+    file.close();
+    QVERIFY(open());
+    options->machine_Click(2);
+    QCOMPARE(text("lblwinlose"), QStringLiteral("Winning/Losing           -2147483647"));
+    options->grab(); // texts are fitted as they are drawn
+    int checked = 0;
+    for (QWidget* w : options->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w))
+            continue;
+        const QString what = w->objectName() + u' ' + w->property("text").toString();
+        if (w->hasHeightForWidth())
+            QVERIFY2(w->heightForWidth(w->width()) <= w->height(), qPrintable(what));
+        else
+            QVERIFY2(w->sizeHint().width() <= w->width() && w->sizeHint().height() <= w->height(), qPrintable(what));
+        QVERIFY2(w->font().pixelSize() >= 8 || w->font().pointSizeF() >= 6, qPrintable(what)); // still legible
+        ++checked;
+    }
+    QVERIFY(checked >= 25);
+    // The frame and its title stand clear of the window's edge, the prompt below the title.
+    const QWidget* frame = options->findChild<QWidget*>(QStringLiteral("Framemain"));
+    QVERIFY(frame->x() >= 2 && frame->y() >= 2);
+    QVERIFY(options->findChild<QLabel*>(QStringLiteral("lblplayername"))->y() >= frame->fontMetrics().height());
 }
 
 windows::frmvorlaneoptions* tst_options::open()

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "gamelook.h"
+
+#include "centring.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QPalette>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QWidget>
+#include <QWindow>
+
+namespace windows {
+
+namespace {
+QString registeredFamily()
+{
+    QString family;
+    for (const char* file : {":/fonts/ComicNeue-Regular.otf", ":/fonts/ComicNeue-Bold.otf"}) {
+        const QStringList families = QFontDatabase::applicationFontFamilies(
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file)));
+        if (!families.isEmpty())
+            family = families.first();
+    }
+    // Whatever still asks for the layout's face by name gets ours.
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), family);
+    return family;
+}
+
+// Glyphs drawn the same whatever the machine's font settings say: no
+// hinting, no colour fringes. Fonts made elsewhere (the pictures' lettering)
+// take this from the application's font.
+void rendering(QFont& font)
+{
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
+}
+
+QPalette gamePalette()
+{
+    const QColor purple(128, 0, 128), darkPurple(75, 0, 110), yellow(255, 255, 0), cream(255, 250, 225);
+    QPalette p(darkPurple, purple);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::WindowText, yellow);
+        p.setColor(group, QPalette::ButtonText, yellow);
+        p.setColor(group, QPalette::Base, cream);
+        p.setColor(group, QPalette::AlternateBase, QColor(245, 230, 250));
+        p.setColor(group, QPalette::Text, Qt::black);
+        p.setColor(group, QPalette::Highlight, yellow);
+        p.setColor(group, QPalette::HighlightedText, Qt::black);
+        p.setColor(group, QPalette::ToolTipBase, cream);
+        p.setColor(group, QPalette::ToolTipText, Qt::black);
+        p.setColor(group, QPalette::PlaceholderText, QColor(110, 90, 110));
+        p.setColor(group, QPalette::BrightText, Qt::white);
+    }
+    // Dimmed, but still legible on the purple.
+    const QColor dimmed(215, 170, 215);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, dimmed);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, dimmed);
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(110, 90, 110));
+    p.setColor(QPalette::Disabled, QPalette::Base, QColor(225, 215, 225));
+    return p;
+}
+} // namespace
+
+QFont gameFont(bool bold)
+{
+    static const QString family = registeredFamily();
+    QFont font(family);
+    font.setBold(bold);
+    rendering(font);
+    return font;
+}
+
+void useGameLook()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    // One style on every desktop, so the palette is honoured everywhere.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(gamePalette());
+    QFont font = gameFont(true);
+    font.setPointSizeF(10);
+    QApplication::setFont(font);
+}
+
+void ownBy(QWidget* window, QWidget* owner)
+{
+    // Only a dialog is marked as its owner's for the window manager.
+    window->setWindowFlags(window->windowFlags() | Qt::Dialog);
+    window->winId();
+    if (QWindow* handle = window->windowHandle())
+        handle->setTransientParent(owner->window()->windowHandle());
+    centreOn(window, owner);
+}
+
+void centreOn(QWidget* window, const QWidget* owner)
+{
+    // Until the window manager has framed the window, its frame is taken to be as thick as its owner's.
+    const auto margins = [](const QWidget* w) {
+        const QRect outer = w->frameGeometry(), inner = w->geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                        outer.bottom() - inner.bottom());
+    };
+    QMargins frame = margins(window);
+    if (frame.isNull())
+        frame = margins(owner);
+    const QSize outer = window->size().grownBy(frame);
+    QPoint origin = centredOrigin(owner->frameGeometry(), outer);
+    if (const QScreen* screen = owner->screen()) {
+        const QRect room = screen->availableGeometry();
+        origin.setX(std::max(room.left(), std::min(origin.x(), room.right() + 1 - outer.width())));
+        origin.setY(std::max(room.top(), std::min(origin.y(), room.bottom() + 1 - outer.height())));
+    }
+    // Placed by its inside: where a frame not yet drawn would go is the window manager's guess.
+    window->setGeometry(QRect(origin + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+} // namespace windows

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include <QFont>
+
+class QWidget;
+
+namespace windows {
+
+// The face the layout asks for as "Comic Sans MS": the copy the program
+// carries, so every machine draws the same letters.
+QFont gameFont(bool bold = true);
+
+// Makes every window of the program, message boxes included, speak the
+// game's colours and font. Safe to call more than once.
+void useGameLook();
+
+// Places `window` centred on `owner`, kept on the owner's screen.
+void centreOn(QWidget* window, const QWidget* owner);
+
+// Ties `window` to `owner` for the window manager (kept above it, one group)
+// without making it a child, so it stays usable while the owner is disabled,
+// and places it centred on the owner.
+void ownBy(QWidget* window, QWidget* owner);
+
+} // namespace windows

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#
+# The game under a real window manager (openbox in Xvfb): each window it
+# opens over the main window (about, options, the payout schedule, a
+# message box) belongs to the main window, stands centred on it, above it,
+# and has the keyboard focus.
+# Usage: ownedwindows.sh BINARY
+set -euo pipefail
+binary=$1
+if [ -z "${OWNED_IN_XVFB:-}" ]; then
+    exec env OWNED_IN_XVFB=1 timeout 100 xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+fi
+
+config=$(mktemp -d)
+runtime=$(mktemp -d)
+log=$(mktemp)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$config" "$runtime" "$log" "$log.wm"
+}
+trap cleanup EXIT
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+export XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$runtime
+printf '[player1]\nbank=50\ncurrentplayer=OWNER\n' > "$config/Vorlen.ini"
+
+fail() {
+    echo "FAIL: $*" >&2
+    xwininfo -root -tree | grep -F "\"" | grep -v "has no name" >&2
+    pgrep -a openbox >&2 || { echo "no openbox" >&2; cat "$log.wm" >&2; }
+    cat "$log" >&2
+    exit 1
+}
+
+openbox > "$log.wm" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xprop -root _OB_THEME 2> /dev/null | grep -q = && break; sleep 0.1; done
+"$binary" > "$log" 2>&1 &
+pids+=($!)
+
+# find TITLE: the id of the visible window of that title, once it is mapped
+find() {
+    local id=""
+    for _ in $(seq 50); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -n1 || true)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    [ -n "$id" ] || fail "no window titled '$1'"
+    echo "$id"
+}
+
+# centre ID: the centre of the window's frame on the screen
+centre() {
+    local info x y w h l r t b
+    info=$(xwininfo -id "$1")
+    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<< "$info")
+    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<< "$info")
+    w=$(sed -n 's/.*Width: *//p' <<< "$info")
+    h=$(sed -n 's/.*Height: *//p' <<< "$info")
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    echo $((x - l + (w + l + r) / 2)) $((y - t + (h + t + b) / 2))
+}
+
+main=$(find "Current Player       OWNER")
+sleep 0.5
+
+# check TITLE: the window of that title is owned by, centred on, above the main window, and focused
+check() {
+    local id owner stacking
+    id=$(find "$1")
+    sleep 0.5
+    owner=$(xprop -id "$id" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')
+    [ "$((owner))" = "$((main))" ] || fail "'$1' is not owned by the main window ($owner)"
+    read -r mx my < <(centre "$main")
+    read -r dx dy < <(centre "$id")
+    [ $((dx > mx ? dx - mx : mx - dx)) -le 3 ] && [ $((dy > my ? dy - my : my - dy)) -le 3 ] ||
+        fail "'$1' is centred at $dx,$dy, the main window at $mx,$my"
+    stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+    local above=0 seen=0
+    for w in $stacking; do
+        [ "$((w))" = "$((main))" ] && seen=1
+        [ "$((w))" = "$((id))" ] && [ $seen = 1 ] && above=1
+    done
+    [ $above = 1 ] || fail "'$1' is not above the main window: $stacking"
+    [ "$(xdotool getactivewindow)" = "$((id))" ] || fail "'$1' does not have the focus"
+}
+
+xdotool key --clearmodifiers alt+a
+check "About slot_vorlane"
+xdotool key Escape
+sleep 0.3
+xdotool key --clearmodifiers alt+p
+check "Payout  Schedule "
+xdotool key --clearmodifiers alt+F4
+sleep 0.3
+xdotool windowactivate --sync "$main"
+xdotool key F1
+check "slot_vorlane"
+xdotool key Return
+sleep 0.3
+# Options has no access letter: through the menu bar by keys.
+xdotool key alt Right Right Right Return
+check "VorLane Options"
+xdotool key --clearmodifiers alt+F4
+sleep 0.3
+[ "$(xdotool getactivewindow)" = "$((main))" ] || fail "the main window did not get the focus back"
