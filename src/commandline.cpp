@@ -7,43 +7,58 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
-#include <cstring>
 
 namespace commandline {
 
 namespace {
-const char* const textOptions[] = {"-h", "--help", "-?", "-v", "--version", "--odds", "--help-all"};
-}
+// QApplication reads these itself later; known here only so that they pass.
+const char* const qtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
+                                      "geometry", "qwindowgeometry",    "title",         "qwindowtitle",
+                                      "icon",     "qwindowicon",        "session",       "style",
+                                      "stylesheet"};
+const char* const qtSwitches[] = {"reverse", "widgetcount"};
+} // namespace
 
-void name(QCoreApplication& app)
+std::optional<Start> process(int argc, char* argv[])
 {
-    app.setApplicationName(QStringLiteral("slot_vorlane"));
-    app.setApplicationVersion(QStringLiteral("v6 (build " PROJECT_VERSION ")"));
-}
+    QCoreApplication::setApplicationName(QStringLiteral("slot_vorlane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("v6 (build " PROJECT_VERSION ")"));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
 
-bool asksForText(int argc, char* argv[])
-{
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : textOptions)
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
-    return false;
-}
-
-bool process(QCoreApplication& app)
-{
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Carnival keno: mark 3 to 10 of 80 balls and watch them drop."));
+    // Qt's options are single-dash words (-platform xcb).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption odds(QStringLiteral("odds"),
                                   QStringLiteral("Print the exact odds and the return to player, then quit."));
     parser.addOption(odds);
-    parser.process(app); // --help, --version and unknown options end here
-    if (!parser.isSet(odds))
-        return true;
-    std::fputs(game::oddsTable().c_str(), stdout);
-    return false;
+    for (const char* name : qtValueOptions) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : qtSwitches) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    if (!parser.parse(arguments) || parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
+        parser.isSet(QStringLiteral("version"))) {
+        // Qt answers these and ends the program; its help names the executable
+        // through an application object, which needs no display.
+        QCoreApplication app(argc, argv);
+        parser.process(app);
+    }
+    if (parser.isSet(odds)) {
+        std::fputs(game::oddsTable().c_str(), stdout);
+        return std::nullopt;
+    }
+    return Start{parser.value(QStringLiteral("platform")).toStdString(),
+                 parser.value(QStringLiteral("display")).toStdString()};
 }
 
 } // namespace commandline

@@ -2,18 +2,23 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
-class QCoreApplication;
+#include <optional>
+#include <string>
 
-// The command line, by the Qt convention: --help, --version, --odds; with
-// none of them the game starts.
+// The command line, by the Qt convention: --help, --version, --odds, and
+// Qt's own window-system options let through. It is read before any window
+// system is touched, so every answer is the same with or without a display.
 namespace commandline {
 
-// Names the program and its version for --version and the about box.
-void name(QCoreApplication& app);
-// True when the arguments ask only for text, so no window is needed.
-bool asksForText(int argc, char* argv[]);
-// Answers --help, --version or --odds, or refuses an unknown option;
-// returns only when the game should start, false after an answer.
-bool process(QCoreApplication& app);
+// What the window system is asked for on the command line (empty when not).
+struct Start {
+    std::string platform; // -platform
+    std::string display;  // -display
+};
+
+// Names the program and its version (for --version and the about box), then
+// answers --help, --version or --odds, or refuses an unknown option with
+// exit status 1. Returns nothing after an answer; otherwise the game starts.
+std::optional<Start> process(int argc, char* argv[]);
 
 } // namespace commandline

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "commandline.h"
+#include "displayprobe.h"
 #include "platform/singlegame.h"
 #include "platform/terminationsignals.h"
 #include "platform/x11endings.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QGraphicsView>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -18,17 +20,16 @@ windows::vorlane* endingGame = nullptr;
 
 int main(int argc, char* argv[])
 {
-    // Text answers need no display.
-    if (commandline::asksForText(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        commandline::name(app);
-        commandline::process(app);
+    const std::optional<commandline::Start> start = commandline::process(argc, argv);
+    if (!start)
         return 0;
+    auto display = std::make_unique<DisplayProbe>(start->platform, start->display);
+    if (!display->missing().empty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), display->missing().c_str());
+        return 1;
     }
     QApplication app(argc, argv);
-    commandline::name(app);
-    if (!commandline::process(app))
-        return 0;
+    display.reset();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.slotvorlane.SlotVorlane"));
 

@@ -15,7 +15,23 @@ private slots:
     void embeddedWaveHasItsFormat_data();
     void embeddedWaveHasItsFormat();
     void switchedOffNothingIsHeard();
+    void missingSpotSoundLandsBeforeItsRepeat();
 };
+
+// The game repeats the missing-spot sound every 400 ms: all but a faint ring
+// must come before then, or every repeat cuts the gesture short.
+void tst_sounds::missingSpotSoundLandsBeforeItsRepeat()
+{
+    QFile file(QStringLiteral(":/sounds/RESOURCE_ID_111.wav"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray wav = file.readAll().mid(44);
+    const auto* samples = reinterpret_cast<const qint16*>(wav.constData());
+    const qsizetype count = wav.size() / 2, repeat = 44100 * 4 / 10;
+    double before = 0, after = 0;
+    for (qsizetype i = 0; i < count; ++i)
+        (i < repeat ? before : after) += double(samples[i]) * samples[i];
+    QVERIFY2(after < 0.05 * (before + after), qPrintable(QString::number(after / (before + after))));
+}
 
 // Off stops what plays and lets nothing through until it is on again.
 void tst_sounds::switchedOffNothingIsHeard()

@@ -233,12 +233,15 @@ void jingle(Buffer& b)
 
 void bloop(Buffer& b)
 {
-    const Voice bubble{{{1.0, 1.0, 0.5}, {2.0, 0.25, 0.3}, {3.0, 0.08, 0.2}}, 0.01, 0.25};
-    play(b, bubble, {0.0, 0.6, 330.0, 0.9, 0.0, 4.0});
-    // Glassy pings climbing a pentatonic scale sprinkle on top of the rising sweep.
+    // The game repeats this sound every 400 ms, so the whole gesture (a rising
+    // sweep with glassy pings climbing a pentatonic scale) lands by 0.3 s and
+    // only its last ping rings on.
+    const Voice bubble{{{1.0, 1.0, 0.5}, {2.0, 0.25, 0.3}, {3.0, 0.08, 0.2}}, 0.01, 0.08};
+    play(b, bubble, {0.0, 0.3, 330.0, 0.9, 0.0, 4.0});
     const double steps[] = {1.0, 9.0 / 8, 5.0 / 4, 3.0 / 2, 5.0 / 3, 2.0, 9.0 / 4};
-    for (int i = 0; i < 7; ++i)
-        play(b, glass, {0.12 + 0.075 * i, 0.18, 1568.0 * steps[i], 0.3 - 0.025 * i});
+    for (int i = 0; i < 6; ++i)
+        play(b, glass, {0.05 + 0.042 * i, 0.1, 1568.0 * steps[i], 0.3 - 0.025 * i});
+    play(b, glass, {0.302, b.duration() - 0.302, 1568.0 * steps[6], 0.2});
 }
 
 // Peak to -3 dBFS; one-shots also get short fades so they begin and end on silence.
@@ -254,6 +257,16 @@ void finish(Buffer& b, bool loop)
         for (int c = 0; c < b.channels; ++c)
             b.at(i, c) *= scale * fade;
     }
+}
+
+// 8 bits leave a decaying tail in coarse steps that sound as grainy noise
+// tied to the signal; triangular dither of one step turns that into a steady,
+// far quieter hiss. Exact silence stays silent.
+long quantise(double s, int bits, Noise& dither)
+{
+    const double full = bits == 8 ? 127.0 : 32767.0;
+    const double noise = bits == 8 && s != 0.0 ? 0.5 * (dither.next() + dither.next()) : 0.0;
+    return std::lround(std::clamp(s * full + noise, -full, full));
 }
 
 bool writeWav(const std::filesystem::path& path, const Buffer& b, int bits)
@@ -281,8 +294,9 @@ bool writeWav(const std::filesystem::path& path, const Buffer& b, int bits)
     put(static_cast<std::uint32_t>(bits), 2);
     tag("data");
     put(dataSize, 4);
+    Noise dither;
     for (double s : b.samples) {
-        const long q = std::lround(std::clamp(s, -1.0, 1.0) * (bits == 8 ? 127.0 : 32767.0));
+        const long q = quantise(s, bits, dither);
         // 8-bit WAV is unsigned around 128; 16-bit is two's complement.
         put(static_cast<std::uint32_t>(bits == 8 ? q + 128 : q), static_cast<int>(bytes));
     }
