@@ -40,13 +40,14 @@ fail() {
 }
 
 # Starts an X server on a free display, away from the numbers other tests
-# take, and waits until it answers.
+# take, and waits until it answers. -noreset: the server lives on through the
+# rounds, and one that resets as a game leaves turns the next game away.
 startx() {
     local n
     for _ in $(seq 20); do
         n=$((200 + RANDOM % 600))
         [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp > /dev/null 2>&1 &
+        Xvfb ":$n" -noreset -screen 0 1280x800x24 -nolisten tcp > /dev/null 2>&1 &
         xpid=$!
         export DISPLAY=:$n
         for _ in $(seq 30); do xwininfo -root > /dev/null 2>&1 && return; sleep 0.1; done
