@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "rig.h"
 
+#include "fakes/seededrandom.h"
 #include "platform/stdrandomsource.h"
 
 #include <QTest>
@@ -88,6 +89,7 @@ private slots:
     void flutesDrawnBackToBackDiffer();
     void everyBallIsEquallyLikely();
     void aboutOneFluteInTwentyHoldsTheWildBall();
+    void aSeededDrawGivesTheSameBalls();
 
 private:
     Tally fair;
@@ -194,5 +196,20 @@ void tst_predraw::aboutOneFluteInTwentyHoldsTheWildBall()
     QVERIFY2(std::abs(rate - 23.0 / 487) < 0.002, QByteArray::number(rate));
 }
 
+// The same seed must give the same balls: a change to the order or number of
+// draws, the pool or the wild-ball rule moves them.
+void tst_predraw::aSeededDrawGivesTheSameBalls()
+{
+    fakes::SeededRandom source(14); // its tenth flute holds the wild ball
+    Rig rig(100, &source);
+    rig.keno.picknums();
+    const auto& fluteballs = rig.keno.state().fluteballs;
+    QCOMPARE(balls(fluteballs[1]), (QList<int>{42, 74, 62, 52, 68, 28, 1, 12, 23, 15, 77, 16,
+                                                36, 22, 71, 25, 69, 35, 14, 43, 50, 33, 21}));
+    QCOMPARE(balls(fluteballs[10]), (QList<int>{39, 35, 79, 23, 18, 48, 80, 13, 32, 81, 54, 61,
+                                                 40, 49, 47, 30, 27, 70, 14, 53, 9, 59, 16}));
+}
+
 QTEST_GUILESS_MAIN(tst_predraw)
 #include "tst_predraw.moc"
+
