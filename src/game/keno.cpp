@@ -57,7 +57,7 @@ void Keno::shutDown()
 
 void Keno::markSpot(int n)
 {
-    if (s.playing == 1 || n < 1 || n > boardSize)
+    if (s.playing() || n < 1 || n > boardSize)
         return;
     if (s.player.bank <= 0) {
         messages.show(platform::Messages::Icon::critical,
@@ -93,7 +93,7 @@ void Keno::markSpot(int n)
 
 void Keno::erase()
 {
-    if (s.playing == 1)
+    if (s.playing())
         return;
     sound.play(platform::Cue::snd102);
     s.stopLines.fill(false);
@@ -108,7 +108,7 @@ void Keno::erase()
 
 void Keno::autoSelect()
 {
-    if (s.playing == 1)
+    if (s.playing())
         return;
     sound.play(platform::Cue::snd102);
     if (s.spotsmarked < 3)
@@ -133,7 +133,7 @@ void Keno::autoSelect()
 
 void Keno::insertCoins()
 {
-    if (s.playing == 1)
+    if (s.playing())
         return;
     sound.play(platform::Cue::snd103);
     addCredit(5);
@@ -152,7 +152,7 @@ void Keno::addCredit(Long coins)
 
 void Keno::chooseBet(int index)
 {
-    if (s.playing == 1 || index < 1 || index > 4)
+    if (s.playing() || index < 1 || index > 4)
         return;
     s.bet = betOfButton[std::size_t(index)];
     s.coinsbet = index;

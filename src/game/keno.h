@@ -49,13 +49,18 @@ struct FluteLook {
     std::array<BallLook, 11> strip{}; // ball(1..10)
 };
 
+// Where a play stands; every other state follows from it.
+enum class Phase { idle, dropping, offer, extraDropping };
+
 // Every variable of one game. Arrays are indexed from 1 like the controls
 // they drive; element 0 is never used.
 struct State {
     Player player;
     std::string playerno = "1";
     std::string captionName; // the player's name as the window caption shows it
-    Integer playing = 0;
+    Phase phase = Phase::idle;
+    // A play is open from its stake until it is paid out.
+    bool playing() const { return phase != Phase::idle; }
     Long playwin = 0;
 
     Integer spotsmarked = 0;
@@ -143,8 +148,6 @@ public:
 private:
     friend struct KenoTestAccess; // lets tests start from states only a play reaches
 
-    enum class Phase { idle, dropping, offer, extraDropping };
-
     void notify(Changes what);
     void payoutpanels();
     void showSpots();
@@ -165,7 +168,6 @@ private:
     platform::RandomSource& random;
     std::function<void(Changes)> changed;
     State s;
-    Phase phase = Phase::idle;
     FluteLook lookAfterDrop; // what the screen shows once the drop has run
 };
 

@@ -115,7 +115,7 @@ void Keno::miss(DropPlan& plan, int f, BallLook look, std::int64_t micros)
 std::optional<DropPlan> Keno::play(int flutes)
 {
     // One play at a time: PLAY is hidden until the open one is settled.
-    if (phase != Phase::idle || (flutes != 1 && flutes != 3 && flutes != 5 && flutes != 10))
+    if (s.playing() || (flutes != 1 && flutes != 3 && flutes != 5 && flutes != 10))
         return std::nullopt;
     s.playwin = 0;
     s.ballplayFlutes = flutes;
@@ -152,8 +152,7 @@ std::optional<DropPlan> Keno::play(int flutes)
     s.player.wager = wager;
     addSaturating(s.player.games, 1);
 
-    s.playing = 1;
-    phase = Phase::dropping;
+    s.phase = Phase::dropping;
     s.ballplayVisible = true;
     showPlayControls(false);
     s.stopLines.fill(false);
@@ -209,9 +208,9 @@ std::optional<DropPlan> Keno::play(int flutes)
 
 void Keno::finishDrop()
 {
-    if (phase == Phase::dropping)
+    if (s.phase == Phase::dropping)
         finishBaseDraw();
-    else if (phase == Phase::extraDropping)
+    else if (s.phase == Phase::extraDropping)
         finishExtraBalls();
 }
 
@@ -243,16 +242,16 @@ void Keno::finishBaseDraw()
         s.extraballtimerEnabled = true;
         s.ballflashEnabled = false;
         sound.play(platform::Cue::snd110);
-        phase = Phase::offer;
+        s.phase = Phase::offer;
     }
     notify(changeAll);
 }
 
 std::optional<DropPlan> Keno::collectExtraBalls()
 {
-    if (phase != Phase::offer)
+    if (s.phase != Phase::offer)
         return std::nullopt;
-    phase = Phase::extraDropping;
+    s.phase = Phase::extraDropping;
     for (std::size_t f = 1; f <= fluteCount; ++f)
         s.fluteleft[f] = fluteLeft[f];
     s.extraballtimerEnabled = false;
@@ -335,8 +334,7 @@ void Keno::payOut()
     s.player.bank += paid;
     s.player.total += paid;
     s.creditCaption = std::to_string(s.player.bank);
-    s.playing = 0;
-    phase = Phase::idle;
+    s.phase = Phase::idle;
     showPlayControls(true);
 }
 

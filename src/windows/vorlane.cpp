@@ -123,7 +123,7 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
     recordSave->setSingleShot(true);
     connect(recordSave, &QTimer::timeout, this, [this] {
         const game::State& s = this->keno.state();
-        if (s.playing == 0 && !ended)
+        if (!s.playing() && !ended)
             saver.save(players::slotOf(s.playerno), s.player);
     });
     keno.setListener([this](game::Changes what) { refresh(what); });
@@ -283,7 +283,7 @@ void vorlane::buildMenus()
 
 void vorlane::mnuabout_Click()
 {
-    if (keno.state().playing == 1)
+    if (keno.state().playing())
         return;
     setEnabled(false);
     if (!about) {
@@ -304,7 +304,7 @@ void vorlane::mnuabout_Click()
 
 void vorlane::mnudetails_Click()
 {
-    if (keno.state().playing == 1)
+    if (keno.state().playing())
         return;
     setEnabled(false);
     if (!options) {
@@ -317,7 +317,7 @@ void vorlane::mnudetails_Click()
 
 void vorlane::mnupay_Click()
 {
-    if (keno.state().playing == 1)
+    if (keno.state().playing())
         return;
     if (!paysheet) {
         paysheet = new tarvopaysheet;
@@ -330,7 +330,7 @@ void vorlane::mnupay_Click()
 
 void vorlane::mnuhelp_Click()
 {
-    if (keno.state().playing == 1)
+    if (keno.state().playing())
         return;
     static constexpr const char* pieces[] = {
         "1:-Insert some credit via the coins button or the Fast credit button in ",
@@ -504,7 +504,7 @@ void vorlane::keepRecord()
     const game::State& s = keno.state();
     const int slot = players::slotOf(s.playerno);
     // An open play is kept once it is settled; the drop is never held up.
-    if (s.playing == 1 || ended || saver.holds(slot, s.player))
+    if (s.playing() || ended || saver.holds(slot, s.player))
         return;
     // Coins come in bursts of clicks: one save once the clicks stop.
     recordSave->start(saver.onlyCreditAdded(slot, s.player) ? game::pace::creditSaveDelayMs : 0);

@@ -199,7 +199,7 @@ void tst_selection::coinsAddFiveWithinRange()
     QFETCH(int, investedAfter);
     Rig rig(bank);
     rig.state().player.amountinvested = invested;
-    rig.state().playing = playing ? 1 : 0;
+    rig.state().phase = playing ? game::Phase::dropping : game::Phase::idle;
     rig.keno.insertCoins();
     const game::State& s = rig.keno.state();
     QCOMPARE(s.player.bank, bankAfter);

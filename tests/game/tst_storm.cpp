@@ -27,7 +27,7 @@ void checkBooks(Rig& rig, bool playOpen, int step)
     QVERIFY2(marked == s.spotsmarked, where);
     for (int k = 1; k <= s.spotsmarked; ++k)
         QVERIFY2(s.spotmarked[std::size_t(s.spots[std::size_t(k)])] == 1, where);
-    QVERIFY2((s.playing == 1) == playOpen, where);
+    QVERIFY2(s.playing() == playOpen, where);
 }
 
 } // namespace

@@ -277,7 +277,7 @@ void tst_infowindows::helpShowsTheSeventeenPieces()
 
 void tst_infowindows::menusAreSilentDuringAPlay()
 {
-    rig->state().playing = 1;
+    rig->state().phase = game::Phase::dropping;
     trigger("mnupay");
     trigger("mnuabout");
     trigger("mnuhelp");
