@@ -23,6 +23,22 @@ constexpr std::array<Integer, 5> betOfButton{0, 1, 2, 5, 10};
 // Panels are cleared from 5 hits up to 10, then from 4 down to 2.
 constexpr std::array<std::size_t, 9> panelOrder{1, 6, 5, 4, 3, 2, 7, 8, 9};
 
+// Draws out[1..count] from 1..poolSize without repeats: each pick is
+// replaced by the last number still in the pool.
+template <int poolSize, std::size_t N>
+void drawDistinct(platform::RandomSource& random, std::array<Integer, N>& out, int count)
+{
+    std::array<Integer, poolSize + 1> pool{};
+    for (int i = 1; i <= poolSize; ++i)
+        pool[std::size_t(i)] = Integer(i);
+    for (int k = 1; k <= count; ++k) {
+        const int last = poolSize + 1 - k;
+        const int r = random.uniform(last);
+        out[std::size_t(k)] = pool[std::size_t(r)];
+        pool[std::size_t(r)] = pool[std::size_t(last)];
+    }
+}
+
 } // namespace
 
 void Keno::notify(Changes what)
@@ -115,15 +131,7 @@ void Keno::autoSelect()
         s.spotsmarked = maxSpots;
     s.spotmarked.fill(0);
     random.reseed();
-    std::array<Integer, boardSize + 1> pool{};
-    for (int i = 1; i <= boardSize; ++i)
-        pool[std::size_t(i)] = Integer(i);
-    for (int k = 1; k <= s.spotsmarked; ++k) {
-        const int last = boardSize + 1 - k;
-        const int r = random.uniform(last);
-        s.spots[std::size_t(k)] = pool[std::size_t(r)];
-        pool[std::size_t(r)] = pool[std::size_t(last)];
-    }
+    drawDistinct<boardSize>(random, s.spots, s.spotsmarked);
     for (int k = 1; k <= s.spotsmarked; ++k)
         s.spotmarked[std::size_t(s.spots[std::size_t(k)])] = 1;
     showSpots();
@@ -157,11 +165,17 @@ void Keno::chooseBet(int index)
     s.bet = betOfButton[std::size_t(index)];
     s.coinsbet = index;
     payoutpanels();
+    workOutStake();
+    s.betpanCaption = s.stake >= 1 ? std::to_string(s.stake) : std::string();
+    notify(changeBet | changePanels | changeCredit);
+}
+
+void Keno::workOutStake()
+{
+    // A stake too large to hold leaves the last one standing.
     Integer stake = s.bet;
     if (mulChecked(stake, s.flutes))
         s.stake = stake;
-    s.betpanCaption = s.stake >= 1 ? std::to_string(s.stake) : std::string();
-    notify(changeBet | changePanels | changeCredit);
 }
 
 void Keno::picknums()
@@ -170,16 +184,8 @@ void Keno::picknums()
         auto& balls = s.fluteballs[f];
         bool redraw = true;
         while (redraw) {
-            std::array<Integer, wildBall + 1> ballpool{};
             random.reseed();
-            for (int i = 1; i <= wildBall; ++i)
-                ballpool[std::size_t(i)] = Integer(i);
-            for (int j = 1; j <= ballsPerFlute; ++j) {
-                const int last = wildBall + 1 - j;
-                const int r = random.uniform(last);
-                balls[std::size_t(j)] = ballpool[std::size_t(r)];
-                ballpool[std::size_t(r)] = ballpool[std::size_t(last)];
-            }
+            drawDistinct<wildBall>(random, balls, ballsPerFlute);
             // The wild ball is admitted only on every eighth draw that
             // turns it up, counted across flutes and plays.
             redraw = false;

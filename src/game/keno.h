@@ -150,6 +150,7 @@ private:
 
     void notify(Changes what);
     void payoutpanels();
+    void workOutStake(); // bet times flutes
     void showSpots();
     void showPlayControls(bool visible);
     // The drop of one ball into flute f (src/game/play.cpp).

@@ -124,9 +124,7 @@ std::optional<DropPlan> Keno::play(int flutes)
     s.nextdrop = 1;
     showSpots();
     s.flutes = Integer(flutes);
-    Integer stake = s.bet;
-    if (mulChecked(stake, s.flutes))
-        s.stake = stake;
+    workOutStake();
     notify(changeBallplay | changeTimers | changeCredit | changeFlutes);
 
     // games and wager count only a play that is accepted.
