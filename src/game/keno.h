@@ -153,6 +153,11 @@ private:
     void workOutStake(); // bet times flutes
     void showSpots();
     void showPlayControls(bool visible);
+    // The steps of play() (src/game/play.cpp).
+    void prepareBoard(int flutes);
+    bool acceptStake();
+    void openPlay();
+    DropPlan planBaseDraw(int flutes);
     // The drop of one ball into flute f (src/game/play.cpp).
     void fall(DropPlan& plan, int f, BallLook look, int number, int twipsPerStep, std::int64_t microsPerStep);
     void stack(int f, int number);

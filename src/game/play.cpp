@@ -117,6 +117,20 @@ std::optional<DropPlan> Keno::play(int flutes)
     // One play at a time: PLAY is hidden until the open one is settled.
     if (s.playing() || (flutes != 1 && flutes != 3 && flutes != 5 && flutes != 10))
         return std::nullopt;
+    prepareBoard(flutes);
+    if (!acceptStake())
+        return std::nullopt;
+    openPlay();
+    picknums();
+    DropPlan plan = planBaseDraw(flutes);
+    notify(changeAll);
+    return plan;
+}
+
+// Whether or not the play is accepted, the board shows the flutes chosen
+// and the stake they cost.
+void Keno::prepareBoard(int flutes)
+{
     s.playwin = 0;
     s.ballplayFlutes = flutes;
     s.ballflashEnabled = false;
@@ -126,30 +140,39 @@ std::optional<DropPlan> Keno::play(int flutes)
     s.flutes = Integer(flutes);
     workOutStake();
     notify(changeBallplay | changeTimers | changeCredit | changeFlutes);
+}
 
-    // games and wager count only a play that is accepted.
+// Refuses a play the spots, the bet or the credit do not allow; otherwise
+// counts it in the games and the wager.
+bool Keno::acceptStake()
+{
     if (s.spotsmarked < 3) {
         messages.show(platform::Messages::Icon::critical, "MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!");
-        return std::nullopt;
+        return false;
     }
     if (s.stake > s.player.bank) {
         messages.show(platform::Messages::Icon::critical,
                       "You Are Trying To Bet  " + std::to_string(s.stake) + "\rCoins...But You Only Have  " +
                           std::to_string(s.player.bank) + "\rUse COINS Button To Insert More Credit");
-        return std::nullopt;
+        return false;
     }
     if (s.stake < 1) {
         messages.show(platform::Messages::Icon::critical,
                       "How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ");
-        return std::nullopt;
+        return false;
     }
     // A stake the wager count cannot hold would leave the books unbalanced.
     Long wager = s.player.wager;
     if (!addChecked(wager, s.stake))
-        return std::nullopt;
+        return false;
     s.player.wager = wager;
     addSaturating(s.player.games, 1);
+    return true;
+}
 
+// Takes the stake and clears the flutes for the drop.
+void Keno::openPlay()
+{
     s.phase = Phase::dropping;
     s.ballplayVisible = true;
     showPlayControls(false);
@@ -170,8 +193,11 @@ std::optional<DropPlan> Keno::play(int flutes)
     for (BallPicture& picture : s.look.dropball)
         picture = {};
     lookAfterDrop = s.look;
-    picknums();
+}
 
+// Decides the drop of the base draw ball for ball.
+DropPlan Keno::planBaseDraw(int flutes)
+{
     DropPlan plan;
     // At most a fall, a sound and a miss for every ball: one allocation.
     plan.steps.reserve(std::size_t(3 * baseDraws * fluteCount));
@@ -200,7 +226,6 @@ std::optional<DropPlan> Keno::play(int flutes)
             }
         }
     }
-    notify(changeAll);
     return plan;
 }
 
