@@ -36,8 +36,6 @@ void tag(QGraphicsItem* item, const QString& name, int index)
     item->setData(dataIndex, index);
 }
 
-constexpr std::array<int, 5> betButtonBets{0, 1, 2, 5, 10};
-
 // Board numbers fall into an upper and a lower block of forty.
 QRectF boardPlace(int n)
 {
@@ -242,7 +240,7 @@ void vorlane::buildField()
     // Keys: the bet's last digit for a bet, with Ctrl for a play of that many flutes.
     static constexpr std::array<int, 5> betLeft{0, 200, 300, 408, 512};
     for (std::size_t i = 1; i <= 4; ++i) {
-        const int bet = betButtonBets[i];
+        const int bet = game::betOfButton[i];
         btnBET[i] = picture(QStringLiteral("btnBET"), int(i), {qreal(betLeft[i]), 468, 96, 30},
                             QStringLiteral("bet%1").arg(bet));
         connect(button(btnBET[i], QStringLiteral("BET %1").arg(bet), Qt::Key(Qt::Key_0 + bet % 10)), &PictureItem::clicked, this,
@@ -461,7 +459,7 @@ void vorlane::refresh(game::Changes what)
         for (std::size_t i = 1; i <= 4; ++i)
             btnBET[i]->setLit(int(i) == s.coinsbet);
         coinsbet->setPicture(s.coinsbet >= 1 && s.coinsbet <= 4
-                                 ? QStringLiteral("bet%1").arg(betButtonBets[std::size_t(s.coinsbet)])
+                                 ? QStringLiteral("bet%1").arg(game::betOfButton[std::size_t(s.coinsbet)])
                                  : QString());
     }
     if (what & game::changePanels) {
