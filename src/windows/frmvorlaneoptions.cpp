@@ -4,6 +4,7 @@
 
 #include "fittext.h"
 #include "game/keno.h"
+#include "game/pace.h"
 #include "gamelook.h"
 #include "platform/messages.h"
 #include "players/playerrecords.h"
@@ -23,7 +24,7 @@
 namespace windows {
 
 namespace {
-constexpr std::array<game::Integer, 5> speedSteps{60, 30, 10, 4, 2};
+using game::pace::speedSteps;
 constexpr int maxNameLength = 12;
 
 QRect twips(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
