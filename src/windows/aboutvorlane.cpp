@@ -3,6 +3,7 @@
 #include "aboutvorlane.h"
 
 #include "gamelook.h"
+#include "players/texts.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -22,7 +23,7 @@ aboutvorlane::aboutvorlane(QWidget* mainWindow) : QDialog(nullptr), mainWindow(m
     picIcon->setGeometry(60 / 15, 120 / 15, 480 / 15, 480 / 15);
     picIcon->setPixmap(QIcon(QStringLiteral(":/art/icon.svg")).pixmap(QSize(32, 32)));
 
-    auto* lblTitle = new QLabel(QStringLiteral("Slot_Vorlane\nv6"), this);
+    auto* lblTitle = new QLabel(QString::fromLatin1(players::programName) + QStringLiteral("\nv6"), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(840 / 15, 120 / 15, 3465 / 15, 825 / 15);
     lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -10,6 +10,7 @@
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
 #include "players/statistics.h"
+#include "players/texts.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -211,7 +212,7 @@ void frmvorlaneoptions::player1_Enter()
 
 void frmvorlaneoptions::refuse(const char* message)
 {
-    messages.show(platform::Messages::Icon::information, message, "Slot_Vorlane");
+    messages.show(platform::Messages::Icon::information, message, players::programName);
 }
 
 void frmvorlaneoptions::Btndeletedetails_Click()
