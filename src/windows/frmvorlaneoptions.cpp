@@ -30,6 +30,8 @@ constexpr int maxNameLength = 12;
 
 QRect twips(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
 
+QString currentPlayer(int blanks) { return QString::fromStdString(players::currentPlayer(blanks)); }
+
 QFont comic(qreal points, bool bold = true)
 {
     QFont font = gameFont(bold);
@@ -128,7 +130,7 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     }
     machine_Click(slot());
     selectSpeed();
-    lblcurrentplayer->setText(QStringLiteral("Current Player    ") + name());
+    lblcurrentplayer->setText(currentPlayer(4) + name());
     showStatistics(true);
 }
 
@@ -184,11 +186,11 @@ void frmvorlaneoptions::machine_Click(int index)
     const QString shown = QString::fromStdString(record.currentplayer).toUpper();
     keno.choosePlayer(index, record, shown.toStdString());
     player1->setFocus();
-    lblcurrentplayer->setText(QStringLiteral("Current Player   ") + shown);
+    lblcurrentplayer->setText(currentPlayer(3) + shown);
     machine[std::size_t(index)]->setText(shown.isEmpty() ? QStringLiteral("Vacant") : shown);
     Btndeletedetails->setText(QString::fromStdString(players::deleteCaption(record.currentplayer)));
     if (keno.state().player.games == 0)
-        lblcurrentplayer->setText(QStringLiteral("Current Player    ") + shown);
+        lblcurrentplayer->setText(currentPlayer(4) + shown);
     showStatistics(false);
     selectSpeed();
 }
@@ -207,7 +209,7 @@ void frmvorlaneoptions::player1_Enter()
         save();
         Btndeletedetails->setText(QString::fromStdString(players::deleteCaption(text.toStdString())));
     }
-    lblcurrentplayer->setText(QStringLiteral("Current Player  ") + name());
+    lblcurrentplayer->setText(currentPlayer(2) + name());
 }
 
 void frmvorlaneoptions::refuse(const char* message)
@@ -219,7 +221,7 @@ void frmvorlaneoptions::Btndeletedetails_Click()
 {
     keno.deleteDetails();
     save();
-    lblcurrentplayer->setText(QStringLiteral("Current Player   ") + name());
+    lblcurrentplayer->setText(currentPlayer(3) + name());
     const players::Statistics s = players::statistics(keno.state().player, {});
     lblgames->setText(QString::fromStdString(s.games));
     lblwager->setText(QString::fromStdString(s.wager));

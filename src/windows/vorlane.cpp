@@ -13,6 +13,7 @@
 #include "platform/messages.h"
 #include "platform/sound.h"
 #include "players/playerrecords.h"
+#include "players/texts.h"
 #include "tarvopaysheet.h"
 
 #include <QApplication>
@@ -436,7 +437,7 @@ void vorlane::refresh(game::Changes what)
 {
     const game::State& s = keno.state();
     if (what & game::changeCaption)
-        setWindowTitle(QStringLiteral("Current Player       ") + QString::fromStdString(s.captionName));
+        setWindowTitle(QString::fromStdString(players::currentPlayer(7) + s.captionName));
     if (what & game::changeCredit) {
         credit->setCaption(QString::fromStdString(s.creditCaption), Qt::yellow);
         betpan->setCaption(QString::fromStdString(s.betpanCaption), Qt::yellow);
