@@ -27,9 +27,7 @@ aboutvorlane::aboutvorlane(QWidget* mainWindow) : QDialog(nullptr), mainWindow(m
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(840 / 15, 120 / 15, 3465 / 15, 825 / 15);
     lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont title = gameFont(false);
-    title.setPointSize(12);
-    lblTitle->setFont(title);
+    lblTitle->setFont(gameFontAt(12, false));
 
     // Default and cancel button: Enter and Escape both press it.
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);

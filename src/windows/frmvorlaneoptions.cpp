@@ -32,13 +32,6 @@ QRect twips(int left, int top, int width, int height) { return {left / 15, top /
 
 QString currentPlayer(int blanks) { return QString::fromStdString(players::currentPlayer(blanks)); }
 
-QFont comic(qreal points, bool bold = true)
-{
-    QFont font = gameFont(bold);
-    font.setPointSizeF(points);
-    return font;
-}
-
 template <typename W> W* place(W* widget, const char* name, QRect where)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -55,7 +48,7 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     setWindowTitle(QStringLiteral("VorLane Options"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(0, 0, 7860, 4290).size());
-    setFont(comic(9));
+    setFont(gameFontAt(9));
 
     // The frame stands a little inside the window, so its title is clear of the edge.
     auto* frame = place(new QGroupBox(QStringLiteral("Vorlane Options"), this), "Framemain", rect().adjusted(3, 3, -3, -3));
@@ -63,7 +56,7 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
                                     frame),
                          "lblplayername", twips(240, 360, 1500, 360));
     prompt->setWordWrap(true);
-    prompt->setFont(comic(8));
+    prompt->setFont(gameFontAt(8));
     player1 = place(new QLineEdit(frame), "player1", twips(1750, 240, 1455, 375));
     connect(player1, &QLineEdit::returnPressed, this, &frmvorlaneoptions::player1_Enter);
     lblcurrentplayer = place(new QLabel(frame), "lblcurrentplayer", twips(100, 720, 3375, 300));
@@ -111,9 +104,9 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     connect(speeds, &QButtonGroup::idClicked, this, &frmvorlaneoptions::setspeed_Click);
     auto* fastslow = place(new QLabel(QStringLiteral("<<<Faster") + QString(30, u' ') + QStringLiteral("Slower>>>"), speedFrame),
                            "fastslow", twips(120, 720, 2900, 300));
-    fastslow->setFont(comic(7));
+    fastslow->setFont(gameFontAt(7));
     speedlab = place(new QLabel(speedFrame), "speedlab", twips(120, 960, 2535, 375));
-    speedlab->setFont(comic(10));
+    speedlab->setFont(gameFontAt(10));
 
     for (QLabel* label : frame->findChildren<QLabel*>())
         shrinkToFit(label);

@@ -12,6 +12,8 @@ namespace windows {
 // The face the layout asks for as "Comic Sans MS": the copy the program
 // carries, so every machine draws the same letters.
 QFont gameFont(bool bold = true);
+// The same face at a size in points.
+QFont gameFontAt(qreal points, bool bold = true);
 
 // The purple behind the board and every window.
 inline constexpr QColor purple(128, 0, 128);

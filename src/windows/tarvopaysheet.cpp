@@ -21,8 +21,7 @@ tarvopaysheet::tarvopaysheet(QWidget* parent) : QWidget(parent, Qt::Window)
 
     auto* close = new QPushButton(QStringLiteral("close pay sheet"), this);
     close->setObjectName(QStringLiteral("SSCommand1"));
-    QFont font = gameFont();
-    font.setPointSizeF(9.75);
+    const QFont font = gameFontAt(9.75);
     close->setFont(font);
     // Below the notes, off the table: a button must not hide a cell.
     constexpr int oddsWidth = 96, gap = 4, top = 372;

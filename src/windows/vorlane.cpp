@@ -104,9 +104,7 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
     // The design-time title, replaced by the player's caption once the game has started.
     setWindowTitle(QStringLiteral("                                        K E N O      K E N O"));
     useGameLook();
-    QFont windowFont = gameFont();
-    windowFont.setPointSizeF(14.25);
-    setFont(windowFont);
+    setFont(gameFontAt(14.25));
 
     field->setSceneRect(QRectF(QPointF(0, 0), QSizeF(fieldSize)));
     field->setItemIndexMethod(QGraphicsScene::NoIndex);
