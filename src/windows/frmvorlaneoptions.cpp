@@ -6,6 +6,7 @@
 #include "game/keno.h"
 #include "game/pace.h"
 #include "gamelook.h"
+#include "twips.h"
 #include "platform/messages.h"
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
@@ -27,8 +28,6 @@ namespace windows {
 namespace {
 using game::pace::speedSteps;
 constexpr int maxNameLength = 12;
-
-QRect twips(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
 
 QString currentPlayer(int blanks) { return QString::fromStdString(players::currentPlayer(blanks)); }
 

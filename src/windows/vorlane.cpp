@@ -15,6 +15,7 @@
 #include "players/playerrecords.h"
 #include "players/texts.h"
 #include "tarvopaysheet.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -76,8 +77,6 @@ QString flutePanel(int flutes)
         return QStringLiteral("flutes1");
     }
 }
-
-QPointF fromTwips(int left, int top) { return {left / 15.0, top / 15.0}; }
 
 QTimer* tickTimer(QObject* parent, const char* name, std::function<void()> tick)
 {
@@ -198,7 +197,7 @@ void vorlane::buildField()
     const qreal inside = ballplay->boundingRect().width() - frame;
     for (std::size_t k = 2; k <= 5; ++k) {
         const auto& [y, x1, x2] = stopLine[k];
-        stop[k] = new QGraphicsLineItem(std::max(x1 / 15, frame), y / 15, std::min(x2 / 15, inside), y / 15, ballplay);
+        stop[k] = new QGraphicsLineItem(std::max(exactPixels(x1), frame), exactPixels(y), std::min(exactPixels(x2), inside), exactPixels(y), ballplay);
         stop[k]->setPen(QPen(QColor(255, 255, 0), 2));
         tag(stop[k], QStringLiteral("stop%1").arg(k), 0);
         stop[k]->hide();
@@ -293,7 +292,7 @@ void vorlane::mnuabout_Click()
     int frame = about->frameGeometry().height() - about->height();
     if (frame == 0)
         frame = frameGeometry().height() - geometry().height();
-    about->setFixedHeight(1845 / 15 - frame);
+    about->setFixedHeight(pixels(1845) - frame);
     about->centreform(about.get());
     about->show();
     about->activateWindow();
