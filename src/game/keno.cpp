@@ -18,7 +18,6 @@ Keno::Keno(platform::Sound& sound, platform::Messages& messages, platform::Rando
 namespace {
 
 constexpr int maxSpots = 10;
-constexpr std::array<Integer, 5> betOfButton{0, 1, 2, 5, 10};
 
 // Panels are cleared from 5 hits up to 10, then from 4 down to 2.
 constexpr std::array<std::size_t, 9> panelOrder{1, 6, 5, 4, 3, 2, 7, 8, 9};

@@ -27,6 +27,9 @@ struct PanelCaption {
     bool black = false; // else yellow
 };
 
+// The coins each bet button stakes, indexed from 1 like the buttons.
+inline constexpr std::array<Integer, 5> betOfButton{0, 1, 2, 5, 10};
+
 inline constexpr int fluteCount = 10;
 // A flute can stack every spot and the wild ball.
 inline constexpr int placesPerFlute = 11;

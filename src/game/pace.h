@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
+#include "numbers.h"
+
+#include <array>
 #include <cstdint>
 
 // How fast the drop shows itself. Every duration of the animation and its
@@ -11,6 +14,8 @@ namespace game::pace {
 // A ball moves `reelspeed` twips per millisecond: speed 60 crosses a tube
 // in 0.1 s, speed 2 in 3 s.
 inline constexpr std::int64_t fallStep = 1000;
+// The five speeds a player can choose, fastest first.
+inline constexpr std::array<Integer, 5> speedSteps{60, 30, 10, 4, 2};
 // An extra numbered ball falls 2 twips a millisecond at every speed.
 inline constexpr std::int64_t extraFallStep = 500;
 inline constexpr int extraFallTwips = 1;

@@ -6,42 +6,51 @@
 #include "strictnumber.h"
 
 #include <string>
+#include <type_traits>
 
 namespace players {
 
 namespace {
-template <typename T> void readNumber(const platform::SettingsStore& store, const std::string& section,
-                                      const char* key, T& into)
+constexpr const char* nameKey = "currentplayer";
+
+// Every key of a record with its field, in their stored order.
+template <typename Record, typename Visit> void eachKey(Record& record, Visit visit)
 {
-    if (const auto text = store.value(section, key))
-        parseStrict(*text, into);
+    visit("reelspeed", record.reelspeed);
+    visit("amountinvested", record.amountinvested);
+    visit("wager", record.wager);
+    visit("total", record.total);
+    visit("bank", record.bank);
+    visit("games", record.games);
+    visit(nameKey, record.currentplayer);
 }
+
 std::string sectionOf(int slot) { return "player" + std::to_string(slot); }
 } // namespace
 
 void readRecord(const platform::SettingsStore& store, int slot, game::Player& into)
 {
     const std::string section = sectionOf(slot);
-    readNumber(store, section, "reelspeed", into.reelspeed);
-    readNumber(store, section, "amountinvested", into.amountinvested);
-    readNumber(store, section, "wager", into.wager);
-    readNumber(store, section, "total", into.total);
-    readNumber(store, section, "bank", into.bank);
-    readNumber(store, section, "games", into.games);
-    if (const auto name = store.value(section, "currentplayer"))
-        into.currentplayer = *name;
+    eachKey(into, [&](const char* key, auto& field) {
+        const auto text = store.value(section, key);
+        if (!text)
+            return;
+        if constexpr (std::is_same_v<std::decay_t<decltype(field)>, std::string>)
+            field = *text;
+        else
+            parseStrict(*text, field);
+    });
 }
 
 bool saveRecord(platform::SettingsStore& store, int slot, const game::Player& record)
 {
     const std::string section = sectionOf(slot);
-    store.setValue(section, "reelspeed", std::to_string(record.reelspeed));
-    store.setValue(section, "amountinvested", std::to_string(record.amountinvested));
-    store.setValue(section, "wager", std::to_string(record.wager));
-    store.setValue(section, "total", std::to_string(record.total));
-    store.setValue(section, "bank", std::to_string(record.bank));
-    store.setValue(section, "games", std::to_string(record.games));
-    store.setValue(section, "currentplayer", record.currentplayer);
+    eachKey(record, [&](const char* key, const auto& field) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(field)>, std::string>)
+            store.setValue(section, key, field);
+        else
+            store.setValue(section, key, std::to_string(field));
+    });
     return store.sync();
 }
 
@@ -55,7 +64,7 @@ int slotOf(const std::string& playerno)
 
 std::string readName(const platform::SettingsStore& store, int slot)
 {
-    return store.value(sectionOf(slot), "currentplayer").value_or(std::string());
+    return store.value(sectionOf(slot), nameKey).value_or(std::string());
 }
 
 } // namespace players

@@ -5,6 +5,7 @@
 #include "platform/messages.h"
 #include "platform/settingsstore.h"
 #include "playerrecords.h"
+#include "texts.h"
 
 #include <cstdio>
 
@@ -13,7 +14,7 @@ namespace players {
 namespace {
 void tell(platform::Messages& messages, const std::string& text)
 {
-    messages.show(platform::Messages::Icon::critical, text, "Slot_Vorlane");
+    messages.show(platform::Messages::Icon::critical, text, programName);
 }
 } // namespace
 

@@ -3,6 +3,8 @@
 #include "aboutvorlane.h"
 
 #include "gamelook.h"
+#include "players/texts.h"
+#include "twips.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -15,25 +17,23 @@ aboutvorlane::aboutvorlane(QWidget* mainWindow) : QDialog(nullptr), mainWindow(m
 {
     setObjectName(QStringLiteral("aboutvorlane"));
     setWindowTitle(QStringLiteral("About ") + QGuiApplication::applicationName());
-    setFixedWidth(5730 / 15);
+    setFixedWidth(pixels(5730));
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(60 / 15, 120 / 15, 480 / 15, 480 / 15);
+    picIcon->setGeometry(twips(60, 120, 480, 480));
     picIcon->setPixmap(QIcon(QStringLiteral(":/art/icon.svg")).pixmap(QSize(32, 32)));
 
-    auto* lblTitle = new QLabel(QStringLiteral("Slot_Vorlane\nv6"), this);
+    auto* lblTitle = new QLabel(QString::fromLatin1(players::programName) + QStringLiteral("\nv6"), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->setGeometry(840 / 15, 120 / 15, 3465 / 15, 825 / 15);
+    lblTitle->setGeometry(twips(840, 120, 3465, 825));
     lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont title = gameFont(false);
-    title.setPointSize(12);
-    lblTitle->setFont(title);
+    lblTitle->setFont(gameFontAt(12, false));
 
     // Default and cancel button: Enter and Escape both press it.
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(4320 / 15, 360 / 15, 1260 / 15, 345 / 15);
+    cmdOK->setGeometry(twips(4320, 360, 1260, 345));
     cmdOK->setDefault(true);
     cmdOK->setCursor(Qt::PointingHandCursor);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

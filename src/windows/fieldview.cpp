@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "fieldview.h"
 
+#include "gamelook.h"
+
 #include <algorithm>
 
 namespace windows {
@@ -12,7 +14,7 @@ FieldView::FieldView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(sce
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    setBackgroundBrush(QColor(128, 0, 128));
+    setBackgroundBrush(purple);
     setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
 }
 

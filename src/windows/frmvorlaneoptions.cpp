@@ -4,11 +4,14 @@
 
 #include "fittext.h"
 #include "game/keno.h"
+#include "game/pace.h"
 #include "gamelook.h"
+#include "twips.h"
 #include "platform/messages.h"
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
 #include "players/statistics.h"
+#include "players/texts.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -23,17 +26,10 @@
 namespace windows {
 
 namespace {
-constexpr std::array<game::Integer, 5> speedSteps{60, 30, 10, 4, 2};
+using game::pace::speedSteps;
 constexpr int maxNameLength = 12;
 
-QRect twips(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
-
-QFont comic(qreal points, bool bold = true)
-{
-    QFont font = gameFont(bold);
-    font.setPointSizeF(points);
-    return font;
-}
+QString currentPlayer(int blanks) { return QString::fromStdString(players::currentPlayer(blanks)); }
 
 template <typename W> W* place(W* widget, const char* name, QRect where)
 {
@@ -51,7 +47,7 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     setWindowTitle(QStringLiteral("VorLane Options"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(0, 0, 7860, 4290).size());
-    setFont(comic(9));
+    setFont(gameFontAt(9));
 
     // The frame stands a little inside the window, so its title is clear of the edge.
     auto* frame = place(new QGroupBox(QStringLiteral("Vorlane Options"), this), "Framemain", rect().adjusted(3, 3, -3, -3));
@@ -59,7 +55,7 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
                                     frame),
                          "lblplayername", twips(240, 360, 1500, 360));
     prompt->setWordWrap(true);
-    prompt->setFont(comic(8));
+    prompt->setFont(gameFontAt(8));
     player1 = place(new QLineEdit(frame), "player1", twips(1750, 240, 1455, 375));
     connect(player1, &QLineEdit::returnPressed, this, &frmvorlaneoptions::player1_Enter);
     lblcurrentplayer = place(new QLabel(frame), "lblcurrentplayer", twips(100, 720, 3375, 300));
@@ -107,9 +103,9 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     connect(speeds, &QButtonGroup::idClicked, this, &frmvorlaneoptions::setspeed_Click);
     auto* fastslow = place(new QLabel(QStringLiteral("<<<Faster") + QString(30, u' ') + QStringLiteral("Slower>>>"), speedFrame),
                            "fastslow", twips(120, 720, 2900, 300));
-    fastslow->setFont(comic(7));
+    fastslow->setFont(gameFontAt(7));
     speedlab = place(new QLabel(speedFrame), "speedlab", twips(120, 960, 2535, 375));
-    speedlab->setFont(comic(10));
+    speedlab->setFont(gameFontAt(10));
 
     for (QLabel* label : frame->findChildren<QLabel*>())
         shrinkToFit(label);
@@ -126,7 +122,7 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     }
     machine_Click(slot());
     selectSpeed();
-    lblcurrentplayer->setText(QStringLiteral("Current Player    ") + name());
+    lblcurrentplayer->setText(currentPlayer(4) + name());
     showStatistics(true);
 }
 
@@ -182,11 +178,11 @@ void frmvorlaneoptions::machine_Click(int index)
     const QString shown = QString::fromStdString(record.currentplayer).toUpper();
     keno.choosePlayer(index, record, shown.toStdString());
     player1->setFocus();
-    lblcurrentplayer->setText(QStringLiteral("Current Player   ") + shown);
+    lblcurrentplayer->setText(currentPlayer(3) + shown);
     machine[std::size_t(index)]->setText(shown.isEmpty() ? QStringLiteral("Vacant") : shown);
     Btndeletedetails->setText(QString::fromStdString(players::deleteCaption(record.currentplayer)));
     if (keno.state().player.games == 0)
-        lblcurrentplayer->setText(QStringLiteral("Current Player    ") + shown);
+        lblcurrentplayer->setText(currentPlayer(4) + shown);
     showStatistics(false);
     selectSpeed();
 }
@@ -205,19 +201,19 @@ void frmvorlaneoptions::player1_Enter()
         save();
         Btndeletedetails->setText(QString::fromStdString(players::deleteCaption(text.toStdString())));
     }
-    lblcurrentplayer->setText(QStringLiteral("Current Player  ") + name());
+    lblcurrentplayer->setText(currentPlayer(2) + name());
 }
 
 void frmvorlaneoptions::refuse(const char* message)
 {
-    messages.show(platform::Messages::Icon::information, message, "Slot_Vorlane");
+    messages.show(platform::Messages::Icon::information, message, players::programName);
 }
 
 void frmvorlaneoptions::Btndeletedetails_Click()
 {
     keno.deleteDetails();
     save();
-    lblcurrentplayer->setText(QStringLiteral("Current Player   ") + name());
+    lblcurrentplayer->setText(currentPlayer(3) + name());
     const players::Statistics s = players::statistics(keno.state().player, {});
     lblgames->setText(QString::fromStdString(s.games));
     lblwager->setText(QString::fromStdString(s.wager));

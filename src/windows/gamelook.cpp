@@ -40,7 +40,7 @@ void rendering(QFont& font)
 
 QPalette gamePalette()
 {
-    const QColor purple(128, 0, 128), darkPurple(75, 0, 110), yellow(255, 255, 0), cream(255, 250, 225);
+    const QColor darkPurple(75, 0, 110), yellow(255, 255, 0), cream(255, 250, 225);
     QPalette p(darkPurple, purple);
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         p.setColor(group, QPalette::WindowText, yellow);
@@ -74,6 +74,13 @@ QFont gameFont(bool bold)
     return font;
 }
 
+QFont gameFontAt(qreal points, bool bold)
+{
+    QFont font = gameFont(bold);
+    font.setPointSizeF(points);
+    return font;
+}
+
 void useGameLook()
 {
     static bool done = false;
@@ -83,9 +90,7 @@ void useGameLook()
     // One style on every desktop, so the palette is honoured everywhere.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(gamePalette());
-    QFont font = gameFont(true);
-    font.setPointSizeF(10);
-    QApplication::setFont(font);
+    QApplication::setFont(gameFontAt(10));
 }
 
 void ownBy(QWidget* window, QWidget* owner)

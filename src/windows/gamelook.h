@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
+#include <QColor>
 #include <QFont>
 
 class QWidget;
@@ -11,6 +12,11 @@ namespace windows {
 // The face the layout asks for as "Comic Sans MS": the copy the program
 // carries, so every machine draws the same letters.
 QFont gameFont(bool bold = true);
+// The same face at a size in points.
+QFont gameFontAt(qreal points, bool bold = true);
+
+// The purple behind the board and every window.
+inline constexpr QColor purple(128, 0, 128);
 
 // Makes every window of the program, message boxes included, speak the
 // game's colours and font. Safe to call more than once.

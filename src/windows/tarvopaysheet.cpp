@@ -5,6 +5,7 @@
 #include "gamelook.h"
 #include "oddswindow.h"
 #include "paysheetpicture.h"
+#include "twips.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -17,16 +18,15 @@ tarvopaysheet::tarvopaysheet(QWidget* parent) : QWidget(parent, Qt::Window)
     setWindowTitle(QStringLiteral("Payout  Schedule "));
     // Closing, by the button or the frame, ends this window; whoever holds it sees the reference cleared.
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(9180 / 15, 6195 / 15);
+    setFixedSize(pixels(9180), pixels(6195));
 
     auto* close = new QPushButton(QStringLiteral("close pay sheet"), this);
     close->setObjectName(QStringLiteral("SSCommand1"));
-    QFont font = gameFont();
-    font.setPointSizeF(9.75);
+    const QFont font = gameFontAt(9.75);
     close->setFont(font);
     // Below the notes, off the table: a button must not hide a cell.
     constexpr int oddsWidth = 96, gap = 4, top = 372;
-    const QSize size(2205 / 15, 435 / 15);
+    const QSize size(pixels(2205), pixels(435));
     close->setGeometry((width() - size.width() - gap - oddsWidth) / 2, top, size.width(), size.height());
     close->setCursor(Qt::PointingHandCursor);
     connect(close, &QPushButton::clicked, this, &QWidget::close);

@@ -13,7 +13,9 @@
 #include "platform/messages.h"
 #include "platform/sound.h"
 #include "players/playerrecords.h"
+#include "players/texts.h"
 #include "tarvopaysheet.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -35,8 +37,6 @@ void tag(QGraphicsItem* item, const QString& name, int index)
     item->setData(dataName, name);
     item->setData(dataIndex, index);
 }
-
-constexpr std::array<int, 5> betButtonBets{0, 1, 2, 5, 10};
 
 // Board numbers fall into an upper and a lower block of forty.
 QRectF boardPlace(int n)
@@ -78,8 +78,6 @@ QString flutePanel(int flutes)
     }
 }
 
-QPointF fromTwips(int left, int top) { return {left / 15.0, top / 15.0}; }
-
 QTimer* tickTimer(QObject* parent, const char* name, std::function<void()> tick)
 {
     auto* timer = new QTimer(parent);
@@ -105,9 +103,7 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
     // The design-time title, replaced by the player's caption once the game has started.
     setWindowTitle(QStringLiteral("                                        K E N O      K E N O"));
     useGameLook();
-    QFont windowFont = gameFont();
-    windowFont.setPointSizeF(14.25);
-    setFont(windowFont);
+    setFont(gameFontAt(14.25));
 
     field->setSceneRect(QRectF(QPointF(0, 0), QSizeF(fieldSize)));
     field->setItemIndexMethod(QGraphicsScene::NoIndex);
@@ -201,7 +197,7 @@ void vorlane::buildField()
     const qreal inside = ballplay->boundingRect().width() - frame;
     for (std::size_t k = 2; k <= 5; ++k) {
         const auto& [y, x1, x2] = stopLine[k];
-        stop[k] = new QGraphicsLineItem(std::max(x1 / 15, frame), y / 15, std::min(x2 / 15, inside), y / 15, ballplay);
+        stop[k] = new QGraphicsLineItem(std::max(exactPixels(x1), frame), exactPixels(y), std::min(exactPixels(x2), inside), exactPixels(y), ballplay);
         stop[k]->setPen(QPen(QColor(255, 255, 0), 2));
         tag(stop[k], QStringLiteral("stop%1").arg(k), 0);
         stop[k]->hide();
@@ -242,7 +238,7 @@ void vorlane::buildField()
     // Keys: the bet's last digit for a bet, with Ctrl for a play of that many flutes.
     static constexpr std::array<int, 5> betLeft{0, 200, 300, 408, 512};
     for (std::size_t i = 1; i <= 4; ++i) {
-        const int bet = betButtonBets[i];
+        const int bet = game::betOfButton[i];
         btnBET[i] = picture(QStringLiteral("btnBET"), int(i), {qreal(betLeft[i]), 468, 96, 30},
                             QStringLiteral("bet%1").arg(bet));
         connect(button(btnBET[i], QStringLiteral("BET %1").arg(bet), Qt::Key(Qt::Key_0 + bet % 10)), &PictureItem::clicked, this,
@@ -296,7 +292,7 @@ void vorlane::mnuabout_Click()
     int frame = about->frameGeometry().height() - about->height();
     if (frame == 0)
         frame = frameGeometry().height() - geometry().height();
-    about->setFixedHeight(1845 / 15 - frame);
+    about->setFixedHeight(pixels(1845) - frame);
     about->centreform(about.get());
     about->show();
     about->activateWindow();
@@ -438,7 +434,7 @@ void vorlane::refresh(game::Changes what)
 {
     const game::State& s = keno.state();
     if (what & game::changeCaption)
-        setWindowTitle(QStringLiteral("Current Player       ") + QString::fromStdString(s.captionName));
+        setWindowTitle(QString::fromStdString(players::currentPlayer(7) + s.captionName));
     if (what & game::changeCredit) {
         credit->setCaption(QString::fromStdString(s.creditCaption), Qt::yellow);
         betpan->setCaption(QString::fromStdString(s.betpanCaption), Qt::yellow);
@@ -461,7 +457,7 @@ void vorlane::refresh(game::Changes what)
         for (std::size_t i = 1; i <= 4; ++i)
             btnBET[i]->setLit(int(i) == s.coinsbet);
         coinsbet->setPicture(s.coinsbet >= 1 && s.coinsbet <= 4
-                                 ? QStringLiteral("bet%1").arg(betButtonBets[std::size_t(s.coinsbet)])
+                                 ? QStringLiteral("bet%1").arg(game::betOfButton[std::size_t(s.coinsbet)])
                                  : QString());
     }
     if (what & game::changePanels) {

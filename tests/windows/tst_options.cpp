@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "game/pace.h"
 #include "game/rig.h"
 #include "platform/qtsettingsstore.h"
 #include "players/playerrecords.h"
@@ -267,11 +268,10 @@ void tst_options::deleteClearsTheDetails()
 void tst_options::speedButtonsSetTheSpeed()
 {
     QVERIFY(open());
-    const int steps[] = {60, 30, 10, 4, 2};
     const auto buttons = options->findChildren<QRadioButton*>(QStringLiteral("setspeed"));
     for (int i = 0; i < 5; ++i) {
         QTest::mouseClick(buttons[i], Qt::LeftButton);
-        QCOMPARE(int(rig->keno.state().player.reelspeed), steps[i]);
+        QCOMPARE(rig->keno.state().player.reelspeed, game::pace::speedSteps[std::size_t(i)]);
         QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   %1").arg(i + 1));
     }
     options->close();
