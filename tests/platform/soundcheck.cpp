@@ -324,8 +324,9 @@ int analyse(const char* rawPath, const char* logPath)
         std::printf("FAIL: median latency %.1f ms\n", pick(0.5));
         ++failures;
     }
-    // A loaded machine may starve the server now and then; more is a fault.
-    if (int(gaps.size()) > expected / 20) {
+    // A loaded machine may starve the server now and then (one slip in a
+    // short run, one in twenty plays in a long one); more is a fault.
+    if (int(gaps.size()) > std::max(1, expected / 20)) {
         std::printf("FAIL: %zu gaps in the stream\n", gaps.size());
         ++failures;
     }
