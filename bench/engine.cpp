@@ -4,7 +4,7 @@
 // How many plays the rules decide per second on one core: the pre-draw, the
 // drop plan, the scoring and any extra balls, with nothing drawn.
 #include "game/keno.h"
-#include "platform/stdrandomsource.h"
+#include "platform/xoshirorandomsource.h"
 #include "quiet.h"
 
 #include <benchmark/benchmark.h>
@@ -14,7 +14,7 @@ namespace {
 struct Table {
     QuietSound sound;
     QuietMessages messages;
-    platform::StdRandomSource random;
+    platform::XoshiroRandomSource random;
     game::Keno keno{sound, messages, random};
 
     explicit Table(int spots)

@@ -6,7 +6,7 @@
 #include "platform/qtsettingsstore.h"
 #include "platform/sdlsound.h"
 #include "platform/soundswitch.h"
-#include "platform/stdrandomsource.h"
+#include "platform/xoshirorandomsource.h"
 #include "platform/steadyclock.h"
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
@@ -26,7 +26,7 @@ struct Program {
     platform::SdlSound speakers;
     platform::SoundSwitch sound{speakers};
     windows::GameMessages messages;
-    platform::StdRandomSource random;
+    platform::XoshiroRandomSource random;
     platform::QtSettingsStore store;
     platform::SteadyClock steady;
     const platform::Clock& clock;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
-#include "rig.h"
+#include "fakes/rig.h"
 
 #include "game/paytable.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
-#include "rig.h"
+#include "fakes/rig.h"
 
 #include "fakes/seededrandom.h"
-#include "platform/stdrandomsource.h"
+#include "platform/xoshirorandomsource.h"
 
 #include <QTest>
 #include <algorithm>
@@ -97,7 +97,7 @@ private:
 
 void tst_predraw::initTestCase()
 {
-    platform::StdRandomSource source;
+    platform::XoshiroRandomSource source;
     fair = tally(source, 10000);
 }
 
@@ -162,7 +162,7 @@ void tst_predraw::wildCountCarriesOverToTheNextPlay()
 
 void tst_predraw::flutesDrawnBackToBackDiffer()
 {
-    platform::StdRandomSource source;
+    platform::XoshiroRandomSource source;
     Rig rig(100, &source);
     rig.keno.picknums();
     const auto first = rig.keno.state().fluteballs;

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "fakes/memorystore.h"
 #include "game/paytable.h"
-#include "game/rig.h"
+#include "fakes/rig.h"
 #include "windows/aboutvorlane.h"
 #include "windows/artrenderer.h"
 #include "windows/centring.h"

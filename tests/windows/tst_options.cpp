@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "game/pace.h"
-#include "game/rig.h"
+#include "fakes/rig.h"
 #include "platform/qtsettingsstore.h"
 #include "players/playerrecords.h"
 #include "windows/artrenderer.h"

@@ -7,9 +7,9 @@
 
 namespace platform {
 
-class StdRandomSource final : public RandomSource {
+class XoshiroRandomSource final : public RandomSource {
 public:
-    StdRandomSource();
+    XoshiroRandomSource();
     void reseed() override;
     int uniform(int n) override;
 

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
-#include "stdrandomsource.h"
+#include "xoshirorandomsource.h"
 
 #include <chrono>
 #include <random>
 
 namespace platform {
 
-StdRandomSource::StdRandomSource()
+XoshiroRandomSource::XoshiroRandomSource()
 {
     std::random_device device;
     engine.seed({device(), device(), device(), device()});
 }
 
-void StdRandomSource::reseed()
+void XoshiroRandomSource::reseed()
 {
     // The engine's own output goes into every new seed, so two reseeds in
     // the same clock tick still start different sequences.
@@ -21,7 +21,7 @@ void StdRandomSource::reseed()
     engine.seed({ticks, engine(), engine()});
 }
 
-int StdRandomSource::uniform(int n)
+int XoshiroRandomSource::uniform(int n)
 {
     return std::uniform_int_distribution<int>(1, n)(engine);
 }
