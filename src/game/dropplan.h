@@ -37,7 +37,7 @@ struct DropStep {
     int twipsPerStep = 1;
     std::int64_t microsPerStep = 0;
     int spot = 0;
-    platform::Cue cue = platform::Cue::snd101;
+    platform::Cue cue = platform::Cue::none;
     std::int64_t micros = 0;
 
     // Frames of a fall: every `twipsPerStep` from fromTop, the last one not

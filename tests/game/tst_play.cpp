@@ -63,7 +63,7 @@ std::vector<int> withExtras(int hits, const std::vector<int>& extras)
     return balls;
 }
 
-int count(const game::DropPlan& plan, Kind kind, platform::Cue cue = platform::Cue::snd101)
+int count(const game::DropPlan& plan, Kind kind, platform::Cue cue = platform::Cue::none)
 {
     return int(std::count_if(plan.steps.begin(), plan.steps.end(), [&](const game::DropStep& step) {
         return step.kind == kind && ((kind != Kind::cue && kind != Kind::loopCue) || step.cue == cue);
