@@ -160,7 +160,7 @@ void tst_play::acceptsAStakeEqualToTheCredit()
     const auto& s = rig.keno.state();
     QCOMPARE(s.player.games, game::Long(1));
     QCOMPARE(s.player.wager, game::Long(10));
-    QCOMPARE(s.creditCaption, std::string("0"));
+    QCOMPARE(s.creditCaption(), std::string("0"));
     QVERIFY(!s.playing());
     QVERIFY(rig.sound.calls.empty()); // no win, no fanfare
 }

@@ -204,7 +204,7 @@ void tst_selection::coinsAddFiveWithinRange()
     const game::State& s = rig.keno.state();
     QCOMPARE(s.player.bank, bankAfter);
     QCOMPARE(s.player.amountinvested, investedAfter);
-    QCOMPARE(s.creditCaption, std::to_string(bankAfter));
+    QCOMPARE(s.creditCaption(), std::to_string(bankAfter));
     QCOMPARE(count(rig.sound, Cue::snd103), playing ? 0 : 1);
 }
 

@@ -118,7 +118,7 @@ void tst_startup::startsFromStoredRecord()
 
     const game::State& s = keno.state();
     QCOMPARE(s.player.bank, bank);
-    QCOMPARE(s.creditCaption, std::to_string(bank));
+    QCOMPARE(s.creditCaption(), std::to_string(bank));
     QCOMPARE(int(s.player.reelspeed), reelspeed);
     QCOMPARE(s.player.games, games);
     QCOMPARE(QString::fromStdString(s.player.currentplayer), name);
