@@ -42,9 +42,9 @@ class tst_selection : public QObject {
 private slots:
     void unmarkClosesUpInMarkingOrder_data();
     void unmarkClosesUpInMarkingOrder();
-    void eleventhSpotIsIgnored();
-    void noCreditRefusesEveryClick_data();
-    void noCreditRefusesEveryClick();
+    void refusedClicksChangeNothing_data();
+    void refusedClicksChangeNothing();
+    void shutDownSilencesAndDetaches();
     void eraseAfterAutoSelectUncoversTheBoard();
     void autoSelectDrawsDistinctSpots_data();
     void autoSelectDrawsDistinctSpots();
@@ -59,7 +59,7 @@ void tst_selection::unmarkClosesUpInMarkingOrder_data()
     QTest::addColumn<QList<int>>("marks");
     QTest::addColumn<int>("unmark");
     QTest::addColumn<QList<int>>("left");
-    QTest::newRow("middle") << QList<int>{7, 23, 41} << 23 << QList<int>{7, 41};
+    QTest::newRow("middle") << QList<int>{1, 23, 41} << 23 << QList<int>{1, 41};
     QTest::newRow("first") << QList<int>{7, 23, 41} << 7 << QList<int>{23, 41};
     QTest::newRow("last") << QList<int>{7, 23, 41} << 41 << QList<int>{7, 23};
     QTest::newRow("only") << QList<int>{80} << 80 << QList<int>{};
@@ -80,46 +80,60 @@ void tst_selection::unmarkClosesUpInMarkingOrder()
     QCOMPARE(marked(rig.keno.state()), left << 5);
 }
 
-void tst_selection::eleventhSpotIsIgnored()
+void tst_selection::refusedClicksChangeNothing_data()
 {
-    Rig rig;
-    rig.mark({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    QTest::addColumn<int>("bank");
+    QTest::addColumn<int>("number"); // 0: the first marked number
+    QTest::addColumn<bool>("playing");
+    QTest::addColumn<bool>("told"); // the no-credit message
+    QTest::addColumn<int>("spots");
+    QTest::newRow("no credit, unmarked number") << 0 << 40 << false << true << 10;
+    QTest::newRow("no credit, marked number") << 0 << 0 << false << true << 10;
+    QTest::newRow("in debt, marked number") << -25 << 0 << false << true << 10;
+    QTest::newRow("an eleventh spot") << 50 << 40 << false << false << 10;
+    QTest::newRow("below the board") << 50 << -1 << false << false << 3;
+    QTest::newRow("beyond the board") << 50 << 81 << false << false << 3;
+    QTest::newRow("during a play") << 50 << 0 << true << false << 3;
+}
+
+void tst_selection::refusedClicksChangeNothing()
+{
+    QFETCH(int, bank);
+    QFETCH(int, number);
+    QFETCH(bool, playing);
+    QFETCH(bool, told);
+    QFETCH(int, spots);
+    Rig rig(bank);
+    if (spots == 3)
+        rig.mark({2, 3, 4});
+    rig.random.script.assign(std::size_t(spots), 1);
+    rig.keno.autoSelect(); // needs no credit
+    const QList<int> before = marked(rig.keno.state());
+    rig.state().phase = playing ? game::Phase::dropping : game::Phase::idle;
     rig.sound.calls.clear();
     rig.notes.clear();
-    rig.keno.markSpot(11);
-    QCOMPARE(marked(rig.keno.state()), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    rig.keno.markSpot(number ? number : before.first());
+    QCOMPARE(rig.messages.shown.size(), std::size_t(told));
+    if (told) {
+        QCOMPARE(rig.messages.shown[0].icon, platform::Messages::Icon::critical);
+        QCOMPARE(rig.messages.shown[0].prompt,
+                 std::string("YOU HAVE NO CREDIT...PLEASE INSERT SOME COINS\r CLICK ON COINS BUTTON"));
+        QCOMPARE(rig.messages.shown[0].title, std::string());
+    }
+    QCOMPARE(marked(rig.keno.state()), before);
     QVERIFY(boardMatchesStrip(rig.keno.state()));
+    QVERIFY(rig.state().spotmarked[0] == 0);
     QVERIFY(rig.sound.calls.empty());
     QVERIFY(rig.notes.empty());
 }
 
-void tst_selection::noCreditRefusesEveryClick_data()
+// Once the program ends, no game event reaches the window any more.
+void tst_selection::shutDownSilencesAndDetaches()
 {
-    QTest::addColumn<int>("bank");
-    QTest::addColumn<bool>("onMarked");
-    QTest::newRow("no credit, unmarked number") << 0 << false;
-    QTest::newRow("no credit, marked number") << 0 << true;
-    QTest::newRow("in debt, marked number") << -25 << true;
-}
-
-void tst_selection::noCreditRefusesEveryClick()
-{
-    QFETCH(int, bank);
-    QFETCH(bool, onMarked);
-    Rig rig(bank);
-    rig.random.script.assign(10, 1);
-    rig.keno.autoSelect(); // needs no credit
-    const QList<int> before = marked(rig.keno.state());
-    rig.sound.calls.clear();
-    rig.notes.clear();
-    rig.keno.markSpot(onMarked ? before.first() : 40);
-    QCOMPARE(rig.messages.shown.size(), std::size_t(1));
-    QCOMPARE(rig.messages.shown[0].icon, platform::Messages::Icon::critical);
-    QCOMPARE(rig.messages.shown[0].prompt, std::string("YOU HAVE NO CREDIT...PLEASE INSERT SOME COINS\r CLICK ON COINS BUTTON"));
-    QCOMPARE(rig.messages.shown[0].title, std::string());
-    QCOMPARE(marked(rig.keno.state()), before);
-    QVERIFY(boardMatchesStrip(rig.keno.state()));
-    QVERIFY(rig.sound.calls.empty());
+    Rig rig;
+    rig.keno.shutDown();
+    rig.keno.insertCoins();
+    QCOMPARE(rig.sound.calls.front().kind, fakes::FakeSound::Kind::stop);
     QVERIFY(rig.notes.empty());
 }
 
