@@ -286,8 +286,6 @@ std::optional<DropPlan> Keno::collectExtraBalls()
     if (s.phase != Phase::offer)
         return std::nullopt;
     s.phase = Phase::extraDropping;
-    for (std::size_t f = 1; f <= fluteCount; ++f)
-        s.fluteleft[f] = fluteLeft[f];
     s.extraballtimerEnabled = false;
     s.extraballsVisible = false;
     s.extrabackVisible = false;

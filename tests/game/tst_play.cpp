@@ -142,6 +142,7 @@ void tst_play::refusesInOrder()
     const auto& s = rig.keno.state();
     QCOMPARE(s.playing(), accepted);
     QCOMPARE(s.playControlsVisible, !accepted);
+    QCOMPARE(s.ballplayVisible, accepted);
     QCOMPARE(s.player.games, game::Long(accepted ? 8 : 7));
     QCOMPARE(s.player.wager, game::Long(accepted ? 80 : 70));
     QCOMPARE(s.player.bank, game::Long(accepted ? 0 : bank));
@@ -195,6 +196,7 @@ void tst_play::scoresEveryPathOfAFlute()
 
     const auto& s = rig.keno.state();
     QCOMPARE(int(s.flutehits[1]), hits + (wild ? 1 : 0));
+    QCOMPARE(s.ballplayFlutes, 1);
     for (std::size_t f = 2; f <= 10; ++f)
         QVERIFY(s.flutehits[f] == 0 && s.fluteextra[f] == 0);
     QCOMPARE(s.playwin, game::Long(2 * coins));
@@ -416,6 +418,7 @@ void tst_play::playsAtTheLimits_data()
     QTest::newRow("statistics at the largest")
         << record(100, most - 1, most - 3, most, 60) << record(102, most, most, most, 60);
     QTest::newRow("slowest speed") << record(100, 0, 0, 0, 1) << record(114, 1, 15, 1, 1);
+    QTest::newRow("wager count full") << record(100, most, 0, 5, 60) << record(100, most, 0, 5, 60);
     QTest::newRow("fastest speed") << record(100, 0, 0, 0, 32767) << record(114, 1, 15, 1, 32767);
 }
 
@@ -429,9 +432,9 @@ void tst_play::playsAtTheLimits()
     setUp(rig, 3);
     script(rig, {{1, hitting(3)}});
     const auto plan = rig.keno.play(1);
-    QVERIFY(plan);
+    QCOMPARE(plan.has_value(), after != record); // a stake the wager count cannot hold is refused
     // Every ball takes at least one frame, however fast, and the slowest drop still ends.
-    for (const auto& step : plan->steps)
+    for (const auto& step : plan ? plan->steps : std::vector<game::DropStep>{})
         if (step.kind == Kind::fall)
             QVERIFY(step.micros >= game::pace::fallStep && step.micros <= 7000 * game::pace::fallStep);
     rig.keno.finishDrop();

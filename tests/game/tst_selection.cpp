@@ -19,6 +19,7 @@ private slots:
     void eraseAfterAutoSelectUncoversTheBoard();
     void autoSelectDrawsDistinctSpots_data();
     void autoSelectDrawsDistinctSpots();
+    void creditCaptionFollowsTheCredit();
     void coinsAddFiveWithinRange_data();
     void coinsAddFiveWithinRange();
     void betButtonsSetBetAndStake_data();
@@ -155,6 +156,25 @@ void tst_selection::autoSelectDrawsDistinctSpots()
     QVERIFY(rig.random.script.empty());
     const int topPanel = after == 3 ? 8 : after == 7 ? 5 : 2;
     QVERIFY(!rig.keno.state().payoutPanels[std::size_t(topPanel)].caption.empty());
+}
+
+// The credit panel stays blank from a deletion of the details until the
+// credit or the player next changes.
+void tst_selection::creditCaptionFollowsTheCredit()
+{
+    Rig rig(70);
+    const game::State& s = rig.keno.state();
+    QCOMPARE(s.creditCaption(), std::string("70"));
+    rig.keno.deleteDetails();
+    QCOMPARE(s.creditCaption(), std::string());
+    rig.keno.renamePlayer("Ann", "Ann");
+    QCOMPARE(s.creditCaption(), std::string("0"));
+    rig.keno.deleteDetails();
+    rig.keno.choosePlayer(2, game::Player{.bank = 12}, "Bo");
+    QCOMPARE(s.creditCaption(), std::string("12"));
+    rig.keno.deleteDetails();
+    QVERIFY(rig.keno.fastMoney());
+    QCOMPARE(s.creditCaption(), std::string("500"));
 }
 
 void tst_selection::coinsAddFiveWithinRange_data()
