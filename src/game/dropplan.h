@@ -73,8 +73,8 @@ struct DropStep {
 struct DropPlan {
     std::vector<DropStep> steps;
     std::int64_t micros() const;
-    // What the flutes and the strip show once every step has run from \p start.
-    FluteLook lookAfter(FluteLook start) const;
+    // What the flutes and the strip show once every step has run from \p look.
+    FluteLook lookAfter(FluteLook look) const;
 };
 
 } // namespace game
