@@ -134,7 +134,9 @@ void tst_play::refusesInOrder()
     Rig rig(100);
     setUp(rig, spots);
     rig.state().bet = bet;
-    rig.state().player = {.wager = 70, .bank = bank, .games = 7};
+    rig.state().player.bank = bank;
+    rig.state().player.games = 7;
+    rig.state().player.wager = 70;
     script(rig, {});
     const bool accepted = message.isEmpty();
 
@@ -396,7 +398,13 @@ void tst_play::playsAtTheLimits_data()
     QTest::addColumn<game::Player>("after"); // PLAY 1, one coin, the top prize of 15
     constexpr game::Long most = std::numeric_limits<game::Long>::max();
     const auto record = [](game::Long bank, game::Long wager, game::Long total, game::Long games, int reelspeed) {
-        return game::Player{.reelspeed = game::Integer(reelspeed), .wager = wager, .total = total, .bank = bank, .games = games};
+        game::Player p;
+        p.bank = bank;
+        p.wager = wager;
+        p.total = total;
+        p.games = games;
+        p.reelspeed = game::Integer(reelspeed);
+        return p;
     };
     QTest::newRow("credit reaching the largest") << record(most - 14, 0, 0, 0, 60) << record(most, 1, 15, 1, 60);
     // Only the part of the prize that both the credit and the total won can

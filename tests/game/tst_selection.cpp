@@ -170,7 +170,7 @@ void tst_selection::creditCaptionFollowsTheCredit()
     rig.keno.renamePlayer("Ann", "Ann");
     QCOMPARE(s.creditCaption(), std::string("0"));
     rig.keno.deleteDetails();
-    rig.keno.choosePlayer(2, game::Player{.bank = 12}, "Bo");
+    rig.keno.choosePlayer(2, game::Player{.bank = 12, .currentplayer = "Bo"}, "Bo");
     QCOMPARE(s.creditCaption(), std::string("12"));
     rig.keno.deleteDetails();
     QVERIFY(rig.keno.fastMoney());

@@ -43,7 +43,12 @@ void tst_storm::commandsKeepTheBooks_data()
     QTest::addColumn<game::Player>("start"); // a record whose books balance
     constexpr game::Long most = std::numeric_limits<game::Long>::max();
     const auto balanced = [](game::Long invested, game::Long wager, game::Long total) {
-        return game::Player{.amountinvested = invested, .wager = wager, .total = total, .bank = invested - wager + total};
+        game::Player p;
+        p.amountinvested = invested;
+        p.wager = wager;
+        p.total = total;
+        p.bank = invested - wager + total;
+        return p;
     };
     for (unsigned seed : {1u, 2u})
         QTest::addRow("seed %u", seed) << seed << game::Player{};
