@@ -133,7 +133,8 @@ void vorlane::buildField()
     for (const layout::Item& row : layout::fieldItems()) {
         QGraphicsItem* made = make(row);
         if (row.kind == layout::Kind::button)
-            connect(button(static_cast<PictureItem*>(made), row), &PictureItem::clicked, this, commands.at(row.command));
+            connect(button(static_cast<PictureItem*>(made), row), &PictureItem::clicked, this,
+                    commands.at(row.command));
     }
 
     // The items the game's changes reach; indices an array does not use stay empty.
@@ -378,67 +379,94 @@ QGraphicsItem* vorlane::item(const QString& name, int index) const
 
 void vorlane::refresh(game::Changes what)
 {
-    const game::State& s = keno.state();
-    if (what & game::changeCaption)
-        setWindowTitle(QString::fromStdString(players::currentPlayer(7) + s.captionName));
-    if (what & game::changeCredit) {
-        credit->setCaption(QString::fromStdString(s.creditCaption), Qt::yellow);
-        betpan->setCaption(QString::fromStdString(s.betpanCaption), Qt::yellow);
-        winnings->setCaption(QString::fromStdString(s.winningsCaption), Qt::yellow);
-    }
-    if (what & game::changeBoard) {
-        for (int n = 1; n <= 80; ++n) {
-            const bool marked = s.spotmarked[std::size_t(n)] == 1;
-            a[std::size_t(n)]->setPicture(marked ? QStringLiteral("ball2") : QStringLiteral("ball1"));
-            a[std::size_t(n)]->setNumber(n, marked ? QColor(255, 255, 0) : QColor(Qt::black));
-        }
-        for (int k = 1; k <= 10; ++k) {
-            PictureItem* strip = ball[std::size_t(k)];
-            strip->setVisible(k <= s.spotsmarked);
-            showStrip(k, s.look.strip[std::size_t(k)]);
-            strip->setNumber(k <= s.spotsmarked ? s.spots[std::size_t(k)] : 0);
-        }
-    }
-    if (what & game::changeBet) {
-        for (std::size_t i = 1; i <= 4; ++i)
-            btnBET[i]->setLit(int(i) == s.coinsbet);
-        coinsbet->setPicture(s.coinsbet >= 1 && s.coinsbet <= 4
-                                 ? QStringLiteral("bet%1").arg(game::betOfButton[std::size_t(s.coinsbet)])
-                                 : QString());
-    }
-    if (what & game::changePanels) {
-        for (std::size_t k = 1; k <= 9; ++k)
-            SSPanel[k]->setCaption(QString::fromStdString(s.payoutPanels[k].caption),
-                                   s.payoutPanels[k].black ? QColor(Qt::black) : QColor(255, 255, 0));
-        for (std::size_t k = 2; k <= 5; ++k)
-            stop[k]->setVisible(s.stopLines[k]);
-    }
-    if (what & game::changeBallplay) {
-        ballplay->setVisible(s.ballplayVisible);
-        ballplay->setPicture(flutePanel(s.ballplayFlutes));
-    }
-    if (what & game::changeFlutes) {
-        for (std::size_t k = 1; k < dropball.size(); ++k)
-            showBall(int(k), s.look.dropball[k]);
-        for (int k = 1; k <= 10; ++k)
-            showStrip(k, s.look.strip[std::size_t(k)]);
-    }
-    if (what & game::changeControls) {
-        for (PictureItem* control : {btnBET[1], btnBET[2], btnBET[3], btnBET[4], PLAY[1], PLAY[3], PLAY[5], PLAY[10],
-                                     AUTOSELECT, RUBBER})
-            control->setVisible(s.playControlsVisible);
-        goodluck->setVisible(!s.playControlsVisible);
-        extraballs->setVisible(s.extraballsVisible);
-        extraback->setVisible(s.extrabackVisible);
-    }
-    if (what & game::changeTimers) {
-        // A timer runs only while it has something to do.
-        if (s.ballflashEnabled != ballflash->isActive())
-            s.ballflashEnabled ? ballflash->start() : ballflash->stop();
-        if (s.extraballtimerEnabled != extraballtimer->isActive())
-            s.extraballtimerEnabled ? extraballtimer->start() : extraballtimer->stop();
-    }
+    static constexpr std::pair<game::Change, void (vorlane::*)(const game::State&)> parts[]{
+        {game::changeCaption, &vorlane::showCaption},   {game::changeCredit, &vorlane::showCredit},
+        {game::changeBoard, &vorlane::showBoard},       {game::changeBet, &vorlane::showBet},
+        {game::changePanels, &vorlane::showPanels},     {game::changeBallplay, &vorlane::showBallplay},
+        {game::changeFlutes, &vorlane::showFlutes},     {game::changeControls, &vorlane::showControls},
+        {game::changeTimers, &vorlane::runTimers}};
+    for (const auto& [part, show] : parts)
+        if (what & part)
+            (this->*show)(keno.state());
     keepRecord();
+}
+
+void vorlane::showCaption(const game::State& s)
+{
+    setWindowTitle(QString::fromStdString(players::currentPlayer(7) + s.captionName));
+}
+
+void vorlane::showCredit(const game::State& s)
+{
+    credit->setCaption(QString::fromStdString(s.creditCaption), Qt::yellow);
+    betpan->setCaption(QString::fromStdString(s.betpanCaption), Qt::yellow);
+    winnings->setCaption(QString::fromStdString(s.winningsCaption), Qt::yellow);
+}
+
+void vorlane::showBoard(const game::State& s)
+{
+    for (int n = 1; n <= 80; ++n) {
+        const bool marked = s.spotmarked[std::size_t(n)] == 1;
+        a[std::size_t(n)]->setPicture(marked ? QStringLiteral("ball2") : QStringLiteral("ball1"));
+        a[std::size_t(n)]->setNumber(n, marked ? QColor(255, 255, 0) : QColor(Qt::black));
+    }
+    for (int k = 1; k <= 10; ++k) {
+        PictureItem* strip = ball[std::size_t(k)];
+        strip->setVisible(k <= s.spotsmarked);
+        showStrip(k, s.look.strip[std::size_t(k)]);
+        strip->setNumber(k <= s.spotsmarked ? s.spots[std::size_t(k)] : 0);
+    }
+}
+
+void vorlane::showBet(const game::State& s)
+{
+    for (std::size_t i = 1; i <= 4; ++i)
+        btnBET[i]->setLit(int(i) == s.coinsbet);
+    coinsbet->setPicture(s.coinsbet >= 1 && s.coinsbet <= 4
+                             ? QStringLiteral("bet%1").arg(game::betOfButton[std::size_t(s.coinsbet)])
+                             : QString());
+}
+
+void vorlane::showPanels(const game::State& s)
+{
+    for (std::size_t k = 1; k <= 9; ++k)
+        SSPanel[k]->setCaption(QString::fromStdString(s.payoutPanels[k].caption),
+                               s.payoutPanels[k].black ? QColor(Qt::black) : QColor(255, 255, 0));
+    for (std::size_t k = 2; k <= 5; ++k)
+        stop[k]->setVisible(s.stopLines[k]);
+}
+
+void vorlane::showBallplay(const game::State& s)
+{
+    ballplay->setVisible(s.ballplayVisible);
+    ballplay->setPicture(flutePanel(s.ballplayFlutes));
+}
+
+void vorlane::showFlutes(const game::State& s)
+{
+    for (std::size_t k = 1; k < dropball.size(); ++k)
+        showBall(int(k), s.look.dropball[k]);
+    for (int k = 1; k <= 10; ++k)
+        showStrip(k, s.look.strip[std::size_t(k)]);
+}
+
+void vorlane::showControls(const game::State& s)
+{
+    for (PictureItem* control :
+         {btnBET[1], btnBET[2], btnBET[3], btnBET[4], PLAY[1], PLAY[3], PLAY[5], PLAY[10], AUTOSELECT, RUBBER})
+        control->setVisible(s.playControlsVisible);
+    goodluck->setVisible(!s.playControlsVisible);
+    extraballs->setVisible(s.extraballsVisible);
+    extraback->setVisible(s.extrabackVisible);
+}
+
+// A timer runs only while it has something to do.
+void vorlane::runTimers(const game::State& s)
+{
+    for (const auto& [timer, enabled] :
+         {std::pair{ballflash, s.ballflashEnabled}, {extraballtimer, s.extraballtimerEnabled}})
+        if (enabled != timer->isActive())
+            enabled ? timer->start() : timer->stop();
 }
 
 void vorlane::keepRecord()

@@ -90,7 +90,17 @@ private:
     void showStep(const game::DropStep& step, std::int64_t elapsed);
     void showBall(int index, const game::BallPicture& look);
     void showStrip(int k, game::BallLook look);
+    // Shows what a command of the game changed, part by part.
     void refresh(game::Changes what);
+    void showCaption(const game::State& s);
+    void showCredit(const game::State& s);
+    void showBoard(const game::State& s);
+    void showBet(const game::State& s);
+    void showPanels(const game::State& s);
+    void showBallplay(const game::State& s);
+    void showFlutes(const game::State& s);
+    void showControls(const game::State& s);
+    void runTimers(const game::State& s);
     // Saves the record soon after every settled change.
     void keepRecord();
     // One item of the field's layout, at its place on the field or in its parent.
