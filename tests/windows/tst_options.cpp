@@ -1,24 +1,18 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "gamewindow.h"
+
 #include "game/pace.h"
-#include "fakes/rig.h"
 #include "platform/qtsettingsstore.h"
 #include "players/playerrecords.h"
-#include "windows/artrenderer.h"
 #include "windows/frmvorlaneoptions.h"
-#include "windows/panelitem.h"
-#include "windows/vorlane.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 #include <memory>
 
 // The options window over the real settings file: players chosen, named and
@@ -28,9 +22,8 @@ class tst_options : public QObject {
 private slots:
     void init();
     void cleanup();
+    void opensOnTheCurrentSlot_data();
     void opensOnTheCurrentSlot();
-    void vacantSlotIsSavedWithSpeedOne_data();
-    void vacantSlotIsSavedWithSpeedOne();
     void namesAreOneToTwelveCharacters_data();
     void namesAreOneToTwelveCharacters();
     void fastMoneyStopsAtFiveThousand_data();
@@ -43,10 +36,11 @@ private slots:
 private:
     windows::frmvorlaneoptions* open();
     QString text(const char* name) const { return options->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
-    QString creditShown() const
+    template <typename W = QPushButton> W* child(const char* name) const
     {
-        return static_cast<windows::PanelItem*>(window->item(QStringLiteral("credit")))->caption();
+        return options->findChild<W*>(QString::fromLatin1(name));
     }
+    QString creditShown() const { return game->caption(QStringLiteral("credit")); }
     // What the settings file on disk holds.
     std::string stored(int slot, const char* key) const
     {
@@ -55,12 +49,12 @@ private:
             .toString()
             .toStdString();
     }
+    game::State& state() { return game->rig.state(); }
+    const game::Player& player() const { return game->rig.keno.state().player; }
 
     std::unique_ptr<QTemporaryDir> home;
     std::unique_ptr<platform::QtSettingsStore> store;
-    std::unique_ptr<Rig> rig;
-    std::unique_ptr<windows::ArtRenderer> art;
-    std::unique_ptr<windows::vorlane> window;
+    std::unique_ptr<GameWindow> game;
     windows::frmvorlaneoptions* options = nullptr;
 };
 
@@ -75,22 +69,17 @@ void tst_options::init()
                "[player3]\ncurrentplayer=Bob\n");
     file.close();
     store = std::make_unique<platform::QtSettingsStore>();
-    rig = std::make_unique<Rig>(0);
-    art = std::make_unique<windows::ArtRenderer>();
-    window = std::make_unique<windows::vorlane>(rig->keno, *art, rig->messages, *store, rig->sound, rig->clock);
-    window->show();
+    game = std::make_unique<GameWindow>(*store);
     // Played since the last save: credit 70 + 5 coins.
     game::Player record;
     players::readRecord(*store, 1, record);
-    rig->keno.startUp(record);
-    rig->keno.insertCoins();
+    game->rig.keno.startUp(record);
+    game->rig.keno.insertCoins();
 }
 
 void tst_options::cleanup()
 {
-    window.reset();
-    art.reset();
-    rig.reset();
+    game.reset();
     store.reset();
     home.reset();
     options = nullptr;
@@ -123,24 +112,32 @@ void tst_options::everyTextFitsItsPlace()
     }
     QVERIFY(checked >= 25);
     // The frame and its title stand clear of the window's edge, the prompt below the title.
-    const QWidget* frame = options->findChild<QWidget*>(QStringLiteral("Framemain"));
+    const QWidget* frame = child<QWidget>("Framemain");
     QVERIFY(frame->x() >= 2 && frame->y() >= 2);
-    QVERIFY(options->findChild<QLabel*>(QStringLiteral("lblplayername"))->y() >= frame->fontMetrics().height());
+    QVERIFY(child<QLabel>("lblplayername")->y() >= frame->fontMetrics().height());
 }
 
 windows::frmvorlaneoptions* tst_options::open()
 {
-    window->findChild<QAction*>(QStringLiteral("mnudetails"))->trigger();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* found = qobject_cast<windows::frmvorlaneoptions*>(w))
-            options = found;
-    return options;
+    game->trigger("mnudetails");
+    const auto opened = GameWindow::windowsOf<windows::frmvorlaneoptions>();
+    return options = opened.size() == 1 ? opened.front() : nullptr;
 }
 
+void tst_options::opensOnTheCurrentSlot_data()
+{
+    QTest::addColumn<bool>("byOk");
+    QTest::newRow("closed by O.K.") << true;
+    QTest::newRow("closed by the close box") << false;
+}
+
+// Opening keeps what was played; choosing another slot loads it, and a
+// slot never used is saved empty with the slowest speed that moves.
 void tst_options::opensOnTheCurrentSlot()
 {
+    QFETCH(bool, byOk);
     QVERIFY(open());
-    QVERIFY(!window->isEnabled());
+    QVERIFY(!game->window.isEnabled());
     QCOMPARE(options->windowTitle(), QStringLiteral("VorLane Options"));
     // Opening saved what was played since the last save.
     QCOMPARE(stored(1, "bank"), std::string("75"));
@@ -152,43 +149,31 @@ void tst_options::opensOnTheCurrentSlot()
     QCOMPARE(text("lblgames"), QStringLiteral("Games Played            4"));
     QCOMPARE(text("lblreturned"), QStringLiteral("Returned To Player     % 75"));
     QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   3"));
-    QCOMPARE(options->findChild<QPushButton*>(QStringLiteral("Btndeletedetails"))->text(),
+    QCOMPARE(child("Btndeletedetails")->text(),
              QStringLiteral("Delete Currentplayer  (ann) Details"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Current Player       ANN"));
+    QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       ANN"));
 
     options->machine_Click(3);
-    QCOMPARE(rig->keno.state().playerno, std::string("3"));
+    QCOMPARE(game->rig.keno.state().playerno, std::string("3"));
     QCOMPARE(creditShown(), QStringLiteral("0"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Current Player       BOB"));
+    QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       BOB"));
     QCOMPARE(text("lblgames"), QStringLiteral("Games Played          "));
-}
 
-void tst_options::vacantSlotIsSavedWithSpeedOne_data()
-{
-    QTest::addColumn<bool>("byOk");
-    QTest::newRow("O.K.") << true;
-    QTest::newRow("close box") << false;
-}
-
-void tst_options::vacantSlotIsSavedWithSpeedOne()
-{
-    QFETCH(bool, byOk);
-    QVERIFY(open());
     options->machine_Click(2);
     QCOMPARE(creditShown(), QStringLiteral("0"));
     for (QRadioButton* b : options->findChildren<QRadioButton*>(QStringLiteral("setspeed")))
         QVERIFY(!b->isChecked());
     if (byOk)
-        QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("btnokplayer")), Qt::LeftButton);
+        QTest::mouseClick(child("btnokplayer"), Qt::LeftButton);
     else
         options->close();
-    QVERIFY(window->isEnabled());
+    QVERIFY(game->window.isEnabled());
     for (const char* key : {"amountinvested", "wager", "total", "bank", "games"})
         QCOMPARE(stored(2, key), std::string("0"));
     QCOMPARE(stored(2, "currentplayer"), std::string());
     QCOMPARE(stored(2, "reelspeed"), std::string("1"));
-    QCOMPARE(int(rig->keno.state().player.reelspeed), 1);
-    QTRY_VERIFY(!QApplication::topLevelWidgets().contains(options));
+    QCOMPARE(int(player().reelspeed), 1);
+    QTRY_VERIFY(GameWindow::windowsOf<windows::frmvorlaneoptions>().isEmpty());
 }
 
 void tst_options::namesAreOneToTwelveCharacters_data()
@@ -207,21 +192,21 @@ void tst_options::namesAreOneToTwelveCharacters()
     QFETCH(QString, typed);
     QFETCH(QString, refusal);
     QVERIFY(open());
-    auto* box = options->findChild<QLineEdit*>(QStringLiteral("player1"));
+    auto* box = child<QLineEdit>("player1");
     box->setText(typed);
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(box->text(), QString());
     if (refusal.isEmpty()) {
-        QVERIFY(rig->messages.shown.empty());
-        QCOMPARE(QString::fromStdString(rig->keno.state().player.currentplayer), typed);
+        QVERIFY(game->rig.messages.shown.empty());
+        QCOMPARE(QString::fromStdString(player().currentplayer), typed);
         QCOMPARE(QString::fromStdString(stored(1, "currentplayer")), typed);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Current Player       ") + typed.toUpper());
+        QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       ") + typed.toUpper());
         QCOMPARE(text("lblcurrentplayer"), QStringLiteral("Current Player  ") + typed.toUpper());
     } else {
-        QCOMPARE(rig->messages.shown.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(rig->messages.shown[0].prompt), refusal);
-        QCOMPARE(rig->messages.shown[0].title, std::string("Slot_Vorlane"));
-        QCOMPARE(rig->keno.state().player.currentplayer, std::string("ann"));
+        QCOMPARE(game->rig.messages.shown.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(game->rig.messages.shown[0].prompt), refusal);
+        QCOMPARE(game->rig.messages.shown[0].title, std::string("Slot_Vorlane"));
+        QCOMPARE(player().currentplayer, std::string("ann"));
     }
 }
 
@@ -240,24 +225,24 @@ void tst_options::fastMoneyStopsAtFiveThousand()
     QFETCH(int, bank);
     QFETCH(int, after);
     QFETCH(bool, refused);
-    rig->state().player.bank = bank;
-    rig->state().player.amountinvested = 0;
+    state().player.bank = bank;
+    state().player.amountinvested = 0;
     QVERIFY(open());
-    QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("quickmoney")), Qt::LeftButton);
-    QCOMPARE(rig->keno.state().player.bank, after);
-    QCOMPARE(rig->keno.state().player.amountinvested, refused ? 0 : 500);
-    QCOMPARE(rig->messages.shown.size(), std::size_t(refused));
+    QTest::mouseClick(child("quickmoney"), Qt::LeftButton);
+    QCOMPARE(player().bank, after);
+    QCOMPARE(player().amountinvested, refused ? 0 : 500);
+    QCOMPARE(game->rig.messages.shown.size(), std::size_t(refused));
     if (refused)
-        QCOMPARE(rig->messages.shown[0].prompt,
+        QCOMPARE(game->rig.messages.shown[0].prompt,
                  std::string("Sorry... You've reached the limit, \rPlease lose some more first\r(Shouldn't take long !!!)"));
 }
 
 void tst_options::deleteClearsTheDetails()
 {
     QVERIFY(open());
-    QTest::mouseClick(options->findChild<QPushButton*>(QStringLiteral("Btndeletedetails")), Qt::LeftButton);
+    QTest::mouseClick(child("Btndeletedetails"), Qt::LeftButton);
     QCOMPARE(creditShown(), QString());
-    QCOMPARE(rig->keno.state().player.bank, 0);
+    QCOMPARE(player().bank, 0);
     QCOMPARE(stored(1, "games"), std::string("0"));
     QCOMPARE(stored(1, "currentplayer"), std::string("ann"));
     QCOMPARE(stored(1, "reelspeed"), std::string("10"));
@@ -271,7 +256,7 @@ void tst_options::speedButtonsSetTheSpeed()
     const auto buttons = options->findChildren<QRadioButton*>(QStringLiteral("setspeed"));
     for (int i = 0; i < 5; ++i) {
         QTest::mouseClick(buttons[i], Qt::LeftButton);
-        QCOMPARE(rig->keno.state().player.reelspeed, game::pace::speedSteps[std::size_t(i)]);
+        QCOMPARE(player().reelspeed, game::pace::speedSteps[std::size_t(i)]);
         QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   %1").arg(i + 1));
     }
     options->close();
@@ -280,8 +265,8 @@ void tst_options::speedButtonsSetTheSpeed()
 
 void tst_options::closingTheGameKeepsTheCoins()
 {
-    rig->keno.insertCoins();
-    window->close();
+    game->rig.keno.insertCoins();
+    game->window.close();
     QCOMPARE(stored(1, "bank"), std::string("80"));
     QCOMPARE(stored(1, "amountinvested"), std::string("90"));
     QCOMPARE(stored(1, "currentplayer"), std::string("ann"));
