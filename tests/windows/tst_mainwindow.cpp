@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QStyleOptionGraphicsItem>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
@@ -37,7 +36,6 @@ private slots:
     void picturesRenderOncePerSize();
     void captionsFitAndStandOut_data();
     void captionsFitAndStandOut();
-    void ballsAndMissesAreRound_data();
     void ballsAndMissesAreRound();
     void buttonsSinkWhileHeld();
     void fieldLooksTheSameWithoutSystemFonts();
@@ -454,41 +452,27 @@ void tst_mainwindow::captionsFitAndStandOut()
     QFETCH(int, bank);
     QFETCH(QString, stake);
     QFETCH(QString, win);
-    game::Player record;
-    record.bank = bank;
-    game->rig.keno.startUp(record);
+    game = std::make_unique<GameWindow>(store, bank);
     for (int n = 1; n <= spots; ++n)
         game->rig.keno.markSpot(n);
     game->rig.keno.chooseBet(betButton);
-    const auto panel = [this](const QString& name) { return dynamic_cast<windows::PanelItem*>(game->window.item(name)); };
-    panel(QStringLiteral("betpan"))->setCaption(stake, Qt::yellow);
-    panel(QStringLiteral("winnings"))->setCaption(win, Qt::yellow);
-    QStringList names{"credit", "betpan", "winnings"};
-    for (int k = 1; k <= 9; ++k)
-        names << QStringLiteral("SSPanel%1").arg(k);
+    const auto panel = [this](const char* name) { return dynamic_cast<windows::PanelItem*>(game->window.item(name)); };
+    panel("betpan")->setCaption(stake, Qt::yellow);
+    panel("winnings")->setCaption(win, Qt::yellow);
     int shown = 0;
-    for (const QString& name : names) {
-        windows::PanelItem* item = panel(name);
-        if (item->caption().isEmpty())
+    for (QGraphicsItem* each : game->window.scene()->items()) {
+        auto* item = dynamic_cast<windows::PanelItem*>(each);
+        if (!item || item->caption().isEmpty())
             continue;
         ++shown;
         // Drawn with and without its caption: the pixels that differ are the
         // caption's ink, which must keep clear of the panel's bevel (a caption
         // too wide is cut at the panel's edge), and each stands against the
         // face drawn beneath it.
-        const auto paint = [item] {
-            QImage image(item->boundingRect().size().toSize(), QImage::Format_ARGB32);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-            const QStyleOptionGraphicsItem option;
-            item->paint(&painter, &option, nullptr);
-            return image;
-        };
-        const QImage withCaption = paint();
+        const QImage withCaption = render(item->sceneBoundingRect());
         const QString caption = item->caption();
         item->setCaption({}, item->foreColor());
-        const QImage ground = paint();
+        const QImage ground = render(item->sceneBoundingRect());
         item->setCaption(caption, item->foreColor());
         const QRect room = item->captionRoom().toRect();
         double best = 0;
@@ -496,10 +480,10 @@ void tst_mainwindow::captionsFitAndStandOut()
             for (int x = 0; x < ground.width(); ++x) {
                 if (withCaption.pixel(x, y) == ground.pixel(x, y))
                     continue;
-                QVERIFY2(room.contains(x, y), qPrintable(QStringLiteral("%1 inked at %2,%3").arg(name).arg(x).arg(y)));
+                QVERIFY2(room.contains(x, y), qPrintable(QStringLiteral("%1 inked at %2,%3").arg(item->objectName()).arg(x).arg(y)));
                 best = std::max(best, contrast(ground.pixelColor(x, y), withCaption.pixelColor(x, y)));
             }
-        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(best)));
+        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(item->objectName()).arg(best)));
     }
     QVERIFY(shown >= 6);
     // The menu bar too, against its own ground.
@@ -511,36 +495,31 @@ void tst_mainwindow::captionsFitAndStandOut()
     QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("menu bar: %1:1").arg(best)));
 }
 
-void tst_mainwindow::ballsAndMissesAreRound_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("round");
-    QTest::newRow("ball in a tube") << QStringLiteral("dropball") << true;
-    QTest::newRow("miss of a played flute") << QStringLiteral("nohitwhite") << true;
-    QTest::newRow("miss of an idle flute") << QStringLiteral("nohitblack") << true;
-    QTest::newRow("miss of an extra ball") << QStringLiteral("nohit") << false; // a star
-}
-
 // Drawn in a tube, a ball is as wide as it is high, and a miss is no wider
 // than the ball, so nothing spills over the tube's walls.
 void tst_mainwindow::ballsAndMissesAreRound()
 {
-    QFETCH(QString, name);
-    QFETCH(bool, round);
-    QGraphicsItem* item = game->window.item(name, name == QLatin1String("dropball") ? 1 : 0);
     for (QGraphicsItem* other : game->window.scene()->items())
-        other->setVisible(other == item || other == item->parentItem());
-    dynamic_cast<windows::PictureItem*>(game->window.item(QStringLiteral("ballplay")))->setPicture({});
-    item->setPos(100, 100);
-    const QRectF box = item->sceneBoundingRect();
-    const QImage image = render(box);
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y).alpha() > 128)
-                ink |= QRect(x, y, 1, 1);
-    QVERIFY2(!round || qAbs(ink.width() - ink.height()) <= 1, qPrintable(QStringLiteral("%1 x %2").arg(ink.width()).arg(ink.height())));
-    QVERIFY(ink.width() <= 33);
+        other->hide();
+    QGraphicsItem* flutes = game->window.item(QStringLiteral("ballplay"));
+    flutes->show();
+    dynamic_cast<windows::PictureItem*>(flutes)->setPicture({});
+    // The miss of an extra ball is a star.
+    for (const auto& [name, round] :
+         {std::pair{"dropball", true}, {"nohitwhite", true}, {"nohitblack", true}, {"nohit", false}}) {
+        QGraphicsItem* item = game->window.item(QString::fromLatin1(name), name == std::string("dropball"));
+        item->setPos(100, 100);
+        item->show();
+        const QImage image = render(item->sceneBoundingRect());
+        item->hide();
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).alpha() > 128)
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY2(!round || qAbs(ink.width() - ink.height()) <= 1, qPrintable(QStringLiteral("%1 %2 x %3").arg(name).arg(ink.width()).arg(ink.height())));
+        QVERIFY(ink.width() <= 33);
+    }
 }
 
 // A button sinks while held and counts its click when released.
