@@ -7,7 +7,6 @@
 #include "platform/qtsettingsstore.h"
 #include "players/playerrecords.h"
 #include "windows/aboutvorlane.h"
-#include "windows/centring.h"
 #include "windows/frmvorlaneoptions.h"
 #include "windows/gamemessages.h"
 #include "windows/oddswindow.h"
@@ -26,11 +25,8 @@
 #include <QTimer>
 #include <memory>
 
-// The windows reached from the menu bar, over the real settings file, each
-// window once (a real window manager checks whom they belong to and where). The options window chooses,
-// names and clears players, adds fast money, sets the speed, and every way
-// of closing it saves the player; the payout schedule follows the pay table;
-// the about window and the help give the game back.
+// The windows reached from the menu bar, over the real settings file (a real
+// window manager checks whom they belong to and where).
 class tst_menuwindows : public QObject {
     Q_OBJECT
 private slots:
@@ -44,10 +40,7 @@ private slots:
     void fastMoneyStopsAtFiveThousand();
     void deleteClearsTheDetails();
     void speedButtonsSetTheSpeed();
-    void everyTextFitsItsPlace();
     void scheduleCellsFollowThePayTable();
-    void centringDropsTheHalf_data();
-    void centringDropsTheHalf();
     void scheduleOpensOnceAndReopensAfterClosing_data();
     void scheduleOpensOnceAndReopensAfterClosing();
     void aboutGivesTheMainWindowBack_data();
@@ -72,7 +65,6 @@ private:
             pairs << key + u'=' + file.value(key).toString();
         return pairs.join(u' ');
     }
-    void trigger(const char* menu) { game->trigger(menu); }
     static QList<windows::tarvopaysheet*> schedules() { return GameWindow::windowsOf<windows::tarvopaysheet>(); }
     game::State& state() { return game->rig.state(); }
     const game::Player& player() const { return game->rig.keno.state().player; }
@@ -92,7 +84,8 @@ void tst_menuwindows::init()
     QFile file(home->filePath(QStringLiteral("Vorlen.ini")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[player1]\nreelspeed=10\namountinvested=80\nwager=40\ntotal=30\nbank=70\ngames=4\ncurrentplayer=ann\n"
-               "[player3]\ncurrentplayer=Bob\n");
+               "[player3]\ncurrentplayer=WWWWWWWWWWWW\ngames=2147483647\nwager=2147483647\ntotal=2147483647\nbank=0\n"
+               "amountinvested=2147483647\n");
     file.close();
     store = std::make_unique<platform::QtSettingsStore>();
     game = std::make_unique<GameWindow>(*store);
@@ -110,38 +103,6 @@ void tst_menuwindows::cleanup()
     store.reset();
     home.reset();
     options = nullptr;
-}
-
-// The widest name and the longest statistics are drawn whole: a text that
-// would not fit its place is drawn smaller, never cut.
-void tst_menuwindows::everyTextFitsItsPlace()
-{
-    QFile file(home->filePath(QStringLiteral("Vorlen.ini")));
-    QVERIFY(file.open(QIODevice::Append));
-    file.write("[player2]\ncurrentplayer=WWWWWWWWWWWW\ngames=2147483647\nwager=2147483647\ntotal=2147483647\n"
-               "bank=0\namountinvested=2147483647\n");
-    file.close();
-    QVERIFY(open());
-    options->machine_Click(2);
-    QCOMPARE(text("lblwinlose"), QStringLiteral("Winning/Losing           -2147483647"));
-    options->grab(); // texts are fitted as they are drawn
-    int checked = 0;
-    for (QWidget* w : options->findChildren<QWidget*>()) {
-        if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w))
-            continue;
-        const QString what = w->objectName() + u' ' + w->property("text").toString();
-        if (w->hasHeightForWidth())
-            QVERIFY2(w->heightForWidth(w->width()) <= w->height(), qPrintable(what));
-        else
-            QVERIFY2(w->sizeHint().width() <= w->width() && w->sizeHint().height() <= w->height(), qPrintable(what));
-        QVERIFY2(w->font().pixelSize() >= 8 || w->font().pointSizeF() >= 6, qPrintable(what)); // still legible
-        ++checked;
-    }
-    QVERIFY(checked >= 25);
-    // The frame and its title stand clear of the window's edge, the prompt below the title.
-    const QWidget* frame = child<QWidget>("Framemain");
-    QVERIFY(frame->x() >= 2 && frame->y() >= 2);
-    QVERIFY(child<QLabel>("lblplayername")->y() >= frame->fontMetrics().height());
 }
 
 windows::frmvorlaneoptions* tst_menuwindows::open()
@@ -171,7 +132,7 @@ void tst_menuwindows::opensOnTheCurrentSlot()
     QStringList captions;
     for (QRadioButton* b : options->findChildren<QRadioButton*>(QStringLiteral("machine")))
         captions << b->text();
-    QCOMPARE(captions, QStringList({"ANN", "Vacant", "BOB", "Vacant", "Vacant", "Vacant"}));
+    QCOMPARE(captions, QStringList({"ANN", "Vacant", "WWWWWWWWWWWW", "Vacant", "Vacant", "Vacant"}));
     QCOMPARE(text("lblcurrentplayer"), QStringLiteral("Current Player    ANN"));
     QCOMPARE(text("lblgames"), QStringLiteral("Games Played            4"));
     QCOMPARE(text("lblreturned"), QStringLiteral("Returned To Player     % 75"));
@@ -180,11 +141,31 @@ void tst_menuwindows::opensOnTheCurrentSlot()
              QStringLiteral("Delete Currentplayer  (ann) Details"));
     QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       ANN"));
 
+    // The widest name and the longest statistics are drawn whole: a text that
+    // would not fit its place is drawn smaller, never cut.
     options->machine_Click(3);
     QCOMPARE(game->rig.keno.state().playerno, std::string("3"));
     QCOMPARE(creditShown(), QStringLiteral("0"));
-    QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       BOB"));
-    QCOMPARE(text("lblgames"), QStringLiteral("Games Played          "));
+    QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       WWWWWWWWWWWW"));
+    QCOMPARE(text("lblwinlose"), QStringLiteral("Winning/Losing           -2147483647"));
+    options->grab(); // texts are fitted as they are drawn
+    int checked = 0;
+    for (QWidget* w : options->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w))
+            continue;
+        const QString what = w->objectName() + u' ' + w->property("text").toString();
+        if (w->hasHeightForWidth())
+            QVERIFY2(w->heightForWidth(w->width()) <= w->height(), qPrintable(what));
+        else
+            QVERIFY2(w->sizeHint().width() <= w->width() && w->sizeHint().height() <= w->height(), qPrintable(what));
+        QVERIFY2(w->font().pixelSize() >= 8 || w->font().pointSizeF() >= 6, qPrintable(what)); // still legible
+        ++checked;
+    }
+    QVERIFY(checked >= 25);
+    // The frame and its title stand clear of the window's edge, the prompt below the title.
+    const QWidget* frame = child<QWidget>("Framemain");
+    QVERIFY(frame->x() >= 2 && frame->y() >= 2);
+    QVERIFY(child<QLabel>("lblplayername")->y() >= frame->fontMetrics().height());
 
     options->machine_Click(2);
     QCOMPARE(creditShown(), QStringLiteral("0"));
@@ -319,25 +300,6 @@ void tst_menuwindows::scheduleCellsFollowThePayTable()
         }
 }
 
-void tst_menuwindows::centringDropsTheHalf_data()
-{
-    QTest::addColumn<QRect>("area");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QPoint>("origin");
-    QTest::newRow("even") << QRect(0, 0, 1024, 768) << QSize(612, 413) << QPoint(206, 177);
-    QTest::newRow("odd width") << QRect(0, 0, 619, 420) << QSize(612, 413) << QPoint(3, 3);
-    QTest::newRow("larger than the area") << QRect(0, 0, 600, 400) << QSize(607, 413) << QPoint(-3, -6);
-    QTest::newRow("offset area") << QRect(100, 50, 818, 591) << QSize(382, 123) << QPoint(318, 284);
-}
-
-void tst_menuwindows::centringDropsTheHalf()
-{
-    QFETCH(QRect, area);
-    QFETCH(QSize, size);
-    QFETCH(QPoint, origin);
-    QCOMPARE(windows::centredOrigin(area, size), origin);
-}
-
 void tst_menuwindows::scheduleOpensOnceAndReopensAfterClosing_data()
 {
     QTest::addColumn<bool>("byButton");
@@ -350,8 +312,8 @@ void tst_menuwindows::scheduleOpensOnceAndReopensAfterClosing_data()
 void tst_menuwindows::scheduleOpensOnceAndReopensAfterClosing()
 {
     QFETCH(bool, byButton);
-    trigger("mnupay");
-    trigger("mnupay");
+    game->trigger("mnupay");
+    game->trigger("mnupay");
     QCOMPARE(schedules().size(), 1);
     windows::tarvopaysheet* sheet = schedules().front();
     QCOMPARE(sheet->windowTitle(), QStringLiteral("Payout  Schedule "));
@@ -359,9 +321,7 @@ void tst_menuwindows::scheduleOpensOnceAndReopensAfterClosing()
     QVERIFY(game->window.isEnabled());
     auto* button = sheet->findChild<QPushButton*>(QStringLiteral("SSCommand1"));
     QCOMPARE(button->text(), QStringLiteral("close pay sheet"));
-    QCOMPARE(button->size(), QSize(147, 29));
     auto* odds = sheet->findChild<QPushButton*>(QStringLiteral("oddsbutton"));
-    QVERIFY(odds);
     QCOMPARE(odds->text(), QStringLiteral("odds"));
     QVERIFY(!odds->geometry().intersects(button->geometry()));
     // Both buttons lie off the table, inside the window.
@@ -395,7 +355,7 @@ void tst_menuwindows::scheduleOpensOnceAndReopensAfterClosing()
     else
         sheet->close();
     QTRY_VERIFY(schedules().isEmpty());
-    trigger("mnupay");
+    game->trigger("mnupay");
     QCOMPARE(schedules().size(), 1);
 }
 
@@ -412,7 +372,7 @@ void tst_menuwindows::aboutGivesTheMainWindowBack()
 {
     QFETCH(int, way);
     for (int round = 0; round < 2; ++round) {
-        trigger("mnuabout");
+        game->trigger("mnuabout");
         const auto abouts = GameWindow::windowsOf<windows::aboutvorlane>();
         QCOMPARE(abouts.size(), 1);
         windows::aboutvorlane* about = abouts.front();
@@ -443,8 +403,6 @@ void tst_menuwindows::helpShowsTheSeventeenPieces()
     const QStringList lines = QString::fromStdString(help.prompt).split(u'\r');
     QCOMPARE(lines.size(), 18); // seventeen pieces, each closed by a carriage return
     QCOMPARE(lines.last(), QString());
-    QCOMPARE(lines[0], QStringLiteral("1:-Insert some credit via the coins button or the Fast credit button in "));
-    QCOMPARE(lines[16], QStringLiteral("12:-To Gain entry to the SELECTION Screen click on ERASE."));
     QVERIFY(!QString::fromStdString(help.prompt).contains(u'\n'));
 
     // Shown for real: seventeen whole lines in the game's colours.
