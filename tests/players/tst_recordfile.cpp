@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "fakes/fakemessages.h"
+#include "fakes/memorystore.h"
 #include "platform/qtsettingsstore.h"
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
@@ -226,6 +227,21 @@ private slots:
         took.start();
         QCOMPARE(child(u"save 1 5 B"_s), QByteArray());
         QVERIFY2(took.elapsed() < 1000, QByteArray::number(took.elapsed()) + " ms after the holder was killed");
+    }
+
+    // Coins come in bursts, so only their save may wait; anything else is saved at once.
+    void onlyCoinsWaitForTheirSave()
+    {
+        fakes::MemoryStore store;
+        fakes::FakeMessages messages;
+        players::RecordSaver saver(store, messages);
+        const game::Player start{1, 10, 0, 0, 10, 0, "ann"}, coins{1, 15, 0, 0, 15, 0, "ann"},
+            won{1, 10, 1, 5, 14, 1, "ann"};
+        QVERIFY(saver.holds(1, start)); // the record the game started from
+        QVERIFY(!saver.holds(2, start) && !saver.holds(1, coins));
+        QVERIFY(saver.onlyCreditAdded(1, coins));
+        QVERIFY(!saver.onlyCreditAdded(2, coins) && !saver.onlyCreditAdded(1, won));
+        QVERIFY(saver.save(1, coins) && saver.holds(1, coins) && !saver.onlyCreditAdded(1, coins));
     }
 
     // A first save makes the config folder, and the sound choice keeps a
