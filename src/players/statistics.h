@@ -21,6 +21,9 @@ enum class Moment { windowOpen, slotChosen };
 // Prefixes alone, for a player who has not played yet.
 Statistics emptyStatistics(Moment moment);
 
+// The returned line's prefix, shown alone until a percentage can be worked out.
+inline constexpr const char* returnedPrefix = "Returned To Player     % ";
+
 // Prefixes with values. The percentage returned cannot be worked out while
 // nothing is wagered; that line then keeps `previousReturned`.
 Statistics statistics(const game::Player& player, const std::string& previousReturned);

@@ -30,11 +30,7 @@ namespace {
 // Generation k of writer `who`: every number k, the name telling both.
 game::Player generation(const QString& who, int k)
 {
-    game::Player record;
-    record.amountinvested = record.wager = record.total = record.bank = record.games = k;
-    record.reelspeed = game::Integer(k % 30000 + 1);
-    record.currentplayer = (who + u'-' + QString::number(k)).toStdString();
-    return record;
+    return {game::Integer(k % 30000 + 1), k, k, k, k, k, (who + u'-' + QString::number(k)).toStdString()};
 }
 
 // A second program over $XDG_CONFIG_HOME: `save SLOT BANK NAME`, `read SLOT`,
@@ -47,11 +43,9 @@ int runChild(const QStringList& args)
     if (args[0] == u"loop")
         for (int k = 1;; ++k)
             players::saveRecord(store, 1, generation(args.value(1), k));
-    if (args[0] == u"save") {
-        record.bank = args.value(2).toInt();
-        record.currentplayer = args.value(3).toStdString();
-        return players::saveRecord(store, args.value(1).toInt(), record) ? 0 : 1;
-    }
+    if (args[0] == u"save")
+        return players::saveRecord(store, args.value(1).toInt(),
+                                   {0, 0, 0, 0, args.value(2).toInt(), 0, args.value(3).toStdString()}) ? 0 : 1;
     players::readRecord(store, args.value(1, u"1"_s).toInt(), record);
     if (args[0] == u"read") {
         std::printf("%lld\n%s", static_cast<long long>(record.bank), record.currentplayer.c_str());
