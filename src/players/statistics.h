@@ -11,7 +11,6 @@ namespace players {
 // The six statistics lines of the options window, top to bottom.
 struct Statistics {
     std::string games, wager, totalwon, winlose, returned, invested;
-    bool operator==(const Statistics&) const = default;
 };
 
 // The lines have different blank-padded prefixes at the moment the window

@@ -23,26 +23,17 @@ std::string mutate(std::string text, std::mt19937& random)
     static const std::string alphabet = "-+0123456789\n =x[];\"\\e\xff";
     const auto pick = [&](std::size_t n) { return n == 0 ? 0 : std::size_t(random() % n); };
     for (int edits = 1 + int(random() % 4); edits > 0; --edits) {
-        const std::size_t at = pick(text.size() + 1);
-        switch (random() % 5) {
-        case 0:
+        const std::size_t at = pick(text.size() + 1), kind = random() % 5;
+        if (kind == 0)
             text.insert(at, 1, alphabet[pick(alphabet.size())]);
-            break;
-        case 1:
-            if (at < text.size())
-                text.erase(at, 1 + pick(3));
-            break;
-        case 2:
-            if (at < text.size())
-                text[at] = char(random());
-            break;
-        case 3: // a run of digits, to reach past every range
+        else if (kind == 1 && at < text.size())
+            text.erase(at, 1 + pick(3));
+        else if (kind == 2 && at < text.size())
+            text[at] = char(random());
+        else if (kind == 3) // a run of digits, to reach past every range
             text.insert(at, std::string(1 + pick(12), char('0' + pick(10))));
-            break;
-        default:
+        else if (kind == 4)
             text.insert(at, text.substr(pick(text.size()), pick(8)));
-            break;
-        }
     }
     return text;
 }
