@@ -2,14 +2,12 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 //
 // Checks by ear, so to speak, that the game's sound reaches a real sound
-// server. Three jobs, run by realsound.sh and gamesound.sh around a private
-// server:
-//   soundcheck drive LOG|-  [SCRIPT]  plays SCRIPT through the real Sound class
-//                                     ("cues" by default, "steady" for 100 ms
-//                                     plays during 3 s); logs each call's time
-//   soundcheck record RAW             stores the server's output read from stdin
-//                                     (s16le stereo 44.1 kHz) with arrival times
-//   soundcheck analyse RAW LOG        finds every logged cue in the recording
+// server; realsound.sh and gamesound.sh run it around a private one:
+//   drive LOG|- [cues|steady]  plays a script through the real Sound class
+//                              ("steady": 100 ms plays for 3 s), logging each call
+//   record RAW                 keeps the server's s16le stereo 44.1 kHz output from
+//                              stdin with arrival times
+//   analyse RAW LOG            finds every logged cue in the recording
 // A LOG line is "nanoseconds play|loop|stop cue" on the monotonic clock, cue 0
 // being RESOURCE_ID_101.
 #include "platform/sdlsound.h"
@@ -178,8 +176,8 @@ Slopes gainSlopes(const std::vector<float>& rec, const Placed& cut, const Placed
 
 // Where `ref` from `skip` on matches the recording, searched from `from`
 // over `span` frames; -1 when nowhere within a tenth of its energy.
-long long find(const std::vector<float>& rec, const std::vector<float>& ref, long long from, long long span, long long skip,
-               long long length)
+long long find(const std::vector<float>& rec, const std::vector<float>& ref, long long from, long long span,
+               long long skip, long long length)
 {
     double refEnergy = 0;
     for (long long k = 0; k < length; ++k)

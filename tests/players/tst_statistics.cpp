@@ -24,9 +24,11 @@ void tst_statistics::lines_data()
     QTest::addColumn<QString>("shown"); // the six lines top to bottom, or the win/lose and returned lines
     const game::Player unplayed{0, 5, 5, 5, 5, 0, ""};
     QTest::newRow("nothing played, window opening") << unplayed << Moment::windowOpen
-        << "Games Played      |Total Wagered     |Total Won      |Winning/Losing     |Returned To Player     |Total Invested      ";
+        << "Games Played      |Total Wagered     |Total Won      |"
+           "Winning/Losing     |Returned To Player     |Total Invested      ";
     QTest::newRow("nothing played, slot chosen") << unplayed << Moment::slotChosen
-        << "Games Played          |Total Wagered         |Total Won          |Winning/Losing      |Returned To Player |Total Invested     ";
+        << "Games Played          |Total Wagered         |Total Won          |"
+           "Winning/Losing      |Returned To Player |Total Invested     ";
     QTest::newRow("played") << game::Player{1, 100, 200, 150, 50, 4, ""} << Moment::windowOpen
         << "Games Played            4|Total Wagered           200|Total Won                   150|"
            "Winning/Losing           -50|Returned To Player     % 75|Total Invested             100";
@@ -34,7 +36,8 @@ void tst_statistics::lines_data()
                                          << "Winning/Losing           0|Returned To Player     % 33";
     QTest::newRow("nothing wagered keeps the line before") << game::Player{1, 0, 0, 5, 5, 1, ""} << Moment::slotChosen
                                                            << "Winning/Losing           5|before";
-    QTest::newRow("widest difference") << game::Player{1, -2147483647 - 1, 1, 0, 2147483647, 1, ""} << Moment::slotChosen
+    QTest::newRow("widest difference") << game::Player{1, -2147483647 - 1, 1, 0, 2147483647, 1, ""}
+                                       << Moment::slotChosen
                                        << "Winning/Losing           4294967295|Returned To Player     % 0";
 }
 
