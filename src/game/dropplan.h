@@ -4,6 +4,7 @@
 
 #include "platform/sound.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -13,13 +14,35 @@ namespace game {
 // played and in an unplayed flute, and yellow (a missing spot, an extra ball).
 enum class BallLook { white, grey, wild, wildGrey, yellow };
 
+inline constexpr int fluteCount = 10;
+// A flute can stack every spot and the wild ball.
+inline constexpr int placesPerFlute = 11;
+// Enough ball pictures for every stacked ball of a play and the one falling.
+inline constexpr int dropballCount = fluteCount * placesPerFlute + 1;
+
+// A ball picture in the flute panel; positions in twips.
+struct BallPicture {
+    bool visible = false;
+    BallLook look = BallLook::white;
+    int number = 0;
+    int left = 360; // the design-time place, above the flutes
+    int top = -480;
+    bool operator==(const BallPicture&) const = default;
+};
+
+// The pictures a drop changes: the balls in the flutes and the strip.
+struct FluteLook {
+    std::array<BallPicture, dropballCount + 1> dropball{};
+    std::array<BallLook, 11> strip{}; // ball(1..10)
+};
+
 // One thing the player sees or hears during a drop, in order. Each step
 // holds the screen for `micros`; applying a step at any moment of its span
 // shows that moment, so a step may be applied again and again.
 struct DropStep {
     enum class Kind {
-        fall,        // dropball(picture) falls from fromTop to toTop at `left`
-        hideBall,    // dropball(picture) vanishes: a miss
+        fall,        // dropball(dropballIndex) falls from fromTop to toTop at `left`
+        hideBall,    // dropball(dropballIndex) vanishes: a miss
         noHit,       // the no-hit picture shows at (left, toTop)
         cue,         // a sound starts
         loopCue,     // a sound starts and loops until the next one
@@ -28,7 +51,7 @@ struct DropStep {
         wait,
     };
     Kind kind = Kind::wait;
-    int picture = 0;
+    int dropballIndex = 0;
     BallLook look = BallLook::white; // fall; noHit: the look of the ball that missed
     int number = 0;                  // printed on the falling ball; 0 for none
     int left = 0;                    // twips within the flute panel
@@ -37,7 +60,7 @@ struct DropStep {
     int twipsPerStep = 1;
     std::int64_t microsPerStep = 0;
     int spot = 0;
-    platform::Cue cue = platform::Cue::snd101;
+    platform::Cue cue = platform::Cue::none;
     std::int64_t micros = 0;
 
     // Frames of a fall: every `twipsPerStep` from fromTop, the last one not
@@ -50,6 +73,8 @@ struct DropStep {
 struct DropPlan {
     std::vector<DropStep> steps;
     std::int64_t micros() const;
+    // What the flutes and the strip show once every step has run from \p look.
+    FluteLook lookAfter(FluteLook look) const;
 };
 
 } // namespace game

@@ -50,7 +50,7 @@ void Keno::startUp(const Player& record)
 {
     s.playerno = "1";
     s.player = record;
-    s.creditCaption = std::to_string(s.player.bank);
+    s.creditBlank = false;
     s.captionName = s.player.currentplayer;
     if (s.player.reelspeed < 1)
         s.player.reelspeed = 1;
@@ -100,7 +100,7 @@ void Keno::markSpot(int n)
                 s.spots[free++] = s.spots[std::size_t(k)];
         --s.spotsmarked;
         marked = 0;
-        showSpots();
+        whitenStrip();
     }
     payoutpanels();
     notify(changeBoard | changePanels);
@@ -133,7 +133,7 @@ void Keno::autoSelect()
     drawDistinct<boardSize>(random, s.spots, s.spotsmarked);
     for (int k = 1; k <= s.spotsmarked; ++k)
         s.spotmarked[std::size_t(s.spots[std::size_t(k)])] = 1;
-    showSpots();
+    whitenStrip();
     payoutpanels();
     notify(changeBoard | changePanels);
 }
@@ -154,7 +154,7 @@ void Keno::addCredit(Long coins)
         s.player.bank = bank;
         s.player.amountinvested = invested;
     }
-    s.creditCaption = std::to_string(s.player.bank);
+    s.creditBlank = false;
 }
 
 void Keno::chooseBet(int index)

@@ -30,28 +30,6 @@ struct PanelCaption {
 // The coins each bet button stakes, indexed from 1 like the buttons.
 inline constexpr std::array<Integer, 5> betOfButton{0, 1, 2, 5, 10};
 
-inline constexpr int fluteCount = 10;
-// A flute can stack every spot and the wild ball.
-inline constexpr int placesPerFlute = 11;
-// Enough ball pictures for every stacked ball of a play and the one falling.
-inline constexpr int dropballCount = fluteCount * placesPerFlute + 1;
-
-// A ball picture in the flute panel; positions in twips.
-struct BallPicture {
-    bool visible = false;
-    BallLook look = BallLook::white;
-    int number = 0;
-    int left = 360; // the design-time place, above the flutes
-    int top = -480;
-    bool operator==(const BallPicture&) const = default;
-};
-
-// The pictures a drop changes: the balls in the flutes and the strip.
-struct FluteLook {
-    std::array<BallPicture, dropballCount + 1> dropball{};
-    std::array<BallLook, 11> strip{}; // ball(1..10)
-};
-
 // Where a play stands; every other state follows from it.
 enum class Phase { idle, dropping, offer, extraDropping };
 
@@ -91,7 +69,10 @@ struct State {
     FluteLook look;
 
     // What the panels and pictures of the window show.
-    std::string creditCaption;
+    // Blank before a player is loaded and after the player's details are
+    // deleted, until the credit or the player next changes.
+    bool creditBlank = true;
+    std::string creditCaption() const { return creditBlank ? std::string() : std::to_string(player.bank); }
     std::string betpanCaption;
     std::string winningsCaption;
     int coinsbet = 0;                           // index of the bet button pictured
@@ -154,7 +135,7 @@ private:
     void notify(Changes what);
     void payoutpanels();
     void workOutStake(); // bet times flutes
-    void showSpots();
+    void whitenStrip();
     void showPlayControls(bool visible);
     // The steps of play() (src/game/play.cpp).
     void prepareBoard(int flutes);
@@ -177,7 +158,7 @@ private:
     platform::RandomSource& random;
     std::function<void(Changes)> changed;
     State s;
-    FluteLook lookAfterDrop; // what the screen shows once the drop has run
+    DropPlan drop; // the drop being shown: finishDrop() takes its end look
 };
 
 } // namespace game

@@ -47,6 +47,23 @@ int DropStep::topAt(std::int64_t elapsed) const
     return fromTop + int(frame) * twipsPerStep;
 }
 
+FluteLook DropPlan::lookAfter(FluteLook look) const
+{
+    for (const DropStep& step : steps) {
+        const bool ball = step.dropballIndex >= 1 && step.dropballIndex <= dropballCount;
+        BallPicture* picture = ball ? &look.dropball[std::size_t(step.dropballIndex)] : nullptr;
+        if (step.kind == DropStep::Kind::fall && picture)
+            *picture = {true, step.look, step.number, step.left, step.topAt(step.micros)};
+        else if (step.kind == DropStep::Kind::hideBall && picture)
+            picture->visible = false;
+        else if (step.kind == DropStep::Kind::missingSpot)
+            look.strip[std::size_t(step.spot)] = BallLook::yellow;
+        else if (step.kind == DropStep::Kind::resetSpots)
+            look.strip.fill(BallLook::white);
+    }
+    return look;
+}
+
 std::int64_t DropPlan::micros() const
 {
     std::int64_t sum = 0;
@@ -55,7 +72,7 @@ std::int64_t DropPlan::micros() const
     return sum;
 }
 
-void Keno::showSpots()
+void Keno::whitenStrip()
 {
     s.look.strip.fill(BallLook::white);
 }
@@ -69,7 +86,7 @@ void Keno::fall(DropPlan& plan, int f, BallLook look, int number, int twipsPerSt
 {
     DropStep step;
     step.kind = DropStep::Kind::fall;
-    step.picture = s.nextdrop;
+    step.dropballIndex = s.nextdrop;
     step.look = look;
     step.number = number;
     step.left = s.fluteleft[std::size_t(f)];
@@ -79,8 +96,6 @@ void Keno::fall(DropPlan& plan, int f, BallLook look, int number, int twipsPerSt
     step.microsPerStep = microsPerStep;
     step.micros = step.frames() * microsPerStep;
     plan.steps.push_back(step);
-    if (s.nextdrop >= 1 && s.nextdrop <= dropballCount)
-        lookAfterDrop.dropball[std::size_t(s.nextdrop)] = {true, look, number, step.left, step.topAt(step.micros)};
 }
 
 void Keno::stack(int f, int number)
@@ -99,10 +114,8 @@ void Keno::miss(DropPlan& plan, int f, BallLook look, std::int64_t micros)
 {
     DropStep hide;
     hide.kind = DropStep::Kind::hideBall;
-    hide.picture = s.nextdrop;
+    hide.dropballIndex = s.nextdrop;
     plan.steps.push_back(hide);
-    if (s.nextdrop >= 1 && s.nextdrop <= dropballCount)
-        lookAfterDrop.dropball[std::size_t(s.nextdrop)].visible = false;
     DropStep noHit;
     noHit.kind = DropStep::Kind::noHit;
     noHit.look = look;
@@ -122,9 +135,9 @@ std::optional<DropPlan> Keno::play(int flutes)
         return std::nullopt;
     openPlay();
     picknums();
-    DropPlan plan = planBaseDraw(flutes);
+    drop = planBaseDraw(flutes);
     notify(changeAll);
-    return plan;
+    return drop;
 }
 
 // Whether or not the play is accepted, the board shows the flutes chosen
@@ -136,7 +149,7 @@ void Keno::prepareBoard(int flutes)
     s.ballflashEnabled = false;
     s.winningsCaption.clear();
     s.nextdrop = 1;
-    showSpots();
+    whitenStrip();
     s.flutes = Integer(flutes);
     workOutStake();
     notify(changeBallplay | changeTimers | changeCredit | changeFlutes);
@@ -179,7 +192,6 @@ void Keno::openPlay()
     s.stopLines.fill(false);
     payoutpanels();
     s.player.bank -= s.stake;
-    s.creditCaption = std::to_string(s.player.bank);
     s.betpanCaption = std::to_string(s.stake);
     for (std::size_t f = 1; f <= fluteCount; ++f) {
         s.fluteleft[f] = fluteLeft[f];
@@ -192,7 +204,6 @@ void Keno::openPlay()
     }
     for (BallPicture& picture : s.look.dropball)
         picture = {};
-    lookAfterDrop = s.look;
 }
 
 // Decides the drop of the base draw ball for ball.
@@ -239,7 +250,7 @@ void Keno::finishDrop()
 
 void Keno::finishBaseDraw()
 {
-    s.look = lookAfterDrop;
+    s.look = drop.lookAfter(s.look);
     for (std::size_t f = std::size_t(s.flutes) + 1; f <= fluteCount; ++f)
         s.flutehits[f] = 0;
     s.ballflashEnabled = true;
@@ -275,12 +286,9 @@ std::optional<DropPlan> Keno::collectExtraBalls()
     if (s.phase != Phase::offer)
         return std::nullopt;
     s.phase = Phase::extraDropping;
-    for (std::size_t f = 1; f <= fluteCount; ++f)
-        s.fluteleft[f] = fluteLeft[f];
     s.extraballtimerEnabled = false;
     s.extraballsVisible = false;
     s.extrabackVisible = false;
-    lookAfterDrop = s.look;
 
     DropPlan plan;
     DropStep start;
@@ -290,7 +298,6 @@ std::optional<DropPlan> Keno::collectExtraBalls()
         DropStep reset;
         reset.kind = DropStep::Kind::resetSpots;
         plan.steps.push_back(reset);
-        lookAfterDrop.strip.fill(BallLook::white);
         if (s.fluteextra[std::size_t(f)] <= 0)
             continue;
         auto& balls = s.fluteballs[std::size_t(f)];
@@ -304,7 +311,6 @@ std::optional<DropPlan> Keno::collectExtraBalls()
             missing.spot = k;
             missing.micros = pace::missingSpot;
             plan.steps.push_back(missing);
-            lookAfterDrop.strip[std::size_t(k)] = BallLook::yellow;
         }
         plan.steps.push_back(cueStep(platform::Cue::snd107, DropStep::Kind::loopCue));
         for (int k = firstExtraDraw; k <= lastExtraDraw; ++k) {
@@ -326,13 +332,14 @@ std::optional<DropPlan> Keno::collectExtraBalls()
             }
         }
     }
+    drop = std::move(plan);
     notify(changeControls | changeTimers);
-    return plan;
+    return drop;
 }
 
 void Keno::finishExtraBalls()
 {
-    s.look = lookAfterDrop;
+    s.look = drop.lookAfter(s.look);
     // Only the flutes that won the extra balls are scored again: the others
     // were paid in full after their 20 balls.
     for (std::size_t f = 1; f <= fluteCount; ++f)
@@ -356,7 +363,6 @@ void Keno::payOut()
                                 std::numeric_limits<Long>::max() - s.player.total});
     s.player.bank += paid;
     s.player.total += paid;
-    s.creditCaption = std::to_string(s.player.bank);
     s.phase = Phase::idle;
     showPlayControls(true);
 }

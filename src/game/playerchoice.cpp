@@ -13,7 +13,7 @@ void Keno::choosePlayer(int slot, const Player& record, const std::string& shown
 {
     s.playerno = std::to_string(slot);
     s.player = record;
-    s.creditCaption = std::to_string(s.player.bank);
+    s.creditBlank = false;
     s.captionName = shownName;
     notify(changeCaption | changeCredit);
 }
@@ -21,7 +21,7 @@ void Keno::choosePlayer(int slot, const Player& record, const std::string& shown
 void Keno::renamePlayer(const std::string& name, const std::string& shownName)
 {
     s.player.currentplayer = name;
-    s.creditCaption = std::to_string(s.player.bank);
+    s.creditBlank = false;
     s.captionName = shownName;
     notify(changeCaption | changeCredit);
 }
@@ -30,7 +30,7 @@ void Keno::deleteDetails()
 {
     s.player.amountinvested = s.player.wager = s.player.total = s.player.bank = s.player.games = 0;
     // The credit panel stays blank until the credit next changes.
-    s.creditCaption.clear();
+    s.creditBlank = true;
     notify(changeCredit);
 }
 

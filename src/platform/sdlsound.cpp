@@ -127,7 +127,7 @@ void SdlSound::cutCurrent()
 
 void SdlSound::start(Cue cue, int loops)
 {
-    Mix_Chunk* chunk = open ? chunks[std::size_t(cue)] : nullptr;
+    Mix_Chunk* chunk = open && cue != Cue::none ? chunks[std::size_t(cue)] : nullptr;
     if (!chunk)
         return;
     const int channel = next;

@@ -390,11 +390,11 @@ void vorlane::showStep(const game::DropStep& step, std::int64_t elapsed)
     using Kind = game::DropStep::Kind;
     switch (step.kind) {
     case Kind::fall:
-        showBall(step.picture, {true, step.look, step.number, step.left, step.topAt(elapsed)});
+        showBall(step.dropballIndex, {true, step.look, step.number, step.left, step.topAt(elapsed)});
         break;
     case Kind::hideBall:
-        if (step.picture >= 1 && step.picture < int(dropball.size()))
-            dropball[std::size_t(step.picture)]->hide();
+        if (step.dropballIndex >= 1 && step.dropballIndex < int(dropball.size()))
+            dropball[std::size_t(step.dropballIndex)]->hide();
         break;
     case Kind::noHit: {
         PictureItem* noHit = step.look == game::BallLook::white    ? nohitwhite
@@ -436,7 +436,7 @@ void vorlane::refresh(game::Changes what)
     if (what & game::changeCaption)
         setWindowTitle(QString::fromStdString(players::currentPlayer(7) + s.captionName));
     if (what & game::changeCredit) {
-        credit->setCaption(QString::fromStdString(s.creditCaption), Qt::yellow);
+        credit->setCaption(QString::fromStdString(s.creditCaption()), Qt::yellow);
         betpan->setCaption(QString::fromStdString(s.betpanCaption), Qt::yellow);
         winnings->setCaption(QString::fromStdString(s.winningsCaption), Qt::yellow);
     }

@@ -19,7 +19,7 @@ public:
     };
     void play(platform::Cue cue) override { calls.push_back({Kind::once, cue}); }
     void loop(platform::Cue cue) override { calls.push_back({Kind::loop, cue}); }
-    void stop() override { calls.push_back({Kind::stop, platform::Cue::snd101}); }
+    void stop() override { calls.push_back({Kind::stop, platform::Cue::none}); }
     std::vector<Call> calls;
 };
 

@@ -9,6 +9,7 @@
 #include "game/keno.h"
 
 #include <QList>
+#include <algorithm>
 #include <vector>
 
 namespace game {
@@ -35,6 +36,25 @@ struct Rig {
     {
         for (int n : numbers)
             keno.markSpot(n);
+    }
+    // The spots in marking order.
+    QList<int> spots() const
+    {
+        const game::State& s = keno.state();
+        return QList<int>(s.spots.begin() + 1, s.spots.begin() + 1 + std::clamp<int>(s.spotsmarked, 0, 10));
+    }
+    // The board marks exactly the spots.
+    bool boardMatchesSpots() const
+    {
+        const QList<int> list = spots();
+        for (int n = 0; n <= 80; ++n)
+            if ((keno.state().spotmarked[std::size_t(n)] == 1) != list.contains(n))
+                return false;
+        return list.size() == keno.state().spotsmarked;
+    }
+    int played(platform::Cue cue) const
+    {
+        return int(std::count(sound.calls.begin(), sound.calls.end(), fakes::FakeSound::Call{fakes::FakeSound::Kind::once, cue}));
     }
 
     fakes::FakeSound sound;

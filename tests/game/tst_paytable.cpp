@@ -32,10 +32,8 @@ class tst_paytable : public QObject {
 private slots:
     void panelsShowBetTimesPrize_data();
     void panelsShowBetTimesPrize();
-    void fewerThanThreeSpotsEmptyThePanels();
     void scoresEveryCell_data();
     void scoresEveryCell();
-    void allSpotsAndTheWildBallPayTheTopPrize();
 };
 
 void tst_paytable::panelsShowBetTimesPrize_data()
@@ -69,23 +67,6 @@ void tst_paytable::panelsShowBetTimesPrize()
     for (int line = 1; line <= 4; ++line)
         QCOMPARE(s.stopLines[std::size_t(line + 1)], spots >= 3 && line == lineOf[spots]);
     QCOMPARE(int(s.linehits), lineOf[spots]);
-}
-
-void tst_paytable::fewerThanThreeSpotsEmptyThePanels()
-{
-    Rig rig;
-    rig.mark({4, 8, 15, 16});
-    rig.mark({4, 8}); // the line is 1 on the way through 3 spots
-    rig.state().stopLines.fill(false);
-    rig.keno.chooseBet(4);
-    const game::State& s = rig.keno.state();
-    for (int k = 1; k <= 9; ++k) {
-        QCOMPARE(s.payoutPanels[std::size_t(k)].caption, std::string());
-        QVERIFY(!s.payoutPanels[std::size_t(k)].black);
-    }
-    for (int k = 2; k <= 5; ++k)
-        QVERIFY(!s.stopLines[std::size_t(k)]);
-    QCOMPARE(int(s.linehits), 1);
 }
 
 void tst_paytable::scoresEveryCell_data()
@@ -129,13 +110,6 @@ void tst_paytable::scoresEveryCell()
             }
         }
     }
-}
-
-void tst_paytable::allSpotsAndTheWildBallPayTheTopPrize()
-{
-    // One hit more than the spots marked is the best flute there is.
-    QCOMPARE(game::paytable::scoreBaseDraw(3, 4, true, 2).coins, 2 * 15 * 2);
-    QCOMPARE(game::paytable::scoreBaseDraw(10, 11, true, 10).coins, 10 * 10000);
 }
 
 QTEST_GUILESS_MAIN(tst_paytable)

@@ -50,7 +50,7 @@ void tst_sounds::switchedOffNothingIsHeard()
     sound.setOn(true);
     sound.play(platform::Cue::snd105);
     QCOMPARE(speakers.calls, (std::vector<fakes::FakeSound::Call>{{Kind::loop, platform::Cue::snd107},
-                                                                  {Kind::stop, platform::Cue::snd101},
+                                                                  {Kind::stop, platform::Cue::none},
                                                                   {Kind::once, platform::Cue::snd105}}));
 }
 

@@ -109,7 +109,7 @@ void tst_startup::startsFromStoredRecord()
 
     const game::State& s = keno.state();
     QCOMPARE(s.player, start);
-    QCOMPARE(s.creditCaption, std::to_string(start.bank));
+    QCOMPARE(s.creditCaption(), std::to_string(start.bank));
     // The rest of a fresh start: slot 1, a bet of 1, all of it shown.
     QVERIFY(s.playerno == "1" && s.bet == 1 && s.coinsbet == 1 && s.betpanCaption.empty() && seen == game::changeAll);
     QCOMPARE(sound.calls, (std::vector<fakes::FakeSound::Call>{{fakes::FakeSound::Kind::once, platform::Cue::snd104}}));
