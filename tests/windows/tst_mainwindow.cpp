@@ -17,39 +17,6 @@
 #include <cmath>
 #include <memory>
 
-// The play field must let the player reach every control, at any window
-// size, and show what the game's state says.
-class tst_mainwindow : public QObject {
-    Q_OBJECT
-private slots:
-    void init();
-    void cleanup() { game.reset(); }
-    void buttonsTakeTheirClicksAnywhere_data();
-    void buttonsTakeTheirClicksAnywhere();
-    void fieldReadsInOrder();
-    void clicksReachTheirCommands_data();
-    void clicksReachTheirCommands();
-    void menuExitStopsTheSound();
-    void wholePlayThroughClicks_data();
-    void wholePlayThroughClicks();
-    void picturesRenderOncePerSize();
-    void captionsFitAndStandOut_data();
-    void captionsFitAndStandOut();
-
-private:
-    void startPlay(int spots, const QList<int>& balls);
-    // Long past any drop.
-    void playOut()
-    {
-        game->rig.clock.now += 3'600'000;
-        game->window.animator().advance();
-    }
-    QRectF place(const QString& name, int index = 0) const { return game->window.item(name, index)->sceneBoundingRect(); }
-    QImage render(const QRectF& area) const;
-    fakes::MemoryStore store;
-    std::unique_ptr<GameWindow> game;
-};
-
 namespace {
 // Four hits of five spots in the 20 balls, the fifth in the first extra ball.
 QList<int> extraBallsDraw()
@@ -59,361 +26,7 @@ QList<int> extraBallsDraw()
         balls << n;
     return balls << 5;
 }
-} // namespace
 
-void tst_mainwindow::init()
-{
-    game = std::make_unique<GameWindow>(store);
-    QVERIFY(QTest::qWaitForWindowExposed(&game->window));
-}
-
-void tst_mainwindow::buttonsTakeTheirClicksAnywhere_data()
-{
-    QTest::addColumn<bool>("playing"); // the flutes up and the extra balls on offer
-    QTest::addColumn<QSize>("view");
-    QTest::newRow("board") << false << QSize(818, 564);
-    // Twice as wide but only one and a half times as high: the field keeps its shape.
-    QTest::newRow("board in a larger window") << false << QSize(818 * 2, 564 * 3 / 2);
-    QTest::newRow("flutes") << true << QSize(818, 564);
-}
-
-// The field fills the window as far as its shape allows, centred. What is
-// shown lies inside the field, and every button shown takes a click anywhere
-// on it: nothing shown lies over it, except that the flute panel covers the
-// whole board while it is up.
-void tst_mainwindow::buttonsTakeTheirClicksAnywhere()
-{
-    QFETCH(bool, playing);
-    QFETCH(QSize, view);
-    if (playing) {
-        startPlay(5, extraBallsDraw());
-        playOut();
-    }
-    QCOMPARE(game->window.item("ballplay")->isVisible(), playing);
-    game->window.resize(game->window.size() - game->view()->size() + view);
-    QTRY_COMPARE(game->view()->size(), view);
-    const qreal scale = view.height() / 564.0;
-    QCOMPARE(game->view()->transform(), QTransform::fromScale(scale, scale));
-    QCOMPARE(game->view()->mapFromScene(QPointF(0, 0)), QPoint((view.width() - qRound(818 * scale)) / 2, 0));
-    const QGraphicsItem* board = game->window.item("Picture1");
-    int buttons = 0;
-    for (QGraphicsItem* item : game->window.scene()->items()) {
-        if (!item->isVisible())
-            continue;
-        QVERIFY(game->window.scene()->sceneRect().contains(item->sceneBoundingRect()));
-        if (!item->hasCursor())
-            continue;
-        QCOMPARE(item->cursor().shape(), Qt::PointingHandCursor);
-        const bool covered = playing && item->parentItem() == board;
-        buttons += !covered;
-        const QRectF inside = item->sceneBoundingRect().adjusted(2, 2, -2, -2);
-        for (const QPointF p : {inside.center(), inside.topLeft(), inside.topRight(), inside.bottomLeft(),
-                                inside.bottomRight()})
-            QVERIFY2((game->view()->itemAt(game->view()->mapFromScene(p)) == item) != covered,
-                     qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
-    }
-    // COINS and EXTRA BALLS; or the board, COINS, AUTO SELECT, ERASE, the bets and the plays.
-    QCOMPARE(buttons, playing ? 2 : 80 + 3 + 4 + 4);
-    // Held down, a button sinks; released, it counts the click.
-    windows::PictureItem* coins = game->picture("coinsin");
-    QTest::mousePress(game->view()->viewport(), Qt::LeftButton, {}, game->at(coins));
-    QVERIFY(coins->isPressed());
-    QTest::mouseRelease(game->view()->viewport(), Qt::LeftButton, {}, game->at(coins));
-    QVERIFY(!coins->isPressed());
-    QCOMPARE(game->caption("credit"), QString::number(playing ? 34 : 40));
-}
-
-// The board reads in rows of ten with the banner between its blocks of
-// forty, the strip rises from index 1, the bets and plays run from the
-// smallest up. Each stop line lies under the payout panel of the first hit
-// count that wins, as the h-th stacked ball stands level with the panel of h
-// hits, and drawn it crosses all ten tubes inside the flute panel's frame.
-void tst_mainwindow::fieldReadsInOrder()
-{
-    for (int n = 2; n <= 80; ++n) {
-        const QRectF previous = place("a", n - 1), ball = place("a", n);
-        if ((n - 1) % 10 != 0)
-            QVERIFY(ball.left() == previous.right() && ball.top() == previous.top());
-        else
-            QVERIFY(ball.left() == place("a", n - 10).left() && ball.top() >= previous.bottom());
-    }
-    const QRectF banner = place("Picture3");
-    QVERIFY(banner.top() >= place("a", 40).bottom() && banner.bottom() <= place("a", 41).top());
-    for (int k = 2; k <= 10; ++k)
-        QCOMPARE(place("ball", k).bottom(), place("ball", k - 1).top());
-    for (int i = 2; i <= 4; ++i)
-        QVERIFY(place("btnBET", i).left() > place("btnBET", i - 1).right());
-    for (const auto& [flutes, fewer] : {std::pair{3, 1}, {5, 3}, {10, 5}})
-        QVERIFY(place("PLAY", flutes).left() > place("PLAY", fewer).right());
-    game->window.item("ballplay")->show();
-    const QRectF flutes = place("ballplay");
-    for (int line = 1; line <= 4; ++line) {
-        auto* stop = dynamic_cast<QGraphicsLineItem*>(game->window.item(QStringLiteral("stop%1").arg(line + 1)));
-        const qreal y = stop->mapToScene(stop->line().p1()).y();
-        QVERIFY(qAbs(y - place(QStringLiteral("SSPanel%1").arg(game::paytable::panelFor(line + 1))).bottom()) <= 1);
-        QVERIFY(!stop->isVisible());
-        stop->show();
-        const QImage field = render(game->window.scene()->sceneRect());
-        stop->hide();
-        int first = -1, last = -1;
-        for (int x = 0; x < field.width(); ++x) {
-            const QColor c = field.pixelColor(x, int(y)); // covered whole by the 2-pixel pen
-            if (c.red() > 220 && c.green() > 220 && c.blue() < 60)
-                (first < 0 ? first : last) = x, last = x;
-        }
-        QVERIFY2(first > flutes.left() && last < flutes.right() - 1, qPrintable(QStringLiteral("%1..%2").arg(first).arg(last)));
-        QVERIFY(first <= flutes.left() + 20 && last >= flutes.left() + 480);
-    }
-    // Drawn in a tube, a ball is as wide as it is high, and a miss is no wider
-    // than the ball, so nothing spills over the tube's walls.
-    for (QGraphicsItem* other : game->window.scene()->items())
-        other->hide();
-    game->window.item("ballplay")->show();
-    game->picture("ballplay")->setPicture({});
-    // The miss of an extra ball is a star.
-    for (const auto& [name, round] :
-         {std::pair{"dropball", true}, {"nohitwhite", true}, {"nohitblack", true}, {"nohit", false}}) {
-        QGraphicsItem* item = game->window.item(QString::fromLatin1(name), name == std::string("dropball"));
-        item->setPos(100, 100);
-        item->show();
-        const QImage image = render(item->sceneBoundingRect());
-        item->hide();
-        QRect ink;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixelColor(x, y).alpha() > 128)
-                    ink |= QRect(x, y, 1, 1);
-        QVERIFY2(!round || qAbs(ink.width() - ink.height()) <= 1, qPrintable(QStringLiteral("%1 %2 x %3").arg(name).arg(ink.width()).arg(ink.height())));
-        QVERIFY(ink.width() <= 33);
-    }
-}
-
-void tst_mainwindow::clicksReachTheirCommands_data()
-{
-    QTest::addColumn<bool>("byKey"); // the buttons' keys in place of their clicks
-    QTest::addColumn<QStringList>("clicks"); // control or control:index
-    QTest::addColumn<int>("spots");
-    QTest::addColumn<QString>("credit");
-    QTest::addColumn<QString>("coinsbet");
-    for (const bool byKey : {false, true}) {
-        const auto row = [byKey](const char* name) -> QTestData& {
-            return QTest::addRow("%s%s", name, byKey ? " by key" : "") << byKey;
-        };
-        row("start") << QStringList{} << 0 << "35" << "bet1";
-        row("mark") << QStringList{"a:5", "a:17"} << 2 << "35" << "bet1";
-        row("unmark") << QStringList{"a:5", "a:17", "a:5"} << 1 << "35" << "bet1";
-        row("coins") << QStringList{"coinsin", "coinsin"} << 0 << "45" << "bet1";
-        row("bet 5") << QStringList{"btnBET:3"} << 0 << "35" << "bet5";
-        row("bet 10") << QStringList{"btnBET:4"} << 0 << "35" << "bet10";
-        row("erase") << QStringList{"a:5", "a:17", "RUBBER"} << 0 << "35" << "bet1";
-        row("auto select") << QStringList{"AUTOSELECT"} << 10 << "35" << "bet1";
-        row("strip click does nothing") << QStringList{"a:5", "ball:1"} << 1 << "35" << "bet1";
-        row("no extra balls on offer") << QStringList{"extraballs"} << 0 << "35" << "bet1";
-        // A play under way hides the bets and refuses coins, whether clicked or keyed.
-        row("during a play") << QStringList{"a:1", "a:2", "a:3", "PLAY:1", "btnBET:3", "coinsin", "RUBBER"} << 3
-                             << "34" << "bet1";
-    }
-}
-
-// The strip shows the spots in the order marked, the board marks them, and
-// the panels and bet picture follow.
-void tst_mainwindow::clicksReachTheirCommands()
-{
-    QFETCH(QStringList, clicks);
-    QFETCH(int, spots);
-    QFETCH(QString, credit);
-    QFETCH(QString, coinsbet);
-    QFETCH(bool, byKey);
-    static const QHash<QString, QKeyCombination> keys{
-        {"coinsin", Qt::Key_C},           {"btnBET:3", Qt::Key_5},    {"btnBET:4", Qt::Key_0},
-        {"RUBBER", Qt::Key_E},            {"AUTOSELECT", Qt::Key_A},  {"extraballs", Qt::Key_X},
-        {"PLAY:1", Qt::CTRL | Qt::Key_1}, {"PLAY:10", Qt::CTRL | Qt::Key_0}};
-    if (clicks.contains(QStringLiteral("PLAY:1")))
-        for (int f = 1; f <= 10; ++f)
-            game->rig.random.flute({1, 2}, {1, 2, 3}); // hits take time to fall
-    else
-        game->rig.random.script.assign(10, 1);
-    for (const QString& control : clicks) {
-        const QStringList parts = control.split(u':');
-        if (byKey && keys.contains(control)) {
-            const QKeyCombination key = keys[control];
-            const QGraphicsItem* item = game->window.item(parts[0], parts.value(1).toInt());
-            QVERIFY2(item->toolTip().contains(QKeySequence(key).toString(QKeySequence::NativeText)), qPrintable(control));
-            QTest::keyClick(&game->window, key.key(), key.keyboardModifiers());
-        } else {
-            game->click(parts[0], parts.value(1).toInt());
-        }
-    }
-    QList<int> strip;
-    for (int k = 1; k <= 10; ++k)
-        if (windows::PictureItem* ball = game->picture("ball", k); ball->isVisible())
-            strip << ball->number();
-    QCOMPARE(strip.size(), spots);
-    for (int k = 1; k <= spots; ++k)
-        QCOMPARE(strip[k - 1], int(game->rig.keno.state().spots[std::size_t(k)]));
-    for (int n = 1; n <= 80; ++n) {
-        const windows::PictureItem* ball = game->picture("a", n);
-        QCOMPARE(ball->number(), n);
-        QCOMPARE(ball->picture(), strip.contains(n) ? QStringLiteral("ball2") : QStringLiteral("ball1"));
-        QCOMPARE(ball->numberColor(), strip.contains(n) ? QColor(255, 255, 0) : QColor(Qt::black));
-    }
-    QCOMPARE(game->caption("credit"), credit);
-    QCOMPARE(game->picture("coinsbet")->picture(), coinsbet);
-    for (int i = 1; i <= 4; ++i) // the chosen bet is lit
-        QCOMPARE(game->picture("btnBET", i)->isLit(), game->picture("btnBET", i)->picture() == coinsbet);
-    QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       ANNA"));
-}
-
-// Ctrl+M asks for silence and leaves the menu bar as it is; Exit (its key
-// Ctrl+Q) stops the sound.
-void tst_mainwindow::menuExitStopsTheSound()
-{
-    QSignalSpy asked(&game->window, &windows::vorlane::soundToggleRequested);
-    QTest::keyClick(&game->window, Qt::Key_M, Qt::ControlModifier);
-    QCOMPARE(asked.size(), 1);
-    QCOMPARE(game->window.menuBar()->actions().size(), 5);
-    QTest::keyClick(&game->window, Qt::Key_Q, Qt::ControlModifier);
-    QVERIFY(!game->window.isVisible());
-    QCOMPARE(game->rig.sound.calls.back().kind, fakes::FakeSound::Kind::stop);
-}
-
-// Marks spots 1..spots and plays one flute whose first balls are `balls`.
-void tst_mainwindow::startPlay(int spots, const QList<int>& balls)
-{
-    std::vector<int> marked;
-    for (int n = 1; n <= spots; ++n) {
-        game->click("a", n);
-        marked.push_back(n);
-    }
-    game->rig.random.flute(std::vector<int>(balls.begin(), balls.end()), marked);
-    for (int f = 2; f <= 10; ++f)
-        game->rig.random.flute({}, marked);
-    game->click("PLAY", 1);
-}
-
-void tst_mainwindow::wholePlayThroughClicks_data()
-{
-    QTest::addColumn<int>("spots");
-    QTest::addColumn<QList<int>>("balls"); // flute 1's first balls
-    QTest::addColumn<bool>("extraBalls");
-    QTest::addColumn<qint64>("won");
-    QTest::addColumn<int>("closeAt"); // the window closed: 0 never, 1 during the drop, 2 at the extra-ball offer
-    const qint64 top = game::paytable::prize(3, 3), extra = game::paytable::scoreExtraBalls(5, 5, false, 1);
-    QTest::newRow("top prize") << 3 << QList<int>{1, 2, 3} << false << top << 0;
-    QTest::newRow("nothing") << 3 << QList<int>{1} << false << qint64(0) << 0;
-    QTest::newRow("extra balls") << 5 << extraBallsDraw() << true << extra << 0;
-    QTest::newRow("closed during the drop") << 3 << QList<int>{1, 2, 3} << false << top << 1;
-    QTest::newRow("closed at the extra-ball offer") << 5 << extraBallsDraw() << true << extra << 2;
-}
-
-// Marks, plays one flute and watches the drop to its end by the clock:
-// the play controls give way to GOOD LUCK, and the prize lands on the
-// credit once the last ball has fallen. Everything a restless player can
-// reach while the balls fall, many times over, even the hidden buttons, is
-// not honoured until the play ends; then each click counts once. Closed
-// before its end, the play is paid out unseen and the record keeps it.
-void tst_mainwindow::wholePlayThroughClicks()
-{
-    QFETCH(int, spots);
-    QFETCH(QList<int>, balls);
-    QFETCH(bool, extraBalls);
-    QFETCH(qint64, won);
-    QFETCH(int, closeAt);
-    startPlay(spots, balls);
-    QVERIFY(game->window.item("goodluck")->isVisible() && !game->window.item("PLAY", 1)->isVisible());
-    const auto press = [this](const char* name, int index = 0) {
-        game->click(QString::fromLatin1(name), index);
-        emit game->picture(QString::fromLatin1(name), index)->clicked(index);
-    };
-    for (int round = 0; round < 25; ++round) {
-        for (int flutes : {1, 3, 5, 10})
-            press("PLAY", flutes);
-        for (const char* button : {"coinsin", "extraballs", "AUTOSELECT", "RUBBER"})
-            press(button);
-        press("btnBET", 4);
-        for (const char* menu : {"mnuabout", "mnupay", "mnudetails", "mnuhelp"})
-            game->trigger(menu);
-        for (const Qt::Key key : {Qt::Key_C, Qt::Key_0, Qt::Key_A, Qt::Key_E, Qt::Key_X, Qt::Key_F1})
-            QTest::keyClick(&game->window, key);
-        QTest::keyClick(&game->window, Qt::Key_3, Qt::ControlModifier);
-        game->rig.clock.now += 10;
-        game->window.animator().advance();
-    }
-    QVERIFY(game->window.animator().running());
-    QCOMPARE(game->caption("credit"), QStringLiteral("34"));
-    QVERIFY(game->rig.messages.shown.empty());
-    QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 1);
-    QVERIFY(game->window.isEnabled());
-    const auto closeAndFindThePlayKept = [this, won] {
-        game->window.close();
-        QVERIFY(!game->window.animator().running() && !game->rig.keno.state().playing());
-        const auto stored = [this](const char* key) { return store.value("player1", key).value_or("(none)"); };
-        QCOMPARE(stored("bank"), std::to_string(35 - 1 + won));
-        QCOMPARE(stored("total"), std::to_string(won));
-        QCOMPARE(stored("wager") + stored("games"), std::string("11"));
-    };
-    if (closeAt == 1)
-        return closeAndFindThePlayKept();
-
-    playOut();
-    QVERIFY(!game->window.animator().running());
-    auto* ballflash = game->window.findChild<QTimer*>(QStringLiteral("ballflash"));
-    QCOMPARE(game->window.item("extraballs")->isVisible(), extraBalls);
-    if (closeAt == 2)
-        return closeAndFindThePlayKept();
-    if (extraBalls) {
-        QVERIFY(!ballflash->isActive());
-        QVERIFY(game->window.findChild<QTimer*>(QStringLiteral("extraballtimer"))->isActive());
-        game->click("extraballs");
-        QVERIFY(game->window.animator().running());
-        playOut();
-        QVERIFY(!game->window.animator().running());
-        QVERIFY(!game->window.item("extraballs")->isVisible());
-    }
-    QCOMPARE(game->caption("credit"), QString::number(35 - 1 + won));
-    QVERIFY(ballflash->isActive());
-    QVERIFY(game->window.item("PLAY", 1)->isVisible() && !game->window.item("goodluck")->isVisible());
-    game->click("coinsin");
-    QCOMPARE(game->caption("credit"), QString::number(35 - 1 + won + 5));
-    QCOMPARE(game->rig.keno.state().player.games, game::Long(1));
-}
-
-// Frames reuse the rendered pictures: a second play and a return to an
-// earlier size render nothing new.
-void tst_mainwindow::picturesRenderOncePerSize()
-{
-    const auto playOutByFrames = [this] {
-        game->rig.random.script.clear();
-        for (int f = 1; f <= 10; ++f)
-            game->rig.random.flute({1, 2}, {1, 2, 3});
-        game->click("PLAY", 3); // white and grey flutes
-        for (int frame = 0; frame < 1000 && game->window.animator().running(); ++frame) {
-            game->rig.clock.now += 50;
-            game->window.animator().advance();
-            QCoreApplication::processEvents();
-        }
-        QVERIFY(!game->window.animator().running());
-    };
-    game->rig.keno.setReelspeed(60); // a play of 3 spots takes well under the 50 s played out
-    for (int n = 1; n <= 3; ++n)
-        game->click("a", n);
-    playOutByFrames();
-    const int afterFirst = game->art.renders();
-    QVERIFY(afterFirst > 0);
-    playOutByFrames();
-    QCOMPARE(game->art.renders(), afterFirst);
-
-    const QSize size = game->window.size();
-    game->window.resize(size * 3 / 2);
-    QTRY_VERIFY(game->art.renders() > afterFirst);
-    QTest::qWait(50);
-    const int atLarger = game->art.renders();
-    game->window.resize(size);
-    QTest::qWait(50);
-    QCOMPARE(game->art.renders(), atLarger);
-}
-
-namespace {
 double luminance(QColor c)
 {
     const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
@@ -427,104 +40,461 @@ double contrast(QColor a, QColor b)
 }
 } // namespace
 
-QImage tst_mainwindow::render(const QRectF& area) const
-{
-    QImage image(area.size().toSize(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    game->window.scene()->render(&painter, QRectF(QPointF(0, 0), area.size()), area);
-    return image;
-}
-
-void tst_mainwindow::captionsFitAndStandOut_data()
-{
-    QTest::addColumn<int>("spots");
-    QTest::addColumn<int>("betButton");
-    QTest::addColumn<int>("bank");
-    QTest::addColumn<QString>("stake");
-    QTest::addColumn<QString>("win");
-    // 5 spots: the line prize in black on its own panel.
-    QTest::newRow("line prize") << 5 << 1 << 35 << "1" << "3";
-    QTest::newRow("widest captions") << 10 << 4 << 2147483647 << "100" << "100000";
-}
-
-// Every caption is drawn whole inside its panel and reads at a contrast of
-// at least 4.5:1 against the panel's face, measured on the drawn pixels. The
-// game carries its own font: drawn where the system has no fonts at all, the
-// field is the same to the pixel.
-void tst_mainwindow::captionsFitAndStandOut()
-{
-    QFETCH(int, spots);
-    QFETCH(int, betButton);
-    QFETCH(int, bank);
-    QFETCH(QString, stake);
-    QFETCH(QString, win);
-    game = std::make_unique<GameWindow>(store, bank);
-    for (int n = 1; n <= spots; ++n)
-        game->rig.keno.markSpot(n);
-    game->rig.keno.chooseBet(betButton);
-    const auto panel = [this](const char* name) { return dynamic_cast<windows::PanelItem*>(game->window.item(name)); };
-    panel("betpan")->setCaption(stake, Qt::yellow);
-    panel("winnings")->setCaption(win, Qt::yellow);
-    const QImage field = game->view()->viewport()->grab().toImage();
-    if (const QString out = qEnvironmentVariable("FIELD_SHOT_TO"); !out.isEmpty()) {
-        QVERIFY(field.save(out));
-        return;
+// The play field must let the player reach every control, at any window
+// size, and show what the game's state says.
+class tst_mainwindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        game = std::make_unique<GameWindow>(store);
+        QVERIFY(QTest::qWaitForWindowExposed(&game->window));
     }
-    int shown = 0;
-    for (QGraphicsItem* each : game->window.scene()->items()) {
-        auto* item = dynamic_cast<windows::PanelItem*>(each);
-        if (!item || item->caption().isEmpty())
-            continue;
-        ++shown;
-        // Drawn with and without its caption: the pixels that differ are the
-        // caption's ink, which must keep clear of the panel's bevel (a caption
-        // too wide is cut at the panel's edge), and each stands against the
-        // face drawn beneath it.
-        const QImage withCaption = render(item->sceneBoundingRect());
-        const QString caption = item->caption();
-        item->setCaption({}, item->foreColor());
-        const QImage ground = render(item->sceneBoundingRect());
-        item->setCaption(caption, item->foreColor());
-        const QRect room = item->captionRoom().toRect();
-        double best = 0;
-        for (int y = 0; y < ground.height(); ++y)
-            for (int x = 0; x < ground.width(); ++x) {
-                if (withCaption.pixel(x, y) == ground.pixel(x, y))
-                    continue;
-                QVERIFY2(room.contains(x, y), qPrintable(QStringLiteral("%1 inked at %2,%3").arg(item->objectName()).arg(x).arg(y)));
-                best = std::max(best, contrast(ground.pixelColor(x, y), withCaption.pixelColor(x, y)));
+    void cleanup() { game.reset(); }
+    void buttonsTakeTheirClicksAnywhere_data()
+    {
+        QTest::addColumn<bool>("playing"); // the flutes up and the extra balls on offer
+        QTest::addColumn<QSize>("view");
+        QTest::newRow("board") << false << QSize(818, 564);
+        // Twice as wide but only one and a half times as high: the field keeps its shape.
+        QTest::newRow("board in a larger window") << false << QSize(818 * 2, 564 * 3 / 2);
+        QTest::newRow("flutes") << true << QSize(818, 564);
+    }
+    // The field fills the window as far as its shape allows, centred. What is
+    // shown lies inside the field, and every button shown takes a click anywhere
+    // on it: nothing shown lies over it, except that the flute panel covers the
+    // whole board while it is up.
+    void buttonsTakeTheirClicksAnywhere()
+    {
+        QFETCH(bool, playing);
+        QFETCH(QSize, view);
+        if (playing) {
+            startPlay(5, extraBallsDraw());
+            playOut();
+        }
+        QCOMPARE(game->window.item("ballplay")->isVisible(), playing);
+        game->window.resize(game->window.size() - game->view()->size() + view);
+        QTRY_COMPARE(game->view()->size(), view);
+        const qreal scale = view.height() / 564.0;
+        QCOMPARE(game->view()->transform(), QTransform::fromScale(scale, scale));
+        QCOMPARE(game->view()->mapFromScene(QPointF(0, 0)), QPoint((view.width() - qRound(818 * scale)) / 2, 0));
+        const QGraphicsItem* board = game->window.item("Picture1");
+        int buttons = 0;
+        for (QGraphicsItem* item : game->window.scene()->items()) {
+            if (!item->isVisible())
+                continue;
+            QVERIFY(game->window.scene()->sceneRect().contains(item->sceneBoundingRect()));
+            if (!item->hasCursor())
+                continue;
+            QCOMPARE(item->cursor().shape(), Qt::PointingHandCursor);
+            const bool covered = playing && item->parentItem() == board;
+            buttons += !covered;
+            const QRectF inside = item->sceneBoundingRect().adjusted(2, 2, -2, -2);
+            for (const QPointF p : {inside.center(), inside.topLeft(), inside.topRight(), inside.bottomLeft(),
+                                    inside.bottomRight()})
+                QVERIFY2((game->view()->itemAt(game->view()->mapFromScene(p)) == item) != covered,
+                         qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+        }
+        // COINS and EXTRA BALLS; or the board, COINS, AUTO SELECT, ERASE, the bets and the plays.
+        QCOMPARE(buttons, playing ? 2 : 80 + 3 + 4 + 4);
+        // Held down, a button sinks; released, it counts the click.
+        windows::PictureItem* coins = game->picture("coinsin");
+        QTest::mousePress(game->view()->viewport(), Qt::LeftButton, {}, game->at(coins));
+        QVERIFY(coins->isPressed());
+        QTest::mouseRelease(game->view()->viewport(), Qt::LeftButton, {}, game->at(coins));
+        QVERIFY(!coins->isPressed());
+        QCOMPARE(game->caption("credit"), QString::number(playing ? 34 : 40));
+    }
+    // The board reads in rows of ten with the banner between its blocks of
+    // forty, the strip rises from index 1, the bets and plays run from the
+    // smallest up. Each stop line lies under the payout panel of the first hit
+    // count that wins, as the h-th stacked ball stands level with the panel of h
+    // hits, and drawn it crosses all ten tubes inside the flute panel's frame.
+    void fieldReadsInOrder()
+    {
+        for (int n = 2; n <= 80; ++n) {
+            const QRectF previous = place("a", n - 1), ball = place("a", n);
+            if ((n - 1) % 10 != 0)
+                QVERIFY(ball.left() == previous.right() && ball.top() == previous.top());
+            else
+                QVERIFY(ball.left() == place("a", n - 10).left() && ball.top() >= previous.bottom());
+        }
+        const QRectF banner = place("Picture3");
+        QVERIFY(banner.top() >= place("a", 40).bottom() && banner.bottom() <= place("a", 41).top());
+        for (int k = 2; k <= 10; ++k)
+            QCOMPARE(place("ball", k).bottom(), place("ball", k - 1).top());
+        for (int i = 2; i <= 4; ++i)
+            QVERIFY(place("btnBET", i).left() > place("btnBET", i - 1).right());
+        for (const auto& [flutes, fewer] : {std::pair{3, 1}, {5, 3}, {10, 5}})
+            QVERIFY(place("PLAY", flutes).left() > place("PLAY", fewer).right());
+        game->window.item("ballplay")->show();
+        const QRectF flutes = place("ballplay");
+        for (int line = 1; line <= 4; ++line) {
+            auto* stop = dynamic_cast<QGraphicsLineItem*>(game->window.item(QStringLiteral("stop%1").arg(line + 1)));
+            const qreal y = stop->mapToScene(stop->line().p1()).y();
+            QVERIFY(qAbs(y - place(QStringLiteral("SSPanel%1").arg(game::paytable::panelFor(line + 1))).bottom()) <= 1);
+            QVERIFY(!stop->isVisible());
+            stop->show();
+            const QImage field = render(game->window.scene()->sceneRect());
+            stop->hide();
+            int first = -1, last = -1;
+            for (int x = 0; x < field.width(); ++x) {
+                const QColor c = field.pixelColor(x, int(y)); // covered whole by the 2-pixel pen
+                if (c.red() > 220 && c.green() > 220 && c.blue() < 60)
+                    (first < 0 ? first : last) = x, last = x;
             }
-        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(item->objectName()).arg(best)));
+            QVERIFY2(first > flutes.left() && last < flutes.right() - 1, qPrintable(QStringLiteral("%1..%2").arg(first).arg(last)));
+            QVERIFY(first <= flutes.left() + 20 && last >= flutes.left() + 480);
+        }
+        // Drawn in a tube, a ball is as wide as it is high, and a miss is no wider
+        // than the ball, so nothing spills over the tube's walls.
+        for (QGraphicsItem* other : game->window.scene()->items())
+            other->hide();
+        game->window.item("ballplay")->show();
+        game->picture("ballplay")->setPicture({});
+        // The miss of an extra ball is a star.
+        for (const auto& [name, round] :
+             {std::pair{"dropball", true}, {"nohitwhite", true}, {"nohitblack", true}, {"nohit", false}}) {
+            QGraphicsItem* item = game->window.item(QString::fromLatin1(name), name == std::string("dropball"));
+            item->setPos(100, 100);
+            item->show();
+            const QImage image = render(item->sceneBoundingRect());
+            item->hide();
+            QRect ink;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y).alpha() > 128)
+                        ink |= QRect(x, y, 1, 1);
+            QVERIFY2(!round || qAbs(ink.width() - ink.height()) <= 1, qPrintable(QStringLiteral("%1 %2 x %3").arg(name).arg(ink.width()).arg(ink.height())));
+            QVERIFY(ink.width() <= 33);
+        }
     }
-    QVERIFY(shown >= 6);
-    // The menu bar too, against its own ground.
-    const QImage bar = game->window.menuBar()->grab().toImage();
-    double best = 0;
-    for (int y = 0; y < bar.height(); ++y)
-        for (int x = 0; x < bar.width(); ++x)
-            best = std::max(best, contrast(bar.pixelColor(0, y), bar.pixelColor(x, y)));
-    QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("menu bar: %1:1").arg(best)));
-    if (spots < 10) // the full strip and the widest captions show the most glyphs
-        return;
-    QTemporaryDir dir;
-    QFile config(dir.filePath(QStringLiteral("fonts.conf")));
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write("<?xml version=\"1.0\"?><fontconfig><cachedir>" + dir.path().toUtf8() + "</cachedir></fontconfig>\n");
-    config.close();
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("FONTCONFIG_FILE"), config.fileName());
-    env.insert(QStringLiteral("FIELD_SHOT_TO"), dir.filePath(QStringLiteral("field.png")));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("captionsFitAndStandOut:widest captions")});
-    QVERIFY(child.waitForFinished(60000));
-    QCOMPARE(child.exitCode(), 0);
-    QCOMPARE(QImage(dir.filePath(QStringLiteral("field.png"))).convertToFormat(QImage::Format_RGB32),
-             field.convertToFormat(QImage::Format_RGB32));
-}
+    void clicksReachTheirCommands_data()
+    {
+        QTest::addColumn<bool>("byKey"); // the buttons' keys in place of their clicks
+        QTest::addColumn<QStringList>("clicks"); // control or control:index
+        QTest::addColumn<int>("spots");
+        QTest::addColumn<QString>("credit");
+        QTest::addColumn<QString>("coinsbet");
+        for (const bool byKey : {false, true}) {
+            const auto row = [byKey](const char* name) -> QTestData& {
+                return QTest::addRow("%s%s", name, byKey ? " by key" : "") << byKey;
+            };
+            row("start") << QStringList{} << 0 << "35" << "bet1";
+            row("mark") << QStringList{"a:5", "a:17"} << 2 << "35" << "bet1";
+            row("unmark") << QStringList{"a:5", "a:17", "a:5"} << 1 << "35" << "bet1";
+            row("coins") << QStringList{"coinsin", "coinsin"} << 0 << "45" << "bet1";
+            row("bet 5") << QStringList{"btnBET:3"} << 0 << "35" << "bet5";
+            row("bet 10") << QStringList{"btnBET:4"} << 0 << "35" << "bet10";
+            row("erase") << QStringList{"a:5", "a:17", "RUBBER"} << 0 << "35" << "bet1";
+            row("auto select") << QStringList{"AUTOSELECT"} << 10 << "35" << "bet1";
+            row("strip click does nothing") << QStringList{"a:5", "ball:1"} << 1 << "35" << "bet1";
+            row("no extra balls on offer") << QStringList{"extraballs"} << 0 << "35" << "bet1";
+            // A play under way hides the bets and refuses coins, whether clicked or keyed.
+            row("during a play") << QStringList{"a:1", "a:2", "a:3", "PLAY:1", "btnBET:3", "coinsin", "RUBBER"} << 3
+                                 << "34" << "bet1";
+        }
+    }
+    // The strip shows the spots in the order marked, the board marks them, and
+    // the panels and bet picture follow.
+    void clicksReachTheirCommands()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(int, spots);
+        QFETCH(QString, credit);
+        QFETCH(QString, coinsbet);
+        QFETCH(bool, byKey);
+        static const QHash<QString, QKeyCombination> keys{
+            {"coinsin", Qt::Key_C},           {"btnBET:3", Qt::Key_5},    {"btnBET:4", Qt::Key_0},
+            {"RUBBER", Qt::Key_E},            {"AUTOSELECT", Qt::Key_A},  {"extraballs", Qt::Key_X},
+            {"PLAY:1", Qt::CTRL | Qt::Key_1}, {"PLAY:10", Qt::CTRL | Qt::Key_0}};
+        if (clicks.contains(QStringLiteral("PLAY:1")))
+            for (int f = 1; f <= 10; ++f)
+                game->rig.random.flute({1, 2}, {1, 2, 3}); // hits take time to fall
+        else
+            game->rig.random.script.assign(10, 1);
+        for (const QString& control : clicks) {
+            const QStringList parts = control.split(u':');
+            if (byKey && keys.contains(control)) {
+                const QKeyCombination key = keys[control];
+                const QGraphicsItem* item = game->window.item(parts[0], parts.value(1).toInt());
+                QVERIFY2(item->toolTip().contains(QKeySequence(key).toString(QKeySequence::NativeText)), qPrintable(control));
+                QTest::keyClick(&game->window, key.key(), key.keyboardModifiers());
+            } else {
+                game->click(parts[0], parts.value(1).toInt());
+            }
+        }
+        QList<int> strip;
+        for (int k = 1; k <= 10; ++k)
+            if (windows::PictureItem* ball = game->picture("ball", k); ball->isVisible())
+                strip << ball->number();
+        QCOMPARE(strip.size(), spots);
+        for (int k = 1; k <= spots; ++k)
+            QCOMPARE(strip[k - 1], int(game->rig.keno.state().spots[std::size_t(k)]));
+        for (int n = 1; n <= 80; ++n) {
+            const windows::PictureItem* ball = game->picture("a", n);
+            QCOMPARE(ball->number(), n);
+            QCOMPARE(ball->picture(), strip.contains(n) ? QStringLiteral("ball2") : QStringLiteral("ball1"));
+            QCOMPARE(ball->numberColor(), strip.contains(n) ? QColor(255, 255, 0) : QColor(Qt::black));
+        }
+        QCOMPARE(game->caption("credit"), credit);
+        QCOMPARE(game->picture("coinsbet")->picture(), coinsbet);
+        for (int i = 1; i <= 4; ++i) // the chosen bet is lit
+            QCOMPARE(game->picture("btnBET", i)->isLit(), game->picture("btnBET", i)->picture() == coinsbet);
+        QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       ANNA"));
+    }
+    // Ctrl+M asks for silence and leaves the menu bar as it is; Exit (its key
+    // Ctrl+Q) stops the sound.
+    void menuExitStopsTheSound()
+    {
+        QSignalSpy asked(&game->window, &windows::vorlane::soundToggleRequested);
+        QTest::keyClick(&game->window, Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(game->window.menuBar()->actions().size(), 5);
+        QTest::keyClick(&game->window, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!game->window.isVisible());
+        QCOMPARE(game->rig.sound.calls.back().kind, fakes::FakeSound::Kind::stop);
+    }
+    void wholePlayThroughClicks_data()
+    {
+        QTest::addColumn<int>("spots");
+        QTest::addColumn<QList<int>>("balls"); // flute 1's first balls
+        QTest::addColumn<bool>("extraBalls");
+        QTest::addColumn<qint64>("won");
+        QTest::addColumn<int>("closeAt"); // the window closed: 0 never, 1 during the drop, 2 at the extra-ball offer
+        const qint64 top = game::paytable::prize(3, 3), extra = game::paytable::scoreExtraBalls(5, 5, false, 1);
+        QTest::newRow("top prize") << 3 << QList<int>{1, 2, 3} << false << top << 0;
+        QTest::newRow("nothing") << 3 << QList<int>{1} << false << qint64(0) << 0;
+        QTest::newRow("extra balls") << 5 << extraBallsDraw() << true << extra << 0;
+        QTest::newRow("closed during the drop") << 3 << QList<int>{1, 2, 3} << false << top << 1;
+        QTest::newRow("closed at the extra-ball offer") << 5 << extraBallsDraw() << true << extra << 2;
+    }
+    // Marks, plays one flute and watches the drop to its end by the clock:
+    // the play controls give way to GOOD LUCK, and the prize lands on the
+    // credit once the last ball has fallen. Everything a restless player can
+    // reach while the balls fall, many times over, even the hidden buttons, is
+    // not honoured until the play ends; then each click counts once. Closed
+    // before its end, the play is paid out unseen and the record keeps it.
+    void wholePlayThroughClicks()
+    {
+        QFETCH(int, spots);
+        QFETCH(QList<int>, balls);
+        QFETCH(bool, extraBalls);
+        QFETCH(qint64, won);
+        QFETCH(int, closeAt);
+        startPlay(spots, balls);
+        QVERIFY(game->window.item("goodluck")->isVisible() && !game->window.item("PLAY", 1)->isVisible());
+        const auto press = [this](const char* name, int index = 0) {
+            game->click(QString::fromLatin1(name), index);
+            emit game->picture(QString::fromLatin1(name), index)->clicked(index);
+        };
+        for (int round = 0; round < 25; ++round) {
+            for (int flutes : {1, 3, 5, 10})
+                press("PLAY", flutes);
+            for (const char* button : {"coinsin", "extraballs", "AUTOSELECT", "RUBBER"})
+                press(button);
+            press("btnBET", 4);
+            for (const char* menu : {"mnuabout", "mnupay", "mnudetails", "mnuhelp"})
+                game->trigger(menu);
+            for (const Qt::Key key : {Qt::Key_C, Qt::Key_0, Qt::Key_A, Qt::Key_E, Qt::Key_X, Qt::Key_F1})
+                QTest::keyClick(&game->window, key);
+            QTest::keyClick(&game->window, Qt::Key_3, Qt::ControlModifier);
+            game->rig.clock.now += 10;
+            game->window.animator().advance();
+        }
+        QVERIFY(game->window.animator().running());
+        QCOMPARE(game->caption("credit"), QStringLiteral("34"));
+        QVERIFY(game->rig.messages.shown.empty());
+        QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 1);
+        QVERIFY(game->window.isEnabled());
+        const auto closeAndFindThePlayKept = [this, won] {
+            game->window.close();
+            QVERIFY(!game->window.animator().running() && !game->rig.keno.state().playing());
+            const auto stored = [this](const char* key) { return store.value("player1", key).value_or("(none)"); };
+            QCOMPARE(stored("bank"), std::to_string(35 - 1 + won));
+            QCOMPARE(stored("total"), std::to_string(won));
+            QCOMPARE(stored("wager") + stored("games"), std::string("11"));
+        };
+        if (closeAt == 1)
+            return closeAndFindThePlayKept();
+
+        playOut();
+        QVERIFY(!game->window.animator().running());
+        auto* ballflash = game->window.findChild<QTimer*>(QStringLiteral("ballflash"));
+        QCOMPARE(game->window.item("extraballs")->isVisible(), extraBalls);
+        if (closeAt == 2)
+            return closeAndFindThePlayKept();
+        if (extraBalls) {
+            QVERIFY(!ballflash->isActive());
+            QVERIFY(game->window.findChild<QTimer*>(QStringLiteral("extraballtimer"))->isActive());
+            game->click("extraballs");
+            QVERIFY(game->window.animator().running());
+            playOut();
+            QVERIFY(!game->window.animator().running());
+            QVERIFY(!game->window.item("extraballs")->isVisible());
+        }
+        QCOMPARE(game->caption("credit"), QString::number(35 - 1 + won));
+        QVERIFY(ballflash->isActive());
+        QVERIFY(game->window.item("PLAY", 1)->isVisible() && !game->window.item("goodluck")->isVisible());
+        game->click("coinsin");
+        QCOMPARE(game->caption("credit"), QString::number(35 - 1 + won + 5));
+        QCOMPARE(game->rig.keno.state().player.games, game::Long(1));
+    }
+    // Frames reuse the rendered pictures: a second play and a return to an
+    // earlier size render nothing new.
+    void picturesRenderOncePerSize()
+    {
+        const auto playOutByFrames = [this] {
+            game->rig.random.script.clear();
+            for (int f = 1; f <= 10; ++f)
+                game->rig.random.flute({1, 2}, {1, 2, 3});
+            game->click("PLAY", 3); // white and grey flutes
+            for (int frame = 0; frame < 1000 && game->window.animator().running(); ++frame) {
+                game->rig.clock.now += 50;
+                game->window.animator().advance();
+                QCoreApplication::processEvents();
+            }
+            QVERIFY(!game->window.animator().running());
+        };
+        game->rig.keno.setReelspeed(60); // a play of 3 spots takes well under the 50 s played out
+        for (int n = 1; n <= 3; ++n)
+            game->click("a", n);
+        playOutByFrames();
+        const int afterFirst = game->art.renders();
+        QVERIFY(afterFirst > 0);
+        playOutByFrames();
+        QCOMPARE(game->art.renders(), afterFirst);
+
+        const QSize size = game->window.size();
+        game->window.resize(size * 3 / 2);
+        QTRY_VERIFY(game->art.renders() > afterFirst);
+        QTest::qWait(50);
+        const int atLarger = game->art.renders();
+        game->window.resize(size);
+        QTest::qWait(50);
+        QCOMPARE(game->art.renders(), atLarger);
+    }
+    void captionsFitAndStandOut_data()
+    {
+        QTest::addColumn<int>("spots");
+        QTest::addColumn<int>("betButton");
+        QTest::addColumn<int>("bank");
+        QTest::addColumn<QString>("stake");
+        QTest::addColumn<QString>("win");
+        // 5 spots: the line prize in black on its own panel.
+        QTest::newRow("line prize") << 5 << 1 << 35 << "1" << "3";
+        QTest::newRow("widest captions") << 10 << 4 << 2147483647 << "100" << "100000";
+    }
+    // Every caption is drawn whole inside its panel and reads at a contrast of
+    // at least 4.5:1 against the panel's face, measured on the drawn pixels. The
+    // game carries its own font: drawn where the system has no fonts at all, the
+    // field is the same to the pixel.
+    void captionsFitAndStandOut()
+    {
+        QFETCH(int, spots);
+        QFETCH(int, betButton);
+        QFETCH(int, bank);
+        QFETCH(QString, stake);
+        QFETCH(QString, win);
+        game = std::make_unique<GameWindow>(store, bank);
+        for (int n = 1; n <= spots; ++n)
+            game->rig.keno.markSpot(n);
+        game->rig.keno.chooseBet(betButton);
+        const auto panel = [this](const char* name) { return dynamic_cast<windows::PanelItem*>(game->window.item(name)); };
+        panel("betpan")->setCaption(stake, Qt::yellow);
+        panel("winnings")->setCaption(win, Qt::yellow);
+        const QImage field = game->view()->viewport()->grab().toImage();
+        if (const QString out = qEnvironmentVariable("FIELD_SHOT_TO"); !out.isEmpty()) {
+            QVERIFY(field.save(out));
+            return;
+        }
+        int shown = 0;
+        for (QGraphicsItem* each : game->window.scene()->items()) {
+            auto* item = dynamic_cast<windows::PanelItem*>(each);
+            if (!item || item->caption().isEmpty())
+                continue;
+            ++shown;
+            // Drawn with and without its caption: the pixels that differ are the
+            // caption's ink, which must keep clear of the panel's bevel (a caption
+            // too wide is cut at the panel's edge), and each stands against the
+            // face drawn beneath it.
+            const QImage withCaption = render(item->sceneBoundingRect());
+            const QString caption = item->caption();
+            item->setCaption({}, item->foreColor());
+            const QImage ground = render(item->sceneBoundingRect());
+            item->setCaption(caption, item->foreColor());
+            const QRect room = item->captionRoom().toRect();
+            double best = 0;
+            for (int y = 0; y < ground.height(); ++y)
+                for (int x = 0; x < ground.width(); ++x) {
+                    if (withCaption.pixel(x, y) == ground.pixel(x, y))
+                        continue;
+                    QVERIFY2(room.contains(x, y), qPrintable(QStringLiteral("%1 inked at %2,%3").arg(item->objectName()).arg(x).arg(y)));
+                    best = std::max(best, contrast(ground.pixelColor(x, y), withCaption.pixelColor(x, y)));
+                }
+            QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(item->objectName()).arg(best)));
+        }
+        QVERIFY(shown >= 6);
+        // The menu bar too, against its own ground.
+        const QImage bar = game->window.menuBar()->grab().toImage();
+        double best = 0;
+        for (int y = 0; y < bar.height(); ++y)
+            for (int x = 0; x < bar.width(); ++x)
+                best = std::max(best, contrast(bar.pixelColor(0, y), bar.pixelColor(x, y)));
+        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("menu bar: %1:1").arg(best)));
+        if (spots < 10) // the full strip and the widest captions show the most glyphs
+            return;
+        QTemporaryDir dir;
+        QFile config(dir.filePath(QStringLiteral("fonts.conf")));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write("<?xml version=\"1.0\"?><fontconfig><cachedir>" + dir.path().toUtf8() + "</cachedir></fontconfig>\n");
+        config.close();
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("FONTCONFIG_FILE"), config.fileName());
+        env.insert(QStringLiteral("FIELD_SHOT_TO"), dir.filePath(QStringLiteral("field.png")));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("captionsFitAndStandOut:widest captions")});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(QImage(dir.filePath(QStringLiteral("field.png"))).convertToFormat(QImage::Format_RGB32),
+                 field.convertToFormat(QImage::Format_RGB32));
+    }
+
+private:
+    // Marks spots 1..spots and plays one flute whose first balls are `balls`.
+    void startPlay(int spots, const QList<int>& balls)
+    {
+        std::vector<int> marked;
+        for (int n = 1; n <= spots; ++n) {
+            game->click("a", n);
+            marked.push_back(n);
+        }
+        game->rig.random.flute(std::vector<int>(balls.begin(), balls.end()), marked);
+        for (int f = 2; f <= 10; ++f)
+            game->rig.random.flute({}, marked);
+        game->click("PLAY", 1);
+    }
+    // Long past any drop.
+    void playOut()
+    {
+        game->rig.clock.now += 3'600'000;
+        game->window.animator().advance();
+    }
+    QRectF place(const QString& name, int index = 0) const { return game->window.item(name, index)->sceneBoundingRect(); }
+    QImage render(const QRectF& area) const
+    {
+        QImage image(area.size().toSize(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+        game->window.scene()->render(&painter, QRectF(QPointF(0, 0), area.size()), area);
+        return image;
+    }
+    fakes::MemoryStore store;
+    std::unique_ptr<GameWindow> game;
+};
 
 QTEST_MAIN(tst_mainwindow)
 #include "tst_mainwindow.moc"
