@@ -7,15 +7,6 @@
 #include <QTest>
 #include <random>
 
-// Mutations of the corpus through the stored-number parser and the record
-// loader. VORLANE_FUZZ_SECONDS=600 runs it for ten minutes instead of the
-// short default.
-class tst_fuzzrecords : public QObject {
-    Q_OBJECT
-private slots:
-    void mutatedRecordsLoadSoundly();
-};
-
 namespace {
 
 std::string mutate(std::string text, std::mt19937& random)
@@ -40,30 +31,37 @@ std::string mutate(std::string text, std::mt19937& random)
 
 } // namespace
 
-void tst_fuzzrecords::mutatedRecordsLoadSoundly()
-{
-    std::vector<std::string> corpus;
-    for (const QFileInfo& file : QDir(QStringLiteral(CORPUS_DIR)).entryInfoList(QDir::Files)) {
-        QFile f(file.filePath());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        corpus.push_back(f.readAll().toStdString());
+// Mutations of the corpus through the stored-number parser and the record
+// loader. VORLANE_FUZZ_SECONDS=600 runs it for ten minutes instead of the
+// short default.
+class tst_fuzzrecords : public QObject {
+    Q_OBJECT
+private slots:
+    void mutatedRecordsLoadSoundly()
+    {
+        std::vector<std::string> corpus;
+        for (const QFileInfo& file : QDir(QStringLiteral(CORPUS_DIR)).entryInfoList(QDir::Files)) {
+            QFile f(file.filePath());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            corpus.push_back(f.readAll().toStdString());
+        }
+        QVERIFY(!corpus.empty());
+        const qint64 seconds = qEnvironmentVariableIntValue("VORLANE_FUZZ_SECONDS");
+        std::mt19937 random(20261207);
+        QElapsedTimer clock;
+        clock.start();
+        long long inputs = 0, numbersFirst = 0;
+        for (; seconds > 0 ? clock.elapsed() < seconds * 1000 : inputs < 20'000; ++inputs) {
+            const std::string input = mutate(corpus[random() % corpus.size()], random);
+            QVERIFY2(recordcheck::holds(input), QByteArray::fromStdString(input).toPercentEncoding().constData());
+            const std::string first = input.substr(0, input.find('\n'));
+            game::Long number;
+            numbersFirst += players::parseStrict(first, number);
+        }
+        qInfo("%lld inputs, %lld with a number first", inputs, numbersFirst);
+        QVERIFY(numbersFirst > inputs / 20); // the mutations still reach valid numbers
     }
-    QVERIFY(!corpus.empty());
-    const qint64 seconds = qEnvironmentVariableIntValue("VORLANE_FUZZ_SECONDS");
-    std::mt19937 random(20261207);
-    QElapsedTimer clock;
-    clock.start();
-    long long inputs = 0, numbersFirst = 0;
-    for (; seconds > 0 ? clock.elapsed() < seconds * 1000 : inputs < 20'000; ++inputs) {
-        const std::string input = mutate(corpus[random() % corpus.size()], random);
-        QVERIFY2(recordcheck::holds(input), QByteArray::fromStdString(input).toPercentEncoding().constData());
-        const std::string first = input.substr(0, input.find('\n'));
-        game::Long number;
-        numbersFirst += players::parseStrict(first, number);
-    }
-    qInfo("%lld inputs, %lld with a number first", inputs, numbersFirst);
-    QVERIFY(numbersFirst > inputs / 20); // the mutations still reach valid numbers
-}
+};
 
 QTEST_GUILESS_MAIN(tst_fuzzrecords)
 #include "tst_fuzzrecords.moc"

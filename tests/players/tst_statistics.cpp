@@ -13,45 +13,41 @@ using players::Moment;
 class tst_statistics : public QObject {
     Q_OBJECT
 private slots:
-    void lines_data();
-    void lines();
+    void lines_data()
+    {
+        QTest::addColumn<game::Player>("player"); // speed, invested, wagered, won, bank, games
+        QTest::addColumn<Moment>("moment");
+        QTest::addColumn<QString>("shown"); // the six lines top to bottom, or the win/lose and returned lines
+        const game::Player unplayed{0, 5, 5, 5, 5, 0, ""};
+        QTest::newRow("nothing played, window opening") << unplayed << Moment::windowOpen
+            << "Games Played      |Total Wagered     |Total Won      |"
+               "Winning/Losing     |Returned To Player     |Total Invested      ";
+        QTest::newRow("nothing played, slot chosen") << unplayed << Moment::slotChosen
+            << "Games Played          |Total Wagered         |Total Won          |"
+               "Winning/Losing      |Returned To Player |Total Invested     ";
+        QTest::newRow("played") << game::Player{1, 100, 200, 150, 50, 4, ""} << Moment::windowOpen
+            << "Games Played            4|Total Wagered           200|Total Won                   150|"
+               "Winning/Losing           -50|Returned To Player     % 75|Total Invested             100";
+        QTest::newRow("a third rounds down") << game::Player{1, 0, 3, 1, 0, 1, ""} << Moment::slotChosen
+                                             << "Winning/Losing           0|Returned To Player     % 33";
+        QTest::newRow("nothing wagered keeps the line before") << game::Player{1, 0, 0, 5, 5, 1, ""} << Moment::slotChosen
+                                                               << "Winning/Losing           5|before";
+        QTest::newRow("widest difference") << game::Player{1, -2147483647 - 1, 1, 0, 2147483647, 1, ""}
+                                           << Moment::slotChosen
+                                           << "Winning/Losing           4294967295|Returned To Player     % 0";
+    }
+    void lines()
+    {
+        QFETCH(game::Player, player);
+        QFETCH(Moment, moment);
+        QFETCH(QString, shown);
+        const players::Statistics s = players::shownStatistics(player, moment, "before");
+        const std::string two = s.winlose + '|' + s.returned;
+        const std::string six = s.games + '|' + s.wager + '|' + s.totalwon + '|' + two + '|' + s.invested;
+        QCOMPARE(QString::fromStdString(shown.count(u'|') == 1 ? two : six), shown);
+        QCOMPARE(players::deleteCaption("ann"), std::string("Delete Currentplayer  (ann) Details"));
+    }
 };
-
-void tst_statistics::lines_data()
-{
-    QTest::addColumn<game::Player>("player"); // speed, invested, wagered, won, bank, games
-    QTest::addColumn<Moment>("moment");
-    QTest::addColumn<QString>("shown"); // the six lines top to bottom, or the win/lose and returned lines
-    const game::Player unplayed{0, 5, 5, 5, 5, 0, ""};
-    QTest::newRow("nothing played, window opening") << unplayed << Moment::windowOpen
-        << "Games Played      |Total Wagered     |Total Won      |"
-           "Winning/Losing     |Returned To Player     |Total Invested      ";
-    QTest::newRow("nothing played, slot chosen") << unplayed << Moment::slotChosen
-        << "Games Played          |Total Wagered         |Total Won          |"
-           "Winning/Losing      |Returned To Player |Total Invested     ";
-    QTest::newRow("played") << game::Player{1, 100, 200, 150, 50, 4, ""} << Moment::windowOpen
-        << "Games Played            4|Total Wagered           200|Total Won                   150|"
-           "Winning/Losing           -50|Returned To Player     % 75|Total Invested             100";
-    QTest::newRow("a third rounds down") << game::Player{1, 0, 3, 1, 0, 1, ""} << Moment::slotChosen
-                                         << "Winning/Losing           0|Returned To Player     % 33";
-    QTest::newRow("nothing wagered keeps the line before") << game::Player{1, 0, 0, 5, 5, 1, ""} << Moment::slotChosen
-                                                           << "Winning/Losing           5|before";
-    QTest::newRow("widest difference") << game::Player{1, -2147483647 - 1, 1, 0, 2147483647, 1, ""}
-                                       << Moment::slotChosen
-                                       << "Winning/Losing           4294967295|Returned To Player     % 0";
-}
-
-void tst_statistics::lines()
-{
-    QFETCH(game::Player, player);
-    QFETCH(Moment, moment);
-    QFETCH(QString, shown);
-    const players::Statistics s = players::shownStatistics(player, moment, "before");
-    const std::string two = s.winlose + '|' + s.returned;
-    const std::string six = s.games + '|' + s.wager + '|' + s.totalwon + '|' + two + '|' + s.invested;
-    QCOMPARE(QString::fromStdString(shown.count(u'|') == 1 ? two : six), shown);
-    QCOMPARE(players::deleteCaption("ann"), std::string("Delete Currentplayer  (ann) Details"));
-}
 
 QTEST_GUILESS_MAIN(tst_statistics)
 #include "tst_statistics.moc"
