@@ -83,11 +83,6 @@ std::vector<Cue> played(const fakes::FakeSound& sound)
     return cues;
 }
 
-int shownBalls(const game::State& s)
-{
-    return int(std::count_if(s.look.dropball.begin(), s.look.dropball.end(), [](const auto& b) { return b.visible; }));
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(std::vector<int>)
@@ -230,13 +225,13 @@ void tst_play::scoresEveryPathOfAFlute()
     rig.keno.settleOpenPlay();
     for (int tick = 0; tick < 3; ++tick)
         rig.keno.flashTick();
-    QCOMPARE(shownBalls(s), 9 * spots + (coins > 0 || extraBalls ? 0 : hits));
+    QCOMPARE(rig.shownBalls(), 9 * spots + (coins > 0 || extraBalls ? 0 : hits));
     // The next play starts clean.
     script(rig, {});
     QVERIFY(rig.keno.play(1));
     QVERIFY(s.winningsCaption.empty() && !s.ballflashEnabled);
     rig.keno.finishDrop();
-    QCOMPARE(shownBalls(s), 0);
+    QCOMPARE(rig.shownBalls(), 0);
     QVERIFY(s.playwin == 0 && s.flutehits[1] == 0 && s.flutewild[1] == 0);
 }
 
@@ -280,10 +275,10 @@ void tst_play::dropShowsMissesOnlyFromTheLine()
     QCOMPARE(plan->steps[7].look, game::BallLook::wild);
     // Nothing is scored or shown until the drop has been seen.
     QCOMPARE(rig.keno.state().winningsCaption, std::string());
-    QCOMPARE(shownBalls(rig.keno.state()), 0);
+    QCOMPARE(rig.shownBalls(), 0);
     rig.keno.finishDrop();
     QCOMPARE(rig.keno.state().flutewild[1], game::Integer(1));
-    QCOMPARE(shownBalls(rig.keno.state()), 4);
+    QCOMPARE(rig.shownBalls(), 4);
     // Three spots and the wild ball of five: extra balls.
     QVERIFY(rig.keno.state().extraballsVisible);
 }
