@@ -12,7 +12,6 @@ class tst_odds : public QObject {
 private slots:
     void allSpotsHitAsPublished_data();
     void allSpotsHitAsPublished();
-    void wildBallShareIs23In487();
     void everyFluteAsPlayed_data();
     void everyFluteAsPlayed();
 };
@@ -41,11 +40,6 @@ void tst_odds::allSpotsHitAsPublished()
     QVERIFY2(std::abs(found - oneIn) < 0.006, qPrintable(QString::number(found, 'f', 3)));
 }
 
-void tst_odds::wildBallShareIs23In487()
-{
-    QVERIFY(std::abs(game::odds::wildRate() - 23.0L / 487) < 1e-18L);
-}
-
 void tst_odds::everyFluteAsPlayed_data()
 {
     QTest::addColumn<int>("spots");
@@ -53,8 +47,9 @@ void tst_odds::everyFluteAsPlayed_data()
     QTest::addColumn<double>("extraBalls");
     QTest::addColumn<double>("rtp");
     QTest::addColumn<double>("variance");
-    // bench/montecarlo (scripts/odds) played the real rules ten million flutes
-    // a row and found each figure within three standard errors.
+    // The game played many times agrees with these (bench/montecarlo, run by
+    // scripts/odds); a change to the prizes, the draw or the wild ball's share
+    // moves them.
     QTest::newRow("3 spots") << 3 << 0.150435170319 << 0.0 << 0.873977054838 << 9.18155288176;
     QTest::newRow("4 spots") << 4 << 0.0495974277587 << 0.0 << 0.883966474095 << 47.7863167953;
     QTest::newRow("5 spots") << 5 << 0.0910014529956 << 0.0146250248595 << 0.83538917091 << 38.379702737;
