@@ -33,7 +33,6 @@ class TestFlash : public QObject {
 private slots:
     void winnersBlink_data();
     void winnersBlink();
-    void extraBallsOfferBlinks();
 };
 
 void TestFlash::winnersBlink_data()
@@ -77,18 +76,6 @@ void TestFlash::winnersBlink()
     for (int n = 1; blinks && n <= hits; ++n)
         QCOMPARE(rig.state().look.dropball[n].number, n > spots ? 0 : n);
     QCOMPARE(shownAfter(3), blinks ? 0 : hits);
-}
-
-// EXTRA BALLS blinks 100 ms on, 100 ms off.
-void TestFlash::extraBallsOfferBlinks()
-{
-    Rig rig;
-    QList<bool> seen;
-    for (int t = 0; t < 4; ++t) {
-        rig.keno.extraBlinkTick();
-        seen << rig.state().extrabackVisible;
-    }
-    QCOMPARE(seen, (QList<bool>{true, false, true, false}));
 }
 
 QTEST_GUILESS_MAIN(TestFlash)

@@ -292,7 +292,12 @@ void tst_play::extraBallsAreDroppedAndScored()
     QVERIFY(rig.keno.play(1));
     QVERIFY(!rig.keno.collectExtraBalls()); // not offered yet
     rig.keno.finishDrop();
-    rig.keno.extraBlinkTick();
+    QList<bool> blinks; // EXTRA BALLS blinks 100 ms on, 100 ms off
+    for (int t = 0; t < 5; ++t) {
+        rig.keno.extraBlinkTick();
+        blinks << rig.keno.state().extrabackVisible;
+    }
+    QCOMPARE(blinks, (QList<bool>{true, false, true, false, true}));
     rig.sound.calls.clear();
 
     const auto plan = rig.keno.collectExtraBalls();
