@@ -51,6 +51,17 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
 
     // The frame stands a little inside the window, so its title is clear of the edge.
     auto* frame = place(new QGroupBox(QStringLiteral("Vorlane Options"), this), "Framemain", rect().adjusted(3, 3, -3, -3));
+    buildNameEntry(frame);
+    buildSlots(frame);
+    buildStatistics(frame);
+    buildButtons(frame);
+    buildSpeeds(frame);
+    fitTexts(frame);
+    showAtOpening();
+}
+
+void frmvorlaneoptions::buildNameEntry(QWidget* frame)
+{
     auto* prompt = place(new QLabel(QStringLiteral("Input Player Name") + QString(40, u' ') + QStringLiteral("Then Enter"),
                                     frame),
                          "lblplayername", twips(240, 360, 1500, 360));
@@ -59,7 +70,10 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     player1 = place(new QLineEdit(frame), "player1", twips(1750, 240, 1455, 375));
     connect(player1, &QLineEdit::returnPressed, this, &frmvorlaneoptions::player1_Enter);
     lblcurrentplayer = place(new QLabel(frame), "lblcurrentplayer", twips(100, 720, 3375, 300));
+}
 
+void frmvorlaneoptions::buildSlots(QWidget* frame)
+{
     machines = new QButtonGroup(this);
     for (int i = 1; i <= 6; ++i) {
         // As wide as the room before the statistics: a name of twelve wide letters fits.
@@ -68,17 +82,22 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
         machines->addButton(machine[std::size_t(i)], i);
     }
     connect(machines, &QButtonGroup::idClicked, this, &frmvorlaneoptions::machine_Click);
+}
 
-    const auto statLabel = [&](const char* name, int top) {
-        return place(new QLabel(frame), name, twips(2000, top, 2560, 300));
-    };
-    lblgames = statLabel("lblgames", 1200);
-    lblwager = statLabel("lblwager", 1560);
-    lbltotalwon = statLabel("lbltotalwon", 1920);
-    lblwinlose = statLabel("lblwinlose", 2280);
-    lblreturned = statLabel("lblreturned", 2640);
-    lblinvested = statLabel("lblinvested", 3000);
+// One row beside each slot button.
+void frmvorlaneoptions::buildStatistics(QWidget* frame)
+{
+    int top = 1200;
+    for (auto [label, name] : {std::pair{&lblgames, "lblgames"}, {&lblwager, "lblwager"},
+                               {&lbltotalwon, "lbltotalwon"}, {&lblwinlose, "lblwinlose"},
+                               {&lblreturned, "lblreturned"}, {&lblinvested, "lblinvested"}}) {
+        *label = place(new QLabel(frame), name, twips(2000, top, 2560, 300));
+        top += 360;
+    }
+}
 
+void frmvorlaneoptions::buildButtons(QWidget* frame)
+{
     Btndeletedetails = place(new QPushButton(frame), "Btndeletedetails", twips(120, 3600, 4335, 435));
     connect(Btndeletedetails, &QPushButton::clicked, this, &frmvorlaneoptions::Btndeletedetails_Click);
     auto* ok = place(new QPushButton(QStringLiteral("O.K. Close and save changes"), frame), "btnokplayer",
@@ -91,7 +110,10 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     connect(quickmoney, &QPushButton::clicked, this, &frmvorlaneoptions::quickmoney_Click);
     auto* banknote = place(new QLabel(frame), "Picture1", twips(4740, 2040, 750, 750));
     banknote->setPixmap(QIcon(QStringLiteral(":/art/banknote.svg")).pixmap(QSize(50, 50)));
+}
 
+void frmvorlaneoptions::buildSpeeds(QWidget* frame)
+{
     auto* speedFrame = place(new QGroupBox(QStringLiteral("Reel Speed"), frame), "Framespeed", twips(4620, 240, 3075, 1575));
     speeds = new QButtonGroup(this);
     for (int i = 0; i <= 4; ++i) {
@@ -106,15 +128,21 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     fastslow->setFont(gameFontAt(7));
     speedlab = place(new QLabel(speedFrame), "speedlab", twips(120, 960, 2535, 375));
     speedlab->setFont(gameFontAt(10));
+}
 
+void frmvorlaneoptions::fitTexts(QWidget* frame)
+{
     for (QLabel* label : frame->findChildren<QLabel*>())
         shrinkToFit(label);
     for (QAbstractButton* clickable : frame->findChildren<QAbstractButton*>()) {
         shrinkToFit(clickable);
         clickable->setCursor(Qt::PointingHandCursor);
     }
+}
 
-    // Opening: keep what was played since the last save, then show the slots.
+// Keeps what was played since the last save, then shows the slots.
+void frmvorlaneoptions::showAtOpening()
+{
     save();
     for (int i = 1; i <= 6; ++i) {
         const QString slotName = QString::fromStdString(players::readName(store, i)).toUpper();
@@ -144,8 +172,11 @@ void frmvorlaneoptions::clampSpeed()
 void frmvorlaneoptions::showStatistics(bool windowOpen)
 {
     const auto moment = windowOpen ? players::Moment::windowOpen : players::Moment::slotChosen;
-    const players::Statistics s =
-        players::shownStatistics(keno.state().player, moment, lblreturned->text().toStdString());
+    showFigures(players::shownStatistics(keno.state().player, moment, lblreturned->text().toStdString()));
+}
+
+void frmvorlaneoptions::showFigures(const players::Statistics& s)
+{
     lblgames->setText(QString::fromStdString(s.games));
     lblwager->setText(QString::fromStdString(s.wager));
     lbltotalwon->setText(QString::fromStdString(s.totalwon));
@@ -214,13 +245,8 @@ void frmvorlaneoptions::Btndeletedetails_Click()
     keno.deleteDetails();
     save();
     lblcurrentplayer->setText(currentPlayer(3) + name());
-    const players::Statistics s = players::statistics(keno.state().player, {});
-    lblgames->setText(QString::fromStdString(s.games));
-    lblwager->setText(QString::fromStdString(s.wager));
-    lbltotalwon->setText(QString::fromStdString(s.totalwon));
-    lblwinlose->setText(QString::fromStdString(s.winlose));
-    lblreturned->setText(QStringLiteral("Returned To Player     % "));
-    lblinvested->setText(QString::fromStdString(s.invested));
+    // Nothing is wagered now, so the percentage returned shows its prefix alone.
+    showFigures(players::statistics(keno.state().player, "Returned To Player     % "));
 }
 
 void frmvorlaneoptions::quickmoney_Click()

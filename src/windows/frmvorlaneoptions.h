@@ -22,7 +22,8 @@ class SettingsStore;
 
 namespace players {
 class RecordSaver;
-}
+struct Statistics;
+} // namespace players
 
 namespace windows {
 
@@ -43,6 +44,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildNameEntry(QWidget* frame);
+    void buildSlots(QWidget* frame);
+    void buildStatistics(QWidget* frame);
+    void buildButtons(QWidget* frame);
+    void buildSpeeds(QWidget* frame);
+    // A text too long for its place is drawn smaller, never cut.
+    void fitTexts(QWidget* frame);
+    void showAtOpening();
+
     void player1_Enter();
     void Btndeletedetails_Click();
     void quickmoney_Click();
@@ -54,6 +64,7 @@ private:
     void clampSpeed();
     void selectSpeed();
     void showStatistics(bool windowOpen);
+    void showFigures(const players::Statistics& s);
     void refuse(const char* message);
 
     game::Keno& keno;

@@ -4,6 +4,7 @@
 
 #include "aboutvorlane.h"
 #include "dropanimator.h"
+#include "fieldlayout.h"
 #include "fieldview.h"
 #include "frmvorlaneoptions.h"
 #include "gamelook.h"
@@ -26,26 +27,11 @@
 #include <QShortcut>
 #include <QThread>
 #include <QTimer>
+#include <map>
 
 namespace windows {
 
 namespace {
-enum ItemData { dataName = 0, dataIndex = 1 };
-
-void tag(QGraphicsItem* item, const QString& name, int index)
-{
-    item->setData(dataName, name);
-    item->setData(dataIndex, index);
-}
-
-// Board numbers fall into an upper and a lower block of forty.
-QRectF boardPlace(int n)
-{
-    const int row = (n - 1) / 10, column = (n - 1) % 10;
-    static constexpr std::array<int, 8> rowTop{20, 60, 100, 140, 262, 302, 342, 382};
-    return {24.0 + 40 * column, qreal(rowTop[std::size_t(row)]), 40, 40};
-}
-
 QString ballPicture(game::BallLook look)
 {
     switch (look) {
@@ -133,127 +119,90 @@ vorlane::~vorlane()
     delete options;
 }
 
-PictureItem* vorlane::picture(const QString& name, int index, QRectF place, const QString& picture,
-                              QGraphicsItem* parent)
+void vorlane::buildField()
 {
-    auto* item = new PictureItem(art, name, index, place.size(), parent);
-    item->setPos(place.topLeft());
-    item->setPicture(picture);
-    tag(item, name, index);
-    if (!parent)
-        field->addItem(item);
-    return item;
+    const std::map<layout::Command, std::function<void(int)>> commands{
+        {layout::Command::markSpot, [this](int number) { keno.markSpot(number); }},
+        {layout::Command::insertCoins, [this](int) { keno.insertCoins(); }},
+        {layout::Command::collectExtraBalls, [this](int) { extraballs_Click(); }},
+        {layout::Command::autoSelect, [this](int) { keno.autoSelect(); }},
+        {layout::Command::erase, [this](int) { keno.erase(); }},
+        {layout::Command::chooseBet, [this](int index) { keno.chooseBet(index); }},
+        {layout::Command::play, [this](int flutes) { PLAY_Click(flutes); }},
+    };
+    for (const layout::Item& row : layout::fieldItems()) {
+        QGraphicsItem* made = make(row);
+        if (row.kind == layout::Kind::button)
+            connect(button(static_cast<PictureItem*>(made), row), &PictureItem::clicked, this,
+                    commands.at(row.command));
+    }
+
+    // The items the game's changes reach; indices an array does not use stay empty.
+    const auto fill = [this](auto& array, const char* name) {
+        for (std::size_t i = 1; i < array.size(); ++i)
+            array[i] = static_cast<PictureItem*>(item(QString::fromLatin1(name), int(i)));
+    };
+    fill(a, "a");
+    fill(ball, "ball");
+    fill(btnBET, "btnBET");
+    fill(PLAY, "PLAY");
+    fill(dropball, "dropball");
+    for (std::size_t k = 1; k < SSPanel.size(); ++k)
+        SSPanel[k] = static_cast<PanelItem*>(item(QStringLiteral("SSPanel%1").arg(k)));
+    for (std::size_t k = 2; k < stop.size(); ++k)
+        stop[k] = static_cast<QGraphicsLineItem*>(item(QStringLiteral("stop%1").arg(k)));
+    for (const auto& [member, name] :
+         {std::pair{&ballplay, "ballplay"}, {&nohit, "nohit"}, {&nohitwhite, "nohitwhite"}, {&nohitblack, "nohitblack"},
+          {&extraballs, "extraballs"}, {&extraback, "extraback"}, {&goodluck, "goodluck"},
+          {&AUTOSELECT, "AUTOSELECT"}, {&RUBBER, "RUBBER"}, {&coinsbet, "coinsbet"}})
+        *member = static_cast<PictureItem*>(item(QString::fromLatin1(name)));
+    for (const auto& [member, name] : {std::pair{&credit, "credit"}, {&betpan, "betpan"}, {&winnings, "winnings"}})
+        *member = static_cast<PanelItem*>(item(QString::fromLatin1(name)));
 }
 
-PictureItem* vorlane::button(PictureItem* item, const QString& caption, QKeySequence key)
+QGraphicsItem* vorlane::make(const layout::Item& row)
+{
+    QGraphicsItem* on = row.on == layout::On::board    ? item(QStringLiteral("Picture1"))
+                        : row.on == layout::On::flutes ? item(QStringLiteral("ballplay"))
+                                                       : nullptr;
+    QGraphicsItem* made = nullptr;
+    switch (row.kind) {
+    case layout::Kind::picture:
+    case layout::Kind::button: {
+        auto* picture = new PictureItem(art, row.name, row.index, row.place.size(), on);
+        picture->setPicture(row.picture);
+        made = picture;
+        break;
+    }
+    case layout::Kind::panel:
+        made = new PanelItem(row.name, row.place.size(), row.fontPoints, on);
+        break;
+    case layout::Kind::stopLine: {
+        auto* line = new QGraphicsLineItem(QLineF(row.place.topLeft(), row.place.topRight()), on);
+        line->setPen(QPen(QColor(255, 255, 0), 2));
+        made = line;
+        break;
+    }
+    }
+    if (row.kind != layout::Kind::stopLine)
+        made->setPos(row.place.topLeft());
+    made->setVisible(row.shown);
+    if (!on)
+        field->addItem(made);
+    items[{row.name, row.index}] = made;
+    return made;
+}
+
+PictureItem* vorlane::button(PictureItem* item, const layout::Item& row)
 {
     item->makeButton();
-    item->setToolTip(QStringLiteral("%1   (key %2)").arg(caption, key.toString(QKeySequence::NativeText)));
+    if (row.caption.isEmpty())
+        return item;
+    const QKeySequence key(row.key);
+    item->setToolTip(QStringLiteral("%1   (key %2)").arg(row.caption, key.toString(QKeySequence::NativeText)));
     auto* shortcut = new QShortcut(key, this);
     connect(shortcut, &QShortcut::activated, item, &PictureItem::click);
     return item;
-}
-
-PanelItem* vorlane::panel(const QString& name, QRectF place, int fontPoints)
-{
-    auto* item = new PanelItem(name, place.size(), fontPoints);
-    item->setPos(place.topLeft());
-    tag(item, name, 0);
-    field->addItem(item);
-    return item;
-}
-
-void vorlane::buildField()
-{
-    // Left: the tube with the selection strip, the lucky-balls ladder.
-    picture(QStringLiteral("Picture2"), 0, {0, 8, 72, 470}, QStringLiteral("tube"));
-    for (int k = 1; k <= 10; ++k) {
-        ball[std::size_t(k)] = picture(QStringLiteral("ball"), k, {16, 408.0 - 40 * (k - 1), 40, 40}, {});
-        ball[std::size_t(k)]->hide();
-    }
-    picture(QStringLiteral("Picture4"), 0, {80, 0, 92, 52}, QStringLiteral("luckyballs"));
-    static constexpr std::array<int, 9> ladder{2, 3, 4, 5, 6, 1, 7, 8, 9};
-    for (std::size_t i = 0; i < ladder.size(); ++i) {
-        const int number = ladder[i];
-        SSPanel[std::size_t(number)] =
-            panel(QStringLiteral("SSPanel%1").arg(number), {71, 56.0 + 40 * qreal(i), 98, 40}, 18);
-    }
-
-    // Centre: the board, and over it the flute panel.
-    PictureItem* board = picture(QStringLiteral("Picture1"), 0, {200, 8, 442, 439}, QStringLiteral("board"));
-    picture(QStringLiteral("Picture3"), 0, {0, 206, 443, 35}, QStringLiteral("banner"), board);
-    for (int n = 1; n <= 80; ++n) {
-        a[std::size_t(n)] = picture(QStringLiteral("a"), n, boardPlace(n), QStringLiteral("ball1"), board);
-        a[std::size_t(n)]->makeButton();
-        connect(a[std::size_t(n)], &PictureItem::clicked, this, [this](int number) { keno.markSpot(number); });
-    }
-    ballplay = picture(QStringLiteral("ballplay"), 0, {168, 0, 522, 467}, QStringLiteral("flutes1"));
-    ballplay->hide();
-    // Stop lines, at the top of the stacked ball the line stands on.
-    static constexpr std::array<std::array<qreal, 3>, 6> stopLine{{{}, {}, {6240, 0, 7920}, {5640, 0, 7800},
-                                                                   {5040, 240, 8160}, {4450, 0, 7800}}};
-    // Each ends inside the panel's frame rather than running out over the ground.
-    constexpr qreal frame = 6;
-    const qreal inside = ballplay->boundingRect().width() - frame;
-    for (std::size_t k = 2; k <= 5; ++k) {
-        const auto& [y, x1, x2] = stopLine[k];
-        stop[k] = new QGraphicsLineItem(std::max(exactPixels(x1), frame), exactPixels(y), std::min(exactPixels(x2), inside), exactPixels(y), ballplay);
-        stop[k]->setPen(QPen(QColor(255, 255, 0), 2));
-        tag(stop[k], QStringLiteral("stop%1").arg(k), 0);
-        stop[k]->hide();
-    }
-    // The miss pictures take a falling ball's place, so they are its size.
-    nohit = picture(QStringLiteral("nohit"), 0, {168, 16, 33, 41}, QStringLiteral("nohit"), ballplay);
-    nohit->hide();
-    nohitwhite = picture(QStringLiteral("nohitwhite"), 0, {320, 16, 33, 41}, QStringLiteral("nohitwhite"), ballplay);
-    nohitwhite->hide();
-    nohitblack = picture(QStringLiteral("nohitblack"), 0, {0, 0, 33, 41}, QStringLiteral("nohitblack"), ballplay);
-    nohitblack->hide();
-    for (std::size_t k = 1; k < dropball.size(); ++k) {
-        dropball[k] = picture(QStringLiteral("dropball"), int(k), {24, -32, 33, 41}, QStringLiteral("ball1"), ballplay);
-        dropball[k]->hide();
-    }
-
-    // Right column.
-    connect(button(picture(QStringLiteral("coinsin"), 0, {693, 6, 100, 70}, QStringLiteral("coins")), "COINS", Qt::Key_C),
-            &PictureItem::clicked, this, [this] { keno.insertCoins(); });
-    picture(QStringLiteral("Picture5"), 0, {693, 76, 100, 34}, QStringLiteral("credit"));
-    credit = panel(QStringLiteral("credit"), {706, 112, 79, 27}, 14);
-    picture(QStringLiteral("Picture6"), 0, {706, 160, 80, 30}, QStringLiteral("bet"));
-    betpan = panel(QStringLiteral("betpan"), {706, 192, 44, 27}, 14);
-    picture(QStringLiteral("Picture7"), 0, {706, 228, 80, 34}, QStringLiteral("win"));
-    winnings = panel(QStringLiteral("winnings"), {706, 264, 40, 27}, 14);
-    extraback = picture(QStringLiteral("extraback"), 0, {692, 340, 105, 75}, QStringLiteral("extraback"));
-    extraback->hide();
-    extraballs = picture(QStringLiteral("extraballs"), 0, {695, 343, 100, 70}, QStringLiteral("extraballs"));
-    extraballs->hide();
-    connect(button(extraballs, "EXTRA BALLS", Qt::Key_X), &PictureItem::clicked, this, &vorlane::extraballs_Click);
-    AUTOSELECT = picture(QStringLiteral("AUTOSELECT"), 0, {693, 453, 100, 70}, QStringLiteral("autoselect"));
-    connect(button(AUTOSELECT, "AUTO SELECT", Qt::Key_A), &PictureItem::clicked, this, [this] { keno.autoSelect(); });
-
-    // Bottom row.
-    RUBBER = picture(QStringLiteral("RUBBER"), 0, {68, 456, 100, 70}, QStringLiteral("erase"));
-    connect(button(RUBBER, "ERASE", Qt::Key_E), &PictureItem::clicked, this, [this] { keno.erase(); });
-    coinsbet = picture(QStringLiteral("coinsbet"), 0, {73, 424, 96, 30}, {});
-    // Keys: the bet's last digit for a bet, with Ctrl for a play of that many flutes.
-    static constexpr std::array<int, 5> betLeft{0, 200, 300, 408, 512};
-    for (std::size_t i = 1; i <= 4; ++i) {
-        const int bet = game::betOfButton[i];
-        btnBET[i] = picture(QStringLiteral("btnBET"), int(i), {qreal(betLeft[i]), 468, 96, 30},
-                            QStringLiteral("bet%1").arg(bet));
-        connect(button(btnBET[i], QStringLiteral("BET %1").arg(bet), Qt::Key(Qt::Key_0 + bet % 10)), &PictureItem::clicked, this,
-                [this](int index) { keno.chooseBet(index); });
-    }
-    static constexpr std::array<std::pair<int, int>, 4> playLeft{{{1, 200}, {3, 304}, {5, 408}, {10, 512}}};
-    for (const auto& [flutes, left] : playLeft) {
-        PLAY[std::size_t(flutes)] =
-            picture(QStringLiteral("PLAY"), flutes, {qreal(left), 500, 96, 40}, QStringLiteral("play%1").arg(flutes));
-        connect(button(PLAY[std::size_t(flutes)], QStringLiteral("PLAY %1").arg(flutes),
-                       Qt::CTRL | Qt::Key(Qt::Key_0 + flutes % 10)),
-                &PictureItem::clicked, this, &vorlane::PLAY_Click);
-    }
-    goodluck = picture(QStringLiteral("goodluck"), 0, {296, 484, 200, 30}, QStringLiteral("goodluck"));
-    goodluck->hide();
 }
 
 void vorlane::buildMenus()
@@ -424,75 +373,100 @@ void vorlane::showStep(const game::DropStep& step, std::int64_t elapsed)
 
 QGraphicsItem* vorlane::item(const QString& name, int index) const
 {
-    for (QGraphicsItem* candidate : field->items())
-        if (candidate->data(dataName).toString() == name && candidate->data(dataIndex).toInt() == index)
-            return candidate;
-    return nullptr;
+    const auto found = items.find({name, index});
+    return found == items.end() ? nullptr : found->second;
 }
 
 void vorlane::refresh(game::Changes what)
 {
-    const game::State& s = keno.state();
-    if (what & game::changeCaption)
-        setWindowTitle(QString::fromStdString(players::currentPlayer(7) + s.captionName));
-    if (what & game::changeCredit) {
-        credit->setCaption(QString::fromStdString(s.creditCaption()), Qt::yellow);
-        betpan->setCaption(QString::fromStdString(s.betpanCaption), Qt::yellow);
-        winnings->setCaption(QString::fromStdString(s.winningsCaption), Qt::yellow);
-    }
-    if (what & game::changeBoard) {
-        for (int n = 1; n <= 80; ++n) {
-            const bool marked = s.spotmarked[std::size_t(n)] == 1;
-            a[std::size_t(n)]->setPicture(marked ? QStringLiteral("ball2") : QStringLiteral("ball1"));
-            a[std::size_t(n)]->setNumber(n, marked ? QColor(255, 255, 0) : QColor(Qt::black));
-        }
-        for (int k = 1; k <= 10; ++k) {
-            PictureItem* strip = ball[std::size_t(k)];
-            strip->setVisible(k <= s.spotsmarked);
-            showStrip(k, s.look.strip[std::size_t(k)]);
-            strip->setNumber(k <= s.spotsmarked ? s.spots[std::size_t(k)] : 0);
-        }
-    }
-    if (what & game::changeBet) {
-        for (std::size_t i = 1; i <= 4; ++i)
-            btnBET[i]->setLit(int(i) == s.coinsbet);
-        coinsbet->setPicture(s.coinsbet >= 1 && s.coinsbet <= 4
-                                 ? QStringLiteral("bet%1").arg(game::betOfButton[std::size_t(s.coinsbet)])
-                                 : QString());
-    }
-    if (what & game::changePanels) {
-        for (std::size_t k = 1; k <= 9; ++k)
-            SSPanel[k]->setCaption(QString::fromStdString(s.payoutPanels[k].caption),
-                                   s.payoutPanels[k].black ? QColor(Qt::black) : QColor(255, 255, 0));
-        for (std::size_t k = 2; k <= 5; ++k)
-            stop[k]->setVisible(s.stopLines[k]);
-    }
-    if (what & game::changeBallplay) {
-        ballplay->setVisible(s.ballplayVisible);
-        ballplay->setPicture(flutePanel(s.ballplayFlutes));
-    }
-    if (what & game::changeFlutes) {
-        for (std::size_t k = 1; k < dropball.size(); ++k)
-            showBall(int(k), s.look.dropball[k]);
-        for (int k = 1; k <= 10; ++k)
-            showStrip(k, s.look.strip[std::size_t(k)]);
-    }
-    if (what & game::changeControls) {
-        for (PictureItem* control : {btnBET[1], btnBET[2], btnBET[3], btnBET[4], PLAY[1], PLAY[3], PLAY[5], PLAY[10],
-                                     AUTOSELECT, RUBBER})
-            control->setVisible(s.playControlsVisible);
-        goodluck->setVisible(!s.playControlsVisible);
-        extraballs->setVisible(s.extraballsVisible);
-        extraback->setVisible(s.extrabackVisible);
-    }
-    if (what & game::changeTimers) {
-        // A timer runs only while it has something to do.
-        if (s.ballflashEnabled != ballflash->isActive())
-            s.ballflashEnabled ? ballflash->start() : ballflash->stop();
-        if (s.extraballtimerEnabled != extraballtimer->isActive())
-            s.extraballtimerEnabled ? extraballtimer->start() : extraballtimer->stop();
-    }
+    static constexpr std::pair<game::Change, void (vorlane::*)(const game::State&)> parts[]{
+        {game::changeCaption, &vorlane::showCaption},   {game::changeCredit, &vorlane::showCredit},
+        {game::changeBoard, &vorlane::showBoard},       {game::changeBet, &vorlane::showBet},
+        {game::changePanels, &vorlane::showPanels},     {game::changeBallplay, &vorlane::showBallplay},
+        {game::changeFlutes, &vorlane::showFlutes},     {game::changeControls, &vorlane::showControls},
+        {game::changeTimers, &vorlane::runTimers}};
+    for (const auto& [part, show] : parts)
+        if (what & part)
+            (this->*show)(keno.state());
     keepRecord();
+}
+
+void vorlane::showCaption(const game::State& s)
+{
+    setWindowTitle(QString::fromStdString(players::currentPlayer(7) + s.captionName));
+}
+
+void vorlane::showCredit(const game::State& s)
+{
+    credit->setCaption(QString::fromStdString(s.creditCaption()), Qt::yellow);
+    betpan->setCaption(QString::fromStdString(s.betpanCaption), Qt::yellow);
+    winnings->setCaption(QString::fromStdString(s.winningsCaption), Qt::yellow);
+}
+
+void vorlane::showBoard(const game::State& s)
+{
+    for (int n = 1; n <= 80; ++n) {
+        const bool marked = s.spotmarked[std::size_t(n)] == 1;
+        a[std::size_t(n)]->setPicture(marked ? QStringLiteral("ball2") : QStringLiteral("ball1"));
+        a[std::size_t(n)]->setNumber(n, marked ? QColor(255, 255, 0) : QColor(Qt::black));
+    }
+    for (int k = 1; k <= 10; ++k) {
+        PictureItem* strip = ball[std::size_t(k)];
+        strip->setVisible(k <= s.spotsmarked);
+        showStrip(k, s.look.strip[std::size_t(k)]);
+        strip->setNumber(k <= s.spotsmarked ? s.spots[std::size_t(k)] : 0);
+    }
+}
+
+void vorlane::showBet(const game::State& s)
+{
+    for (std::size_t i = 1; i <= 4; ++i)
+        btnBET[i]->setLit(int(i) == s.coinsbet);
+    coinsbet->setPicture(s.coinsbet >= 1 && s.coinsbet <= 4
+                             ? QStringLiteral("bet%1").arg(game::betOfButton[std::size_t(s.coinsbet)])
+                             : QString());
+}
+
+void vorlane::showPanels(const game::State& s)
+{
+    for (std::size_t k = 1; k <= 9; ++k)
+        SSPanel[k]->setCaption(QString::fromStdString(s.payoutPanels[k].caption),
+                               s.payoutPanels[k].black ? QColor(Qt::black) : QColor(255, 255, 0));
+    for (std::size_t k = 2; k <= 5; ++k)
+        stop[k]->setVisible(s.stopLines[k]);
+}
+
+void vorlane::showBallplay(const game::State& s)
+{
+    ballplay->setVisible(s.ballplayVisible);
+    ballplay->setPicture(flutePanel(s.ballplayFlutes));
+}
+
+void vorlane::showFlutes(const game::State& s)
+{
+    for (std::size_t k = 1; k < dropball.size(); ++k)
+        showBall(int(k), s.look.dropball[k]);
+    for (int k = 1; k <= 10; ++k)
+        showStrip(k, s.look.strip[std::size_t(k)]);
+}
+
+void vorlane::showControls(const game::State& s)
+{
+    for (PictureItem* control :
+         {btnBET[1], btnBET[2], btnBET[3], btnBET[4], PLAY[1], PLAY[3], PLAY[5], PLAY[10], AUTOSELECT, RUBBER})
+        control->setVisible(s.playControlsVisible);
+    goodluck->setVisible(!s.playControlsVisible);
+    extraballs->setVisible(s.extraballsVisible);
+    extraback->setVisible(s.extrabackVisible);
+}
+
+// A timer runs only while it has something to do.
+void vorlane::runTimers(const game::State& s)
+{
+    for (const auto& [timer, enabled] :
+         {std::pair{ballflash, s.ballflashEnabled}, {extraballtimer, s.extraballtimerEnabled}})
+        if (enabled != timer->isActive())
+            enabled ? timer->start() : timer->stop();
 }
 
 void vorlane::keepRecord()

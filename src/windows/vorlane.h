@@ -6,10 +6,10 @@
 #include "game/keno.h"
 #include "players/recordsaver.h"
 
-#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -36,6 +36,9 @@ class frmvorlaneoptions;
 class PanelItem;
 class PictureItem;
 class tarvopaysheet;
+namespace layout {
+struct Item;
+}
 
 // The main window: the play field with every picture, panel and array of
 // the game at its place, and the menu bar. It maps clicks to the game's
@@ -87,13 +90,23 @@ private:
     void showStep(const game::DropStep& step, std::int64_t elapsed);
     void showBall(int index, const game::BallPicture& look);
     void showStrip(int k, game::BallLook look);
+    // Shows what a command of the game changed, part by part.
     void refresh(game::Changes what);
+    void showCaption(const game::State& s);
+    void showCredit(const game::State& s);
+    void showBoard(const game::State& s);
+    void showBet(const game::State& s);
+    void showPanels(const game::State& s);
+    void showBallplay(const game::State& s);
+    void showFlutes(const game::State& s);
+    void showControls(const game::State& s);
+    void runTimers(const game::State& s);
     // Saves the record soon after every settled change.
     void keepRecord();
-    PictureItem* picture(const QString& name, int index, QRectF place, const QString& art, QGraphicsItem* parent = nullptr);
-    // A picture that takes clicks, and `key` for the same click.
-    PictureItem* button(PictureItem* item, const QString& caption, QKeySequence key);
-    PanelItem* panel(const QString& name, QRectF place, int fontPoints);
+    // One item of the field's layout, at its place on the field or in its parent.
+    QGraphicsItem* make(const layout::Item& row);
+    // A picture that takes clicks, and the row's key for the same click.
+    PictureItem* button(PictureItem* item, const layout::Item& row);
 
     game::Keno& keno;
     ArtRenderer& art;
@@ -103,6 +116,7 @@ private:
     platform::Sound& sound;
     QGraphicsScene* field;
     FieldView* view;
+    std::map<std::pair<QString, int>, QGraphicsItem*> items; // by name and index
 
     std::array<PictureItem*, 81> a{};
     std::array<PictureItem*, 11> ball{};

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include <QKeyCombination>
+#include <QRectF>
+#include <QString>
+#include <vector>
+
+namespace windows::layout {
+
+enum class Kind {
+    picture,
+    button,  // a picture that takes clicks, and a key for the same click
+    panel,   // a 3-D caption panel
+    stopLine // a line across the flutes
+};
+
+// What an item lies on: its place is measured from there.
+enum class On { field, board, flutes };
+
+// The game command a button gives, with the button's index.
+enum class Command { none, markSpot, insertCoins, collectExtraBalls, autoSelect, erase, chooseBet, play };
+
+struct Item {
+    Kind kind = Kind::picture;
+    QString name;
+    int index = 0;
+    QRectF place; // pixels; a stop line has no height
+    QString picture;
+    On on = On::field;
+    bool shown = true;
+    Command command = Command::none;
+    QString caption; // a button's name in its tool tip
+    QKeyCombination key;
+    int fontPoints = 0; // a panel's
+};
+
+// Every item of the play field, in the order they stack: later ones lie
+// over earlier ones, and over what they lie on.
+std::vector<Item> fieldItems();
+
+} // namespace windows::layout

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include "fakes/rig.h"
+#include "windows/artrenderer.h"
+#include "windows/panelitem.h"
+#include "windows/pictureitem.h"
+#include "windows/vorlane.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGraphicsView>
+#include <QTest>
+
+// The main window, shown, over a game started with a record of `bank`
+// coins, and the ways a player reaches it.
+struct GameWindow {
+    GameWindow(platform::SettingsStore& store, game::Long bank = 35, const char* name = "ANNA")
+        : window(rig.keno, art, rig.messages, store, rig.sound, rig.clock)
+    {
+        window.show();
+        game::Player record;
+        record.bank = bank;
+        record.currentplayer = name;
+        rig.keno.startUp(record);
+    }
+
+    QGraphicsView* view() const { return window.findChild<QGraphicsView*>(); }
+    windows::PictureItem* picture(const QString& name, int index = 0) const
+    {
+        return dynamic_cast<windows::PictureItem*>(window.item(name, index));
+    }
+    QString caption(const QString& panel) const
+    {
+        return dynamic_cast<windows::PanelItem*>(window.item(panel))->caption();
+    }
+    QPoint at(const QGraphicsItem* item) const { return view()->mapFromScene(item->sceneBoundingRect().center()); }
+    // A click at the centre of the item as the field shows it.
+    void click(const QString& name, int index = 0)
+    {
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, at(window.item(name, index)));
+    }
+    void trigger(const char* menu) { window.findChild<QAction*>(QString::fromLatin1(menu))->trigger(); }
+    // The top-level windows of type W, shown or not.
+    template <typename W> static QList<W*> windowsOf()
+    {
+        QList<W*> found;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<W*>(w))
+                found << window;
+        return found;
+    }
+
+    Rig rig{0};
+    windows::ArtRenderer art;
+    windows::vorlane window;
+};

@@ -1,0 +1,468 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "gamewindow.h"
+
+#include "game/pace.h"
+#include "game/paytable.h"
+#include "platform/qtsettingsstore.h"
+#include "players/playerrecords.h"
+#include "windows/aboutvorlane.h"
+#include "windows/centring.h"
+#include "windows/frmvorlaneoptions.h"
+#include "windows/gamemessages.h"
+#include "windows/oddswindow.h"
+#include "windows/paysheetpicture.h"
+#include "windows/tarvopaysheet.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
+
+// The windows reached from the menu bar, over the real settings file, each
+// window once (a real window manager checks whom they belong to and where). The options window chooses,
+// names and clears players, adds fast money, sets the speed, and every way
+// of closing it saves the player; the payout schedule follows the pay table;
+// the about window and the help give the game back.
+class tst_menuwindows : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensOnTheCurrentSlot_data();
+    void opensOnTheCurrentSlot();
+    void namesAreOneToTwelveCharacters_data();
+    void namesAreOneToTwelveCharacters();
+    void fastMoneyStopsAtFiveThousand_data();
+    void fastMoneyStopsAtFiveThousand();
+    void deleteClearsTheDetails();
+    void speedButtonsSetTheSpeed();
+    void everyTextFitsItsPlace();
+    void scheduleCellsFollowThePayTable();
+    void centringDropsTheHalf_data();
+    void centringDropsTheHalf();
+    void scheduleOpensOnceAndReopensAfterClosing_data();
+    void scheduleOpensOnceAndReopensAfterClosing();
+    void aboutGivesTheMainWindowBack_data();
+    void aboutGivesTheMainWindowBack();
+    void helpShowsTheSeventeenPieces();
+
+private:
+    windows::frmvorlaneoptions* open();
+    QString text(const char* name) const { return options->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+    template <typename W = QPushButton> W* child(const char* name) const
+    {
+        return options->findChild<W*>(QString::fromLatin1(name));
+    }
+    QString creditShown() const { return game->caption(QStringLiteral("credit")); }
+    // What the settings file on disk holds for the slot, key=value in key order.
+    QString record(int slot) const
+    {
+        QSettings file(home->filePath(QStringLiteral("Vorlen.ini")), QSettings::IniFormat);
+        file.beginGroup(QStringLiteral("player%1").arg(slot));
+        QStringList pairs;
+        for (const QString& key : file.childKeys())
+            pairs << key + u'=' + file.value(key).toString();
+        return pairs.join(u' ');
+    }
+    void trigger(const char* menu) { game->trigger(menu); }
+    static QList<windows::tarvopaysheet*> schedules() { return GameWindow::windowsOf<windows::tarvopaysheet>(); }
+    game::State& state() { return game->rig.state(); }
+    const game::Player& player() const { return game->rig.keno.state().player; }
+
+    std::unique_ptr<QTemporaryDir> home;
+    std::unique_ptr<platform::QtSettingsStore> store;
+    std::unique_ptr<GameWindow> game;
+    windows::frmvorlaneoptions* options = nullptr;
+};
+
+void tst_menuwindows::init()
+{
+    QApplication::setApplicationName(QStringLiteral("slot_vorlane"));
+    // A real settings file in a folder of its own for every test.
+    home = std::make_unique<QTemporaryDir>();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home->path());
+    QFile file(home->filePath(QStringLiteral("Vorlen.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[player1]\nreelspeed=10\namountinvested=80\nwager=40\ntotal=30\nbank=70\ngames=4\ncurrentplayer=ann\n"
+               "[player3]\ncurrentplayer=Bob\n");
+    file.close();
+    store = std::make_unique<platform::QtSettingsStore>();
+    game = std::make_unique<GameWindow>(*store);
+    QVERIFY(QTest::qWaitForWindowExposed(&game->window));
+    // Played since the last save: credit 70 + 5 coins.
+    game::Player record;
+    players::readRecord(*store, 1, record);
+    game->rig.keno.startUp(record);
+    game->rig.keno.insertCoins();
+}
+
+void tst_menuwindows::cleanup()
+{
+    game.reset();
+    store.reset();
+    home.reset();
+    options = nullptr;
+}
+
+// The widest name and the longest statistics are drawn whole: a text that
+// would not fit its place is drawn smaller, never cut.
+void tst_menuwindows::everyTextFitsItsPlace()
+{
+    QFile file(home->filePath(QStringLiteral("Vorlen.ini")));
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("[player2]\ncurrentplayer=WWWWWWWWWWWW\ngames=2147483647\nwager=2147483647\ntotal=2147483647\n"
+               "bank=0\namountinvested=2147483647\n");
+    file.close();
+    QVERIFY(open());
+    options->machine_Click(2);
+    QCOMPARE(text("lblwinlose"), QStringLiteral("Winning/Losing           -2147483647"));
+    options->grab(); // texts are fitted as they are drawn
+    int checked = 0;
+    for (QWidget* w : options->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w))
+            continue;
+        const QString what = w->objectName() + u' ' + w->property("text").toString();
+        if (w->hasHeightForWidth())
+            QVERIFY2(w->heightForWidth(w->width()) <= w->height(), qPrintable(what));
+        else
+            QVERIFY2(w->sizeHint().width() <= w->width() && w->sizeHint().height() <= w->height(), qPrintable(what));
+        QVERIFY2(w->font().pixelSize() >= 8 || w->font().pointSizeF() >= 6, qPrintable(what)); // still legible
+        ++checked;
+    }
+    QVERIFY(checked >= 25);
+    // The frame and its title stand clear of the window's edge, the prompt below the title.
+    const QWidget* frame = child<QWidget>("Framemain");
+    QVERIFY(frame->x() >= 2 && frame->y() >= 2);
+    QVERIFY(child<QLabel>("lblplayername")->y() >= frame->fontMetrics().height());
+}
+
+windows::frmvorlaneoptions* tst_menuwindows::open()
+{
+    game->trigger("mnudetails");
+    const auto opened = GameWindow::windowsOf<windows::frmvorlaneoptions>();
+    return options = opened.size() == 1 ? opened.front() : nullptr;
+}
+
+void tst_menuwindows::opensOnTheCurrentSlot_data()
+{
+    QTest::addColumn<bool>("byOk");
+    QTest::newRow("closed by O.K.") << true;
+    QTest::newRow("closed by the close box") << false;
+}
+
+// Opening keeps what was played; choosing another slot loads it, and a
+// slot never used is saved empty with the slowest speed that moves.
+void tst_menuwindows::opensOnTheCurrentSlot()
+{
+    QFETCH(bool, byOk);
+    QVERIFY(open());
+    QVERIFY(!game->window.isEnabled());
+    QCOMPARE(options->windowTitle(), QStringLiteral("VorLane Options"));
+    // Opening saved what was played since the last save.
+    QCOMPARE(record(1), "amountinvested=85 bank=75 currentplayer=ann games=4 reelspeed=10 total=30 wager=40");
+    QStringList captions;
+    for (QRadioButton* b : options->findChildren<QRadioButton*>(QStringLiteral("machine")))
+        captions << b->text();
+    QCOMPARE(captions, QStringList({"ANN", "Vacant", "BOB", "Vacant", "Vacant", "Vacant"}));
+    QCOMPARE(text("lblcurrentplayer"), QStringLiteral("Current Player    ANN"));
+    QCOMPARE(text("lblgames"), QStringLiteral("Games Played            4"));
+    QCOMPARE(text("lblreturned"), QStringLiteral("Returned To Player     % 75"));
+    QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   3"));
+    QCOMPARE(child("Btndeletedetails")->text(),
+             QStringLiteral("Delete Currentplayer  (ann) Details"));
+    QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       ANN"));
+
+    options->machine_Click(3);
+    QCOMPARE(game->rig.keno.state().playerno, std::string("3"));
+    QCOMPARE(creditShown(), QStringLiteral("0"));
+    QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       BOB"));
+    QCOMPARE(text("lblgames"), QStringLiteral("Games Played          "));
+
+    options->machine_Click(2);
+    QCOMPARE(creditShown(), QStringLiteral("0"));
+    for (QRadioButton* b : options->findChildren<QRadioButton*>(QStringLiteral("setspeed")))
+        QVERIFY(!b->isChecked());
+    if (byOk)
+        QTest::mouseClick(child("btnokplayer"), Qt::LeftButton);
+    else
+        options->close();
+    QVERIFY(game->window.isEnabled());
+    QCOMPARE(record(2), "amountinvested=0 bank=0 currentplayer= games=0 reelspeed=1 total=0 wager=0");
+    QCOMPARE(int(player().reelspeed), 1);
+    QTRY_VERIFY(GameWindow::windowsOf<windows::frmvorlaneoptions>().isEmpty());
+}
+
+void tst_menuwindows::namesAreOneToTwelveCharacters_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("empty") << QString() << "Nothing Entered";
+    QTest::newRow("twelve") << "abcdefghijkl" << QString();
+    QTest::newRow("thirteen") << "abcdefghijklm" << "Name Too Long";
+    QTest::newRow("spaces only") << "   " << QString();
+    QTest::newRow("twelve of another script") << QStringLiteral("ÄÖÜßπλ日本語𝄞𝄞ж") << QString();
+}
+
+void tst_menuwindows::namesAreOneToTwelveCharacters()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, refusal);
+    QVERIFY(open());
+    auto* box = child<QLineEdit>("player1");
+    box->setText(typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->text(), QString());
+    if (refusal.isEmpty()) {
+        QVERIFY(game->rig.messages.shown.empty());
+        QCOMPARE(QString::fromStdString(player().currentplayer), typed);
+        QVERIFY(record(1).contains(QStringLiteral(" currentplayer=%1 games").arg(typed)));
+        QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       ") + typed.toUpper());
+        QCOMPARE(text("lblcurrentplayer"), QStringLiteral("Current Player  ") + typed.toUpper());
+    } else {
+        QCOMPARE(game->rig.messages.shown.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(game->rig.messages.shown[0].prompt), refusal);
+        QCOMPARE(game->rig.messages.shown[0].title, std::string("Slot_Vorlane"));
+        QCOMPARE(player().currentplayer, std::string("ann"));
+    }
+}
+
+void tst_menuwindows::fastMoneyStopsAtFiveThousand_data()
+{
+    QTest::addColumn<int>("bank");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("4500") << 4500 << 5000 << false;
+    QTest::newRow("4501") << 4501 << 4501 << true;
+    QTest::newRow("largest credit") << 2147483647 << 2147483647 << true;
+}
+
+void tst_menuwindows::fastMoneyStopsAtFiveThousand()
+{
+    QFETCH(int, bank);
+    QFETCH(int, after);
+    QFETCH(bool, refused);
+    state().player.bank = bank;
+    state().player.amountinvested = 0;
+    QVERIFY(open());
+    QTest::mouseClick(child("quickmoney"), Qt::LeftButton);
+    QCOMPARE(player().bank, after);
+    QCOMPARE(player().amountinvested, refused ? 0 : 500);
+    QCOMPARE(game->rig.messages.shown.size(), std::size_t(refused));
+    if (refused)
+        QCOMPARE(game->rig.messages.shown[0].prompt,
+                 std::string("Sorry... You've reached the limit, \rPlease lose some more first\r(Shouldn't take long !!!)"));
+}
+
+void tst_menuwindows::deleteClearsTheDetails()
+{
+    QVERIFY(open());
+    QTest::mouseClick(child("Btndeletedetails"), Qt::LeftButton);
+    QCOMPARE(creditShown(), QString());
+    QCOMPARE(player().bank, 0);
+    QCOMPARE(record(1), "amountinvested=0 bank=0 currentplayer=ann games=0 reelspeed=10 total=0 wager=0");
+    QCOMPARE(text("lblreturned"), QStringLiteral("Returned To Player     % "));
+    QCOMPARE(text("lblwinlose"), QStringLiteral("Winning/Losing           0"));
+}
+
+void tst_menuwindows::speedButtonsSetTheSpeed()
+{
+    QVERIFY(open());
+    const auto buttons = options->findChildren<QRadioButton*>(QStringLiteral("setspeed"));
+    for (int i = 0; i < 5; ++i) {
+        QTest::mouseClick(buttons[i], Qt::LeftButton);
+        QCOMPARE(player().reelspeed, game::pace::speedSteps[std::size_t(i)]);
+        QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   %1").arg(i + 1));
+    }
+    options->close();
+    QVERIFY(record(1).endsWith(" reelspeed=2 total=30 wager=40"));
+}
+
+void tst_menuwindows::scheduleCellsFollowThePayTable()
+{
+    const QImage sheet = windows::paysheet::picture();
+    QCOMPARE(sheet.size(), QSize(609, 408));
+    // The red figures of the schedule: the first hit count of each extra-ball zone.
+    QStringList red;
+    for (int spots = 3; spots <= 10; ++spots)
+        for (int hits = 2; hits <= 10; ++hits)
+            if (windows::paysheet::winsExtraBallsFirst(spots, hits))
+                red << QStringLiteral("%1/%2").arg(spots).arg(hits);
+    QCOMPARE(red, QStringList({"5/4", "6/5", "7/5", "8/6", "9/6", "10/6"}));
+    for (int spots = 3; spots <= 10; ++spots)
+        for (int hits = 2; hits <= 10; ++hits) {
+            const QRect cell = windows::paysheet::cell(spots, hits);
+            const bool pays = game::paytable::prize(spots, hits) > 0;
+            const bool extra = windows::paysheet::winsExtraBallsFirst(spots, hits);
+            const QString where = QStringLiteral("%1 spots, %2 hits").arg(spots).arg(hits);
+            QCOMPARE(sheet.pixelColor(cell.topLeft()), QColor(Qt::black)); // grid line
+            QVERIFY2(sheet.pixelColor(cell.topLeft() + QPoint(2, 2)) ==
+                         (pays ? QColor(255, 255, 0) : QColor(0, 0, 255)),
+                     qPrintable(where));
+            int red = 0, dark = 0;
+            for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y)
+                for (int x = cell.left() + 2; x < cell.right() - 1; ++x) {
+                    const QColor c = sheet.pixelColor(x, y);
+                    red += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+                    dark += c.red() < 60 && c.green() < 60 && c.blue() < 60;
+                }
+            // Figures are printed only where the cell pays: red in the extra-ball zone, else black.
+            QVERIFY2((red > 6) == (pays && extra), qPrintable(where));
+            QVERIFY2((dark > 6) == (pays && !extra), qPrintable(where));
+        }
+}
+
+void tst_menuwindows::centringDropsTheHalf_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("origin");
+    QTest::newRow("even") << QRect(0, 0, 1024, 768) << QSize(612, 413) << QPoint(206, 177);
+    QTest::newRow("odd width") << QRect(0, 0, 619, 420) << QSize(612, 413) << QPoint(3, 3);
+    QTest::newRow("larger than the area") << QRect(0, 0, 600, 400) << QSize(607, 413) << QPoint(-3, -6);
+    QTest::newRow("offset area") << QRect(100, 50, 818, 591) << QSize(382, 123) << QPoint(318, 284);
+}
+
+void tst_menuwindows::centringDropsTheHalf()
+{
+    QFETCH(QRect, area);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, origin);
+    QCOMPARE(windows::centredOrigin(area, size), origin);
+}
+
+void tst_menuwindows::scheduleOpensOnceAndReopensAfterClosing_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("close pay sheet") << true;
+    QTest::newRow("close box") << false;
+}
+
+// The game's window stays usable beside it. Its buttons stay off the table; the odds button opens one window of
+// readable tables, which closes by its own button.
+void tst_menuwindows::scheduleOpensOnceAndReopensAfterClosing()
+{
+    QFETCH(bool, byButton);
+    trigger("mnupay");
+    trigger("mnupay");
+    QCOMPARE(schedules().size(), 1);
+    windows::tarvopaysheet* sheet = schedules().front();
+    QCOMPARE(sheet->windowTitle(), QStringLiteral("Payout  Schedule "));
+    QCOMPARE(sheet->size(), QSize(612, 413));
+    QVERIFY(game->window.isEnabled());
+    auto* button = sheet->findChild<QPushButton*>(QStringLiteral("SSCommand1"));
+    QCOMPARE(button->text(), QStringLiteral("close pay sheet"));
+    QCOMPARE(button->size(), QSize(147, 29));
+    auto* odds = sheet->findChild<QPushButton*>(QStringLiteral("oddsbutton"));
+    QVERIFY(odds);
+    QCOMPARE(odds->text(), QStringLiteral("odds"));
+    QVERIFY(!odds->geometry().intersects(button->geometry()));
+    // Both buttons lie off the table, inside the window.
+    const QRect table = windows::paysheet::cell(3, 2).united(windows::paysheet::cell(10, 10));
+    for (const QPushButton* off : {odds, button}) {
+        QVERIFY(!off->geometry().intersects(table));
+        QVERIFY(sheet->rect().contains(off->geometry()));
+    }
+    QTest::mouseClick(odds, Qt::LeftButton);
+    QTest::mouseClick(odds, Qt::LeftButton);
+    const auto opened = sheet->findChildren<windows::oddswindow*>();
+    QCOMPARE(opened.size(), 1);
+    QVERIFY(opened.front()->isVisible());
+    // Tables a player reads: chances as "1 in N" or plain percentages, never an exponent.
+    const QRegularExpression readable(QStringLiteral("^(-|1 in \\d+(\\.\\d+)?|\\d+(\\.\\d+)?( %)?)$"));
+    int cells = 0, oneIn = 0;
+    for (const QTableWidget* table : opened.front()->findChildren<QTableWidget*>())
+        for (int r = 0; r < table->rowCount(); ++r)
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const QString text = table->item(r, c)->text();
+                QVERIFY2(readable.match(text).hasMatch(), qPrintable(text));
+                ++cells;
+                oneIn += text.startsWith(QLatin1String("1 in"));
+            }
+    QCOMPARE(cells, 8 * 5 + 2 * 8 * 12);
+    QVERIFY(oneIn > 16);
+    QTest::mouseClick(opened.front()->findChild<QPushButton*>(QStringLiteral("closeodds")), Qt::LeftButton);
+    QTRY_VERIFY(sheet->findChildren<windows::oddswindow*>().isEmpty());
+    if (byButton)
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        sheet->close();
+    QTRY_VERIFY(schedules().isEmpty());
+    trigger("mnupay");
+    QCOMPARE(schedules().size(), 1);
+}
+
+void tst_menuwindows::aboutGivesTheMainWindowBack_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::newRow("OK") << 0;
+    QTest::newRow("Enter") << 1;
+    QTest::newRow("Escape") << 2;
+    QTest::newRow("close box") << 3;
+}
+
+void tst_menuwindows::aboutGivesTheMainWindowBack()
+{
+    QFETCH(int, way);
+    for (int round = 0; round < 2; ++round) {
+        trigger("mnuabout");
+        const auto abouts = GameWindow::windowsOf<windows::aboutvorlane>();
+        QCOMPARE(abouts.size(), 1);
+        windows::aboutvorlane* about = abouts.front();
+        QVERIFY(about->isVisible());
+        QVERIFY(!game->window.isEnabled());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About slot_vorlane"));
+        QCOMPARE(about->frameGeometry().height(), 1845 / 15);
+        switch (way) {
+        case 0: QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton); break;
+        case 1: QTest::keyClick(about, Qt::Key_Return); break;
+        case 2: QTest::keyClick(about, Qt::Key_Escape); break;
+        default: about->close();
+        }
+        QVERIFY(!about->isVisible());
+        QVERIFY(game->window.isEnabled());
+    }
+}
+
+void tst_menuwindows::helpShowsTheSeventeenPieces()
+{
+    game->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&game->window));
+    QTest::keyClick(&game->window, Qt::Key_F1);
+    QCOMPARE(game->rig.messages.shown.size(), std::size_t(1));
+    const auto& help = game->rig.messages.shown.front();
+    QCOMPARE(help.icon, platform::Messages::Icon::information);
+    QCOMPARE(help.title, std::string());
+    const QStringList lines = QString::fromStdString(help.prompt).split(u'\r');
+    QCOMPARE(lines.size(), 18); // seventeen pieces, each closed by a carriage return
+    QCOMPARE(lines.last(), QString());
+    QCOMPARE(lines[0], QStringLiteral("1:-Insert some credit via the coins button or the Fast credit button in "));
+    QCOMPARE(lines[16], QStringLiteral("12:-To Gain entry to the SELECTION Screen click on ERASE."));
+    QVERIFY(!QString::fromStdString(help.prompt).contains(u'\n'));
+
+    // Shown for real: seventeen whole lines in the game's colours.
+    bool checked = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->palette().color(QPalette::Window), game->window.palette().color(QPalette::Window));
+        auto* text = box->findChild<QLabel*>(QStringLiteral("text"));
+        QCOMPARE(text->text().split(u'\n').size(), 17);
+        QVERIFY(!text->wordWrap());
+        QVERIFY(text->width() >= text->sizeHint().width());
+        checked = true;
+        box->accept();
+    });
+    windows::GameMessages().show(help.icon, help.prompt);
+    QVERIFY(checked);
+}
+
+QTEST_MAIN(tst_menuwindows)
+#include "tst_menuwindows.moc"
