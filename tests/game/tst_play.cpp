@@ -9,6 +9,7 @@
 #include <limits>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -232,12 +233,7 @@ void tst_play::dropShowsMissesOnlyFromTheLine()
     const auto plan = rig.keno.play(1);
     QVERIFY(plan);
 
-    struct Seen {
-        Kind kind;
-        int number;
-        int toTop;
-        bool operator==(const Seen&) const = default;
-    };
+    using Seen = std::tuple<Kind, int, int>; // the ball's number only for a fall
     std::vector<Seen> seen;
     for (const auto& step : plan->steps)
         seen.push_back({step.kind, step.kind == Kind::fall ? step.number : 0, step.toTop});
