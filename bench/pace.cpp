@@ -6,13 +6,13 @@
 // the wall clock and the CPU it cost; then the CPU of the winning-ball flash
 // for a while.
 //   pace SPEED FLUTES [FLASH_SECONDS]     speed 1..5 as in the options window
+#include "game/pace.h"
 #include "program.h"
 #include "usage.h"
 #include "windows/dropanimator.h"
 
 #include <QApplication>
 #include <QTest>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,7 +22,6 @@ int main(int argc, char* argv[])
     const int speed = argc > 1 ? std::atoi(argv[1]) : 1;
     const int flutes = argc > 2 ? std::atoi(argv[2]) : 10;
     const int flashSeconds = argc > 3 ? std::atoi(argv[3]) : 0;
-    static constexpr std::array<int, 6> reelspeeds{0, 60, 30, 10, 4, 2};
     if (speed < 1 || speed > 5 || (flutes != 1 && flutes != 3 && flutes != 5 && flutes != 10)) {
         std::fprintf(stderr, "usage: pace SPEED(1..5) FLUTES(1|3|5|10) [FLASH_SECONDS]\n");
         return 2;
@@ -34,7 +33,7 @@ int main(int argc, char* argv[])
         return 2;
     game::Player record;
     record.bank = 1000;
-    record.reelspeed = reelspeeds[std::size_t(speed)];
+    record.reelspeed = game::pace::speedSteps[std::size_t(speed - 1)];
     program.keno.startUp(record);
     program.keno.autoSelect();
 

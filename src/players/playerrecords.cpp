@@ -56,7 +56,7 @@ bool saveRecord(platform::SettingsStore& store, int slot, const game::Player& re
 
 int slotOf(const std::string& playerno)
 {
-    for (int slot = 1; slot <= 6; ++slot)
+    for (int slot = 1; slot <= slotCount; ++slot)
         if (playerno == std::to_string(slot))
             return slot;
     return 1;

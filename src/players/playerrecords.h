@@ -12,7 +12,7 @@ class SettingsStore;
 
 namespace players {
 
-// Reads the record of player slot 1..6 over what `into` holds: a key that
+// Reads the record of a player slot over what `into` holds: a key that
 // is absent or not a number leaves its field unchanged.
 void readRecord(const platform::SettingsStore& store, int slot, game::Player& into);
 
@@ -20,7 +20,10 @@ void readRecord(const platform::SettingsStore& store, int slot, game::Player& in
 // store could not write them.
 bool saveRecord(platform::SettingsStore& store, int slot, const game::Player& record);
 
-// The slot 1..6 that \p playerno names; 1 for anything else.
+// Players are kept in slots 1 to slotCount.
+inline constexpr int slotCount = 6;
+
+// The slot that \p playerno names; 1 for anything else.
 int slotOf(const std::string& playerno);
 
 // The name kept in the slot; empty for a vacant slot.

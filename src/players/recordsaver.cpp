@@ -7,6 +7,7 @@
 #include "playerrecords.h"
 #include "texts.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace players {
@@ -48,23 +49,18 @@ bool RecordSaver::save(int slot, const game::Player& record)
     return false;
 }
 
-bool RecordSaver::saveAtEnd(int slot, const game::Player& record, bool playerClosed)
+void RecordSaver::saveAtEnd(int slot, const game::Player& record, bool playerClosed)
 {
-    if (saveRecord(store, slot, record)) {
-        kept.emplace(slot, record);
-        return true;
-    }
+    if (saveRecord(store, slot, record))
+        return;
     const std::string text = failure("could not be", "The game is closing.");
     if (playerClosed) {
         tell(messages, text);
     } else {
         std::string line = text;
-        for (char& c : line)
-            if (c == '\r')
-                c = ' ';
+        std::replace(line.begin(), line.end(), '\r', ' ');
         std::fprintf(stderr, "%s\n", line.c_str());
     }
-    return false;
 }
 
 bool RecordSaver::holds(int slot, const game::Player& record)

@@ -27,7 +27,7 @@ public:
     bool save(int slot, const game::Player& record);
     // The save as the game ends. A failure is shown in a box when the player
     // closed the game, else (a signal, a lost display) written to stderr.
-    bool saveAtEnd(int slot, const game::Player& record, bool playerClosed);
+    void saveAtEnd(int slot, const game::Player& record, bool playerClosed);
     // Whether the store holds \p record for \p slot, as far as this program
     // knows; the first record asked about is the one the game started from.
     bool holds(int slot, const game::Player& record);

@@ -25,7 +25,7 @@ Statistics statistics(const game::Player& p, const std::string& previousReturned
                  previousReturned,
                  "Total Invested             " + std::to_string(p.amountinvested)};
     if (p.wager != 0)
-        s.returned = "Returned To Player     % " +
+        s.returned = returnedPrefix +
                      std::to_string(std::int64_t(std::floor(double(p.total) / double(p.wager) * 100)));
     return s;
 }

@@ -11,7 +11,6 @@ namespace players {
 // The six statistics lines of the options window, top to bottom.
 struct Statistics {
     std::string games, wager, totalwon, winlose, returned, invested;
-    bool operator==(const Statistics&) const = default;
 };
 
 // The lines have different blank-padded prefixes at the moment the window
@@ -20,6 +19,9 @@ enum class Moment { windowOpen, slotChosen };
 
 // Prefixes alone, for a player who has not played yet.
 Statistics emptyStatistics(Moment moment);
+
+// The returned line's prefix, shown alone until a percentage can be worked out.
+inline constexpr const char* returnedPrefix = "Returned To Player     % ";
 
 // Prefixes with values. The percentage returned cannot be worked out while
 // nothing is wagered; that line then keeps `previousReturned`.

@@ -9,10 +9,9 @@ namespace players {
 
 // A stored number is an optional minus and decimal digits, nothing else,
 // within the range of T. Anything else leaves the value as it was.
+// std::from_chars reads just that: no blank, plus sign or base prefix.
 template <typename T> bool parseStrict(std::string_view text, T& value)
 {
-    if (text.empty() || text.front() == '+')
-        return false;
     T result{};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), result);
     if (error != std::errc{} || end != text.data() + text.size())

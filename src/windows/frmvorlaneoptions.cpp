@@ -75,7 +75,7 @@ void frmvorlaneoptions::buildNameEntry(QWidget* frame)
 void frmvorlaneoptions::buildSlots(QWidget* frame)
 {
     machines = new QButtonGroup(this);
-    for (int i = 1; i <= 6; ++i) {
+    for (int i = 1; i <= players::slotCount; ++i) {
         // As wide as the room before the statistics: a name of twelve wide letters fits.
         machine[std::size_t(i)] = place(new QRadioButton(frame), "machine", twips(100, 1200 + 360 * (i - 1), 1860, 300));
         machine[std::size_t(i)]->setProperty("index", i);
@@ -144,7 +144,7 @@ void frmvorlaneoptions::fitTexts(QWidget* frame)
 void frmvorlaneoptions::showAtOpening()
 {
     save();
-    for (int i = 1; i <= 6; ++i) {
+    for (int i = 1; i <= players::slotCount; ++i) {
         const QString slotName = QString::fromStdString(players::readName(store, i)).toUpper();
         machine[std::size_t(i)]->setText(slotName.isEmpty() ? QStringLiteral("Vacant") : slotName);
     }
@@ -246,7 +246,7 @@ void frmvorlaneoptions::Btndeletedetails_Click()
     save();
     lblcurrentplayer->setText(currentPlayer(3) + name());
     // Nothing is wagered now, so the percentage returned shows its prefix alone.
-    showFigures(players::statistics(keno.state().player, "Returned To Player     % "));
+    showFigures(players::statistics(keno.state().player, players::returnedPrefix));
 }
 
 void frmvorlaneoptions::quickmoney_Click()

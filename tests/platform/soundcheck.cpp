@@ -2,15 +2,14 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 //
 // Checks by ear, so to speak, that the game's sound reaches a real sound
-// server. Three jobs, run by realsound.sh and gamesound.sh around a private
-// server:
-//   soundcheck drive LOG|-  [SCRIPT]  plays SCRIPT through the real Sound class
-//                                     ("cues" by default, "steady" for 100 ms
-//                                     plays during 3 s); logs each call's time
-//   soundcheck record RAW             stores the server's output read from stdin
-//                                     (s16le stereo 44.1 kHz) with arrival times
-//   soundcheck analyse RAW LOG        finds every logged cue in the recording
-// A LOG line is "nanoseconds play|loop|stop cue" on the monotonic clock.
+// server; realsound.sh and gamesound.sh run it around a private one:
+//   drive LOG|- [cues|steady]  plays a script through the real Sound class
+//                              ("steady": 100 ms plays for 3 s), logging each call
+//   record RAW                 keeps the server's s16le stereo 44.1 kHz output from
+//                              stdin with arrival times
+//   analyse RAW LOG            finds every logged cue in the recording
+// A LOG line is "nanoseconds play|loop|stop cue" on the monotonic clock, cue 0
+// being RESOURCE_ID_101.
 #include "platform/sdlsound.h"
 
 #include <QFile>
@@ -20,9 +19,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -30,76 +27,60 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using platform::Cue;
 constexpr double rate = 44100.0;
+constexpr long long second = 1'000'000'000; // ns
+constexpr int cues = 11;                    // RESOURCE_ID_101 to 111
 
-long long nowNs() { return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count(); }
-int frames(double ms) { return int(ms * rate / 1000.0); }
+long long nowNs() { return std::chrono::steady_clock::now().time_since_epoch() / std::chrono::nanoseconds(1); }
+long long frames(double ms) { return (long long)(ms * rate / 1000.0); }
 
 struct Event {
     long long ns;
     std::string kind;
-    int cue; // 0..10 for RESOURCE_ID_101..111
+    int cue;
 };
 
-// A script is a list of (pause before, call); the calls go to the real class.
 int drive(const char* logPath, const std::string& script)
 {
-    std::vector<Event> events;
-    const long long begun = nowNs();
-    platform::SdlSound sound;
-    const double startupMs = (nowNs() - begun) / 1e6;
-    double slowestCallMs = 0;
-    const auto call = [&](const char* kind, int cue) {
-        const long long at = nowNs();
-        if (kind[0] == 'p')
-            sound.play(Cue(cue));
-        else if (kind[0] == 'l')
-            sound.loop(Cue(cue));
-        else
-            sound.stop();
-        slowestCallMs = std::max(slowestCallMs, (nowNs() - at) / 1e6);
-        events.push_back({at, kind, cue});
-    };
-    auto next = Clock::now();
-    const auto after = [&](int ms) {
-        next += std::chrono::milliseconds(ms);
-        std::this_thread::sleep_until(next);
+    struct Step {
+        std::string kind;
+        int cue, pauseMs;
     };
     // The game's first sound comes right after start-up: it must not be lost.
-    call("play", 3);
-    after(300);
+    std::vector<Step> steps{{"play", 3, 300}};
     if (script == "steady") {
-        for (int i = 0; i < 30; ++i) {
-            call("play", i % 2 ? 0 : 7);
-            after(100);
-        }
+        for (int i = 0; i < 30; ++i)
+            steps.push_back({"play", i % 2 ? 0 : 7, 100});
     } else {
         // Every cue 30 times in shuffled rounds at the pace of a drop and a
         // little slower; each one replaces the last in the middle.
         const int pauses[] = {100, 100, 100, 150, 200};
         for (int round = 0; round < 30; ++round)
-            for (int j = 0; j < platform::cueCount; ++j) {
-                call("play", (4 * j + 3 * round) % platform::cueCount);
-                after(pauses[(round * platform::cueCount + j) % 5]);
-            }
+            for (int j = 0; j < cues; ++j)
+                steps.push_back({"play", (4 * j + 3 * round) % cues, pauses[(round * cues + j) % 5]});
         // The rolling loop goes round twice, is cut by a hit; loops again, is stopped.
-        call("loop", 6);
-        after(3500);
-        call("play", 5);
-        after(900);
-        call("loop", 6);
-        after(1000);
-        call("stop", 0);
+        steps.insert(steps.end(), {{"loop", 6, 3500}, {"play", 5, 900}, {"loop", 6, 1000}, {"stop", 0, 0}});
     }
-    after(500);
+    const long long begun = nowNs();
+    platform::SdlSound sound;
+    const double startupMs = (nowNs() - begun) / 1e6;
+    double slowestCallMs = 0;
+    std::vector<Event> events;
+    auto next = std::chrono::steady_clock::now();
+    for (const Step& step : steps) {
+        const long long at = nowNs();
+        const Cue cue = Cue(int(Cue::snd101) + step.cue);
+        step.kind == "play" ? sound.play(cue) : step.kind == "loop" ? sound.loop(cue) : sound.stop();
+        slowestCallMs = std::max(slowestCallMs, (nowNs() - at) / 1e6);
+        events.push_back({at, step.kind, step.cue});
+        std::this_thread::sleep_until(next += std::chrono::milliseconds(step.pauseMs));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
     std::printf("start-up %.1f ms, slowest call %.2f ms\n", startupMs, slowestCallMs);
-    if (std::string(logPath) != "-") {
-        std::ofstream log(logPath);
-        for (const Event& e : events)
-            log << e.ns << ' ' << e.kind << ' ' << e.cue << '\n';
-    }
+    std::ofstream log(std::string(logPath) == "-" ? "/dev/null" : logPath);
+    for (const Event& e : events)
+        log << e.ns << ' ' << e.kind << ' ' << e.cue << '\n';
     return startupMs <= 50 && slowestCallMs <= 5 ? 0 : 1;
 }
 
@@ -120,24 +101,28 @@ int record(const char* rawPath)
     return 0;
 }
 
-// The sounds exactly as the mixer plays them (stereo, 16 bits, 44.1 kHz),
-// as left plus right.
+// Left plus right of 16-bit stereo frames.
+std::vector<float> mono(const Sint16* samples, std::size_t frames)
+{
+    std::vector<float> sum(frames);
+    for (std::size_t i = 0; i < frames; ++i)
+        sum[i] = float(samples[2 * i]) + float(samples[2 * i + 1]);
+    return sum;
+}
+
+// The sounds exactly as the mixer plays them (stereo, 16 bits, 44.1 kHz).
 std::vector<std::vector<float>> referenceMonos()
 {
     SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudioDevice(int(rate), AUDIO_S16SYS, 2, 512, nullptr, 0) != 0)
         return {};
     std::vector<std::vector<float>> monos;
-    for (int id = 101; id <= 111; ++id) {
+    for (int id = 101; id < 101 + cues; ++id) {
         QFile file(QStringLiteral(":/sounds/RESOURCE_ID_%1.wav").arg(id));
         file.open(QIODevice::ReadOnly);
         const QByteArray wav = file.readAll();
         Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wav.constData(), int(wav.size())), 1);
-        std::vector<float> mono(chunk->alen / 4);
-        const auto* s = reinterpret_cast<const Sint16*>(chunk->abuf);
-        for (std::size_t i = 0; i < mono.size(); ++i)
-            mono[i] = float(s[2 * i]) + float(s[2 * i + 1]);
-        monos.push_back(std::move(mono));
+        monos.push_back(mono(reinterpret_cast<const Sint16*>(chunk->abuf), chunk->alen / 4));
         Mix_FreeChunk(chunk);
     }
     Mix_CloseAudio();
@@ -146,14 +131,10 @@ std::vector<std::vector<float>> referenceMonos()
 
 std::vector<float> readMono(const char* rawPath)
 {
-    std::ifstream raw(rawPath, std::ios::binary);
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(raw)), {});
-    std::vector<Sint16> samples(bytes.size() / 2);
-    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
-    std::vector<float> mono(samples.size() / 2);
-    for (std::size_t i = 0; i < mono.size(); ++i)
-        mono[i] = float(samples[2 * i]) + float(samples[2 * i + 1]);
-    return mono;
+    std::ifstream raw(rawPath, std::ios::binary | std::ios::ate);
+    std::vector<Sint16> samples(std::size_t(raw.tellg()) / 2);
+    raw.seekg(0).read(reinterpret_cast<char*>(samples.data()), std::streamsize(samples.size() * 2));
+    return mono(samples.data(), samples.size() / 2);
 }
 
 // A sound placed in the recording: where it starts and whether it repeats.
@@ -195,17 +176,18 @@ Slopes gainSlopes(const std::vector<float>& rec, const Placed& cut, const Placed
 
 // Where `ref` from `skip` on matches the recording, searched from `from`
 // over `span` frames; -1 when nowhere within a tenth of its energy.
-long long find(const std::vector<float>& rec, const std::vector<float>& ref, long long from, int span, int skip, int length)
+long long find(const std::vector<float>& rec, const std::vector<float>& ref, long long from, long long span,
+               long long skip, long long length)
 {
     double refEnergy = 0;
-    for (int k = 0; k < length; ++k)
+    for (long long k = 0; k < length; ++k)
         refEnergy += double(ref[skip + k]) * ref[skip + k];
     long long best = -1;
     double bestError = 0.1 * refEnergy;
     for (long long p = std::max(0LL, from); p < from + span && p + skip + length < (long long)rec.size(); ++p) {
         double error = 0;
         const float* r = &rec[p + skip];
-        for (int k = 0; k < length && error < bestError; ++k)
+        for (long long k = 0; k < length && error < bestError; ++k)
             error += double(r[k] - ref[skip + k]) * (r[k] - ref[skip + k]);
         if (error < bestError) {
             bestError = error;
@@ -218,6 +200,7 @@ long long find(const std::vector<float>& rec, const std::vector<float>& ref, lon
 int analyse(const char* rawPath, const char* logPath)
 {
     const auto refs = referenceMonos();
+    const std::vector<float> rec = readMono(rawPath);
     // The server's clock drifts a little from ours, so a moment's place in
     // the recording comes from the reads within a second of it.
     std::vector<std::pair<long long, long long>> reads; // arrival, frames so far
@@ -227,7 +210,7 @@ int analyse(const char* rawPath, const char* logPath)
     const auto frameOf = [&](long long ns) {
         double origin = 1e300;
         for (const auto& [at, total] : reads)
-            if (std::abs(at - ns) < 1000000000LL)
+            if (std::abs(at - ns) < second)
                 origin = std::min(origin, at - total * 1e9 / rate);
         return (long long)((ns - origin) * rate / 1e9);
     };
@@ -235,37 +218,37 @@ int analyse(const char* rawPath, const char* logPath)
     const auto arrivalOf = [&](long long frame) {
         return std::upper_bound(reads.begin(), reads.end(), frame, [](long long f, const auto& r) { return f < r.second; })->first;
     };
-    const std::vector<float> rec = readMono(rawPath);
-
     std::vector<Event> events;
     std::ifstream log(logPath);
     for (Event e; log >> e.ns >> e.kind >> e.cue;)
         events.push_back(e);
 
-    int expected = 0, heard = 0, replacedAtOnce = 0, failures = 0;
+    int expected = 0, replacedAtOnce = 0, failures = 0;
+    const auto fail = [&](const std::string& what) {
+        std::printf("FAIL: %s\n", what.c_str());
+        ++failures;
+    };
     std::vector<double> latencies;
-    double firstLatency = 0, steepest = 0;
+    double steepest = 0;
     // Where the stream slipped, and faults seen; a fault within half a
     // second of a slip is the slip's doing, not the player's.
     std::vector<double> gaps;
     std::vector<std::pair<double, std::string>> faults;
     Placed sounding;
-    const auto when = [&](const Event& e) { return (e.ns - events[0].ns) / 1e9; };
     for (std::size_t i = 0; i < events.size(); ++i) {
         const Event& e = events[i];
-        const long long until = i + 1 < events.size() ? events[i + 1].ns : e.ns + 1000000000LL;
+        const double when = double(e.ns - events[0].ns) / second;
+        const long long until = i + 1 < events.size() ? events[i + 1].ns : e.ns + second;
         Placed next;
         long long from = frameOf(e.ns) - frames(40), to = frameOf(e.ns) + frames(200);
         if (e.kind == "stop") {
             // Silence from 100 ms after the stop until the next call.
-            double energy = 0;
-            for (long long p = frameOf(e.ns + 100000000LL); p < std::min(frameOf(until), (long long)rec.size()); ++p)
-                energy += double(rec[p]) * rec[p];
-            if (energy > 0) {
-                std::printf("FAIL: sound goes on after the stop at %.3f s\n", when(e));
-                ++failures;
-            }
-        } else if (until - e.ns < 30000000LL) {
+            for (long long p = frameOf(e.ns + second / 10); p < std::min(frameOf(until), (long long)rec.size()); ++p)
+                if (rec[p] != 0) {
+                    fail("sound goes on after the stop at " + std::to_string(when) + " s");
+                    break;
+                }
+        } else if (until - e.ns < second * 3 / 100) {
             // A sound replaced within 30 ms is never audible; the game does that.
             ++replacedAtOnce;
             continue;
@@ -274,14 +257,11 @@ int analyse(const char* rawPath, const char* logPath)
             next = {&refs.at(std::size_t(e.cue)), 0, e.kind == "loop"};
             next.at = find(rec, *next.ref, from, to - from, frames(6), frames(20));
             if (next.at < 0) {
-                faults.emplace_back(when(e), e.kind + " of RESOURCE_ID_" + std::to_string(101 + e.cue) + " not heard");
+                faults.emplace_back(when, e.kind + " of RESOURCE_ID_" + std::to_string(101 + e.cue) + " not heard");
                 sounding = {};
                 continue;
             }
-            ++heard;
             latencies.push_back((arrivalOf(next.at) - e.ns) / 1e6);
-            if (heard == 1)
-                firstLatency = latencies.back();
             from = next.at - frames(15);
             to = next.at + frames(10);
         }
@@ -295,41 +275,35 @@ int analyse(const char* rawPath, const char* logPath)
                 energy += double(sounding(n)) * sounding(n);
             }
             const Slopes slopes = gainSlopes(rec, sounding, next, from, to);
-            if (error > 0.01 * energy || slopes.rise > 0.05) {
-                gaps.push_back(when(e));
-            } else {
-                if (slopes.fall > 0.05)
-                    faults.emplace_back(when(e), "a click where the " + e.kind + " cuts the sound before");
-                else
-                    steepest = std::max(steepest, slopes.fall);
-            }
+            if (error > 0.01 * energy || slopes.rise > 0.05)
+                gaps.push_back(when);
+            else if (slopes.fall > 0.05)
+                faults.emplace_back(when, "a click where the " + e.kind + " cuts the sound before");
+            else
+                steepest = std::max(steepest, slopes.fall);
         }
         sounding = next;
     }
     int excused = 0;
     for (const auto& [at, what] : faults) {
-        if (std::any_of(gaps.begin(), gaps.end(), [at = at](double gap) { return std::abs(gap - at) < 0.5; })) {
+        if (std::any_of(gaps.begin(), gaps.end(), [at = at](double gap) { return std::abs(gap - at) < 0.5; }))
             ++excused;
-            continue;
-        }
-        std::printf("FAIL: %s at %.3f s\n", what.c_str(), at);
-        ++failures;
+        else
+            fail(what + " at " + std::to_string(at) + " s");
     }
+    const int heard = int(latencies.size());
+    const double firstLatency = heard ? latencies.front() : 0;
     std::sort(latencies.begin(), latencies.end());
-    const auto pick = [&](double q) { return latencies.empty() ? 0.0 : latencies[std::size_t(q * (latencies.size() - 1))]; };
+    const auto pick = [&](double q) { return heard ? latencies[std::size_t(q * (heard - 1))] : 0.0; };
     std::printf("heard %d of %d (%d replaced within 30 ms); latency (to arrival here) first %.1f, median %.1f, "
                 "max %.1f ms; steepest fall of a cut sound %.4f a sample; %zu gaps in the stream (%d faults beside them)\n",
                 heard, expected, replacedAtOnce, firstLatency, pick(0.5), pick(1.0), steepest, gaps.size(), excused);
-    if (pick(0.5) >= 60) {
-        std::printf("FAIL: median latency %.1f ms\n", pick(0.5));
-        ++failures;
-    }
+    if (pick(0.5) >= 60)
+        fail("median latency " + std::to_string(pick(0.5)) + " ms");
     // A loaded machine may starve the server now and then (one slip in a
     // short run, one in twenty plays in a long one); more is a fault.
-    if (int(gaps.size()) > std::max(1, expected / 20)) {
-        std::printf("FAIL: %zu gaps in the stream\n", gaps.size());
-        ++failures;
-    }
+    if (int(gaps.size()) > std::max(1, expected / 20))
+        fail(std::to_string(gaps.size()) + " gaps in the stream");
     return failures == 0 && heard > 0 ? 0 : 1;
 }
 

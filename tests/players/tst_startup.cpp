@@ -13,94 +13,87 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTest>
-#include <limits>
+
+Q_DECLARE_METATYPE(game::Player)
+
+using namespace Qt::StringLiterals;
 
 // The game starts from whatever the player's settings file holds, read
 // strictly: a value that is not a number in range leaves its start value.
 class tst_startup : public QObject {
     Q_OBJECT
+    QString iniPath;
+    QMap<QString, QByteArray> copies; // of the damaged files met so far
+
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        QVERIFY2(config.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")) && !config.isEmpty(),
+                 "the test must never touch the real config directory");
+        QVERIFY(QDir(config).removeRecursively() && QDir().mkpath(config));
+        iniPath = config + u"/Vorlen.ini"_s;
+    }
     void startsFromStoredRecord_data();
     void startsFromStoredRecord();
-
-private:
-    QString iniPath;
-    int rows = 0;
 };
-
-void tst_startup::initTestCase()
-{
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QVERIFY2(config.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")) && !config.isEmpty(),
-             "the test must never touch the real config directory");
-    QDir().mkpath(config);
-    iniPath = config + QStringLiteral("/Vorlen.ini");
-}
 
 void tst_startup::startsFromStoredRecord_data()
 {
     QTest::addColumn<QByteArray>("ini");
-    QTest::addColumn<int>("bank");
-    QTest::addColumn<int>("reelspeed");
-    QTest::addColumn<int>("games");
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<game::Player>("start");
     QTest::addColumn<bool>("damaged"); // copied aside, and the game starts afresh
+    const auto row = [](const char* name, const QByteArray& ini, const game::Player& start, bool damaged = false) {
+        QTest::newRow(name) << ini << start << damaged;
+    };
     const QByteArray full = "[player1]\nreelspeed=10\namountinvested=500\nwager=120\ntotal=80\n"
                             "bank=460\ngames=12\ncurrentplayer=ANNA\n";
-    QTest::newRow("empty store") << QByteArray() << 0 << 1 << 0 << QString() << false;
-    QTest::newRow("full record") << full << 460 << 10 << 12 << QStringLiteral("ANNA") << false;
-    QTest::newRow("other slots ignored") << QByteArray("[player2]\nbank=9\n") << 0 << 1 << 0 << QString() << false;
-    QTest::newRow("bank not a number") << QByteArray("[player1]\nbank=lots\ngames=3\n") << 0 << 1 << 3 << QString() << false;
-    QTest::newRow("bank 12abc") << QByteArray("[player1]\nbank=12abc\n") << 0 << 1 << 0 << QString() << false;
-    QTest::newRow("bank 1e3") << QByteArray("[player1]\nbank=1e3\n") << 0 << 1 << 0 << QString() << false;
-    QTest::newRow("bank 0x10") << QByteArray("[player1]\nbank=0x10\n") << 0 << 1 << 0 << QString() << false;
-    QTest::newRow("bank plus sign") << QByteArray("[player1]\nbank=+5\n") << 0 << 1 << 0 << QString() << false;
-    QTest::newRow("bank quoted blank") << QByteArray("[player1]\nbank=\" 5\"\n") << 0 << 1 << 0 << QString() << false;
-    QTest::newRow("bank negative") << QByteArray("[player1]\nbank=-25\n") << -25 << 1 << 0 << QString() << false;
-    QTest::newRow("bank largest") << QByteArray("[player1]\nbank=2147483647\n") << 2147483647 << 1 << 0 << QString() << false;
-    QTest::newRow("bank past 32 bits") << QByteArray("[player1]\nbank=99999999999\n") << 0 << 1 << 0 << QString() << false;
-    QTest::newRow("reelspeed 0") << QByteArray("[player1]\nreelspeed=0\n") << 0 << 1 << 0 << QString() << false;
-    QTest::newRow("reelspeed -5") << QByteArray("[player1]\nreelspeed=-5\n") << 0 << 1 << 0 << QString() << false;
-    QTest::newRow("reelspeed 60") << QByteArray("[player1]\nreelspeed=60\n") << 0 << 60 << 0 << QString() << false;
-    QTest::newRow("reelspeed 16-bit max") << QByteArray("[player1]\nreelspeed=32767\n") << 0 << 32767 << 0 << QString() << false;
-    QTest::newRow("reelspeed past 16 bits") << QByteArray("[player1]\nreelspeed=40000\n") << 0 << 1 << 0 << QString() << false;
-    QTest::newRow("name with comma") << QByteArray("[player1]\ncurrentplayer=\"SMITH, J\"\n") << 0 << 1 << 0
-                                     << QStringLiteral("SMITH, J") << false;
-    QTest::newRow("cut after a line") << full.left(full.indexOf("games=")) << 460 << 10 << 0 << QString() << false;
+    const auto start = [](game::Long bank, game::Integer speed = 1, game::Long games = 0, const char* name = "") {
+        return game::Player{speed, 0, 0, 0, bank, games, name};
+    };
+    const game::Player anna{10, 500, 120, 80, 460, 12, "ANNA"}, none = start(0);
+    row("empty store", {}, none);
+    row("full record", full, anna);
+    row("other slots ignored", "[player2]\nbank=9\n", none);
+    row("bank not a number", "[player1]\nbank=lots\ngames=3\n", start(0, 1, 3));
+    row("bank 12abc", "[player1]\nbank=12abc\n", none);
+    row("bank 1e3", "[player1]\nbank=1e3\n", none);
+    row("bank 0x10", "[player1]\nbank=0x10\n", none);
+    row("bank plus sign", "[player1]\nbank=+5\n", none);
+    row("bank minus alone", "[player1]\nbank=-\n", none);
+    row("bank quoted blank", "[player1]\nbank=\" 5\"\n", none);
+    row("bank negative", "[player1]\nbank=-25\n", start(-25));
+    row("bank largest", "[player1]\nbank=2147483647\n", start(2147483647));
+    row("bank past 32 bits", "[player1]\nbank=99999999999\n", none);
+    row("reelspeed 0", "[player1]\nreelspeed=0\n", none);
+    row("reelspeed -5", "[player1]\nreelspeed=-5\n", none);
+    row("reelspeed 60", "[player1]\nreelspeed=60\n", start(0, 60));
+    row("reelspeed 16-bit max", "[player1]\nreelspeed=32767\n", start(0, 32767));
+    row("reelspeed past 16 bits", "[player1]\nreelspeed=40000\n", none);
+    row("name with comma", "[player1]\ncurrentplayer=\"SMITH, J\"\n", start(0, 1, 0, "SMITH, J"));
+    row("cut after a line", full.left(full.indexOf("games=")), {10, 500, 120, 80, 460, 0, ""});
     // A file that does not parse counts as empty rather than half-read.
-    QTest::newRow("cut inside a key") << full.left(full.indexOf("games=") + 4) << 0 << 1 << 0 << QString() << true;
-    QTest::newRow("cut inside a section") << full + "[pla" << 0 << 1 << 0 << QString() << true;
-    QTest::newRow("binary garbage") << QByteArray::fromRawData("\x01\x02\xff\xfe[[[==\n\n\x00\x7f", 13) << 0 << 1 << 0 << QString()
-                                    << true;
-    QTest::newRow("10 MB of text") << full + QByteArray(10 << 20, 'x') << 0 << 1 << 0 << QString() << true;
-    QTest::newRow("10 MB of keys") << full + QByteArray("k=v\n").repeated(10 << 18) << 460 << 10 << 12
-                                   << QStringLiteral("ANNA") << false;
-    QTest::newRow("section twice") << full + "[player1]\nbank=9\n" << 9 << 10 << 12 << QStringLiteral("ANNA") << false;
-    QTest::newRow("empty value") << QByteArray("[player1]\nbank=\ngames=2\n") << 0 << 1 << 2 << QString() << false;
-    QTest::newRow("value amid blanks") << QByteArray("[player1]\nbank =  5  \n") << 5 << 1 << 0 << QString() << false;
+    row("cut inside a key", full.left(full.indexOf("games=") + 4), none, true);
+    row("cut inside a section", full + "[pla", none, true);
+    row("binary garbage", QByteArray::fromRawData("\x01\x02\xff\xfe[[[==\n\n\x00\x7f", 13), none, true);
+    row("10 MB of text", full + QByteArray(10 << 20, 'x'), none, true);
+    row("10 MB of keys", full + QByteArray("k=v\n").repeated(10 << 18), anna);
+    row("section twice", full + "[player1]\nbank=9\n", {10, 500, 120, 80, 9, 12, "ANNA"});
+    row("empty value", "[player1]\nbank=\ngames=2\n", start(0, 1, 2));
+    row("value amid blanks", "[player1]\nbank =  5  \n", start(5));
 }
 
 void tst_startup::startsFromStoredRecord()
 {
     QFETCH(QByteArray, ini);
-    QFETCH(int, bank);
-    QFETCH(int, reelspeed);
-    QFETCH(int, games);
-    QFETCH(QString, name);
+    QFETCH(game::Player, start);
     QFETCH(bool, damaged);
-    const QString bad = iniPath + QStringLiteral(".bad");
-    QFile::remove(bad);
-
+    // A damaged file goes beside those of the rows before, never over one.
+    const QString bad = iniPath + (copies.isEmpty() ? u".bad"_s : u".bad.%1"_s.arg(copies.size() + 1));
     QFile::remove(iniPath);
-    if (!ini.isEmpty()) {
-        QFile file(iniPath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(ini);
-        file.flush();
-        // Settings files are re-read when their time stamp moves; give every row its own.
-        file.setFileTime(QDateTime::currentDateTime().addSecs(++rows), QFileDevice::FileModificationTime);
-    }
+    QFile file(iniPath);
+    QVERIFY(ini.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size()));
+    file.close();
 
     fakes::FakeSound sound;
     fakes::FakeMessages messages;
@@ -108,50 +101,43 @@ void tst_startup::startsFromStoredRecord()
     game::Keno keno(sound, messages, random);
     game::Changes seen = 0;
     keno.setListener([&](game::Changes what) { seen |= what; });
-    {
-        platform::QtSettingsStore store;
-        game::Player record;
-        players::readRecord(store, 1, record);
-        keno.startUp(record);
-        players::reportSetAside(store, messages);
-    }
+    platform::QtSettingsStore store;
+    game::Player record;
+    players::readRecord(store, 1, record);
+    keno.startUp(record);
+    players::reportSetAside(store, messages);
 
     const game::State& s = keno.state();
-    QCOMPARE(s.player.bank, bank);
-    QCOMPARE(s.creditCaption(), std::to_string(bank));
-    QCOMPARE(int(s.player.reelspeed), reelspeed);
-    QCOMPARE(s.player.games, games);
-    QCOMPARE(QString::fromStdString(s.player.currentplayer), name);
-    QCOMPARE(s.playerno, std::string("1"));
-    QCOMPARE(int(s.bet), 1);
-    QCOMPARE(s.coinsbet, 1);
-    QCOMPARE(s.betpanCaption, std::string());
-    QCOMPARE(seen, game::changeAll);
+    QCOMPARE(s.player, start);
+    QCOMPARE(s.creditCaption(), std::to_string(start.bank));
+    // The rest of a fresh start: slot 1, a bet of 1, all of it shown.
+    QVERIFY(s.playerno == "1" && s.bet == 1 && s.coinsbet == 1 && s.betpanCaption.empty() && seen == game::changeAll);
     QCOMPARE(sound.calls, (std::vector<fakes::FakeSound::Call>{{fakes::FakeSound::Kind::once, platform::Cue::snd104}}));
 
     if (damaged) {
-        // Kept byte for byte beside the store, which starts empty, and the player is told where.
-        QFile kept(bad);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), ini);
-        QCOMPARE(QFileInfo(iniPath).size(), 0); // emptied in place, a link or its permissions kept
+        // Kept byte for byte, the store emptied in place (a link or its
+        // permissions kept), the player told where, and the next save sound.
+        copies[bad] = ini;
+        for (auto [path, text] : copies.asKeyValueRange()) {
+            QFile kept(path);
+            QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == text);
+        }
+        QCOMPARE(QFileInfo(iniPath).size(), 0);
         QCOMPARE(messages.shown.size(), std::size_t(1));
         QCOMPARE(messages.shown[0].title, std::string("Slot_Vorlane"));
         QVERIFY(messages.shown[0].prompt.find(iniPath.toStdString() + "\r") != std::string::npos);
         QVERIFY(messages.shown[0].prompt.find(bad.toStdString()) != std::string::npos);
+        QVERIFY(players::saveRecord(store, 1, s.player));
+        game::Player saved;
+        players::readRecord(platform::QtSettingsStore(), 1, saved);
+        QCOMPARE(saved, s.player);
         return;
     }
     QVERIFY(messages.shown.empty());
     QVERIFY(!QFile::exists(bad));
-
     // Starting never writes the store: the file is exactly as it was.
-    QFile after(iniPath);
-    if (ini.isEmpty()) {
-        QVERIFY(!after.exists());
-    } else {
-        QVERIFY(after.open(QIODevice::ReadOnly));
-        QCOMPARE(after.readAll(), ini);
-    }
+    QCOMPARE(file.exists(), !ini.isEmpty());
+    QVERIFY(ini.isEmpty() || (file.open(QIODevice::ReadOnly) && file.readAll() == ini));
 }
 
 QTEST_GUILESS_MAIN(tst_startup)

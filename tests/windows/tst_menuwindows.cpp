@@ -7,7 +7,6 @@
 #include "platform/qtsettingsstore.h"
 #include "players/playerrecords.h"
 #include "windows/aboutvorlane.h"
-#include "windows/centring.h"
 #include "windows/frmvorlaneoptions.h"
 #include "windows/gamemessages.h"
 #include "windows/oddswindow.h"
@@ -26,11 +25,8 @@
 #include <QTimer>
 #include <memory>
 
-// The windows reached from the menu bar, over the real settings file, each
-// window once (a real window manager checks whom they belong to and where). The options window chooses,
-// names and clears players, adds fast money, sets the speed, and every way
-// of closing it saves the player; the payout schedule follows the pay table;
-// the about window and the help give the game back.
+// The windows reached from the menu bar, over the real settings file (a real
+// window manager checks whom they belong to and where).
 class tst_menuwindows : public QObject {
     Q_OBJECT
 private slots:
@@ -42,12 +38,7 @@ private slots:
     void namesAreOneToTwelveCharacters();
     void fastMoneyStopsAtFiveThousand_data();
     void fastMoneyStopsAtFiveThousand();
-    void deleteClearsTheDetails();
-    void speedButtonsSetTheSpeed();
-    void everyTextFitsItsPlace();
     void scheduleCellsFollowThePayTable();
-    void centringDropsTheHalf_data();
-    void centringDropsTheHalf();
     void scheduleOpensOnceAndReopensAfterClosing_data();
     void scheduleOpensOnceAndReopensAfterClosing();
     void aboutGivesTheMainWindowBack_data();
@@ -61,7 +52,7 @@ private:
     {
         return options->findChild<W*>(QString::fromLatin1(name));
     }
-    QString creditShown() const { return game->caption(QStringLiteral("credit")); }
+    QString creditShown() const { return game->caption("credit"); }
     // What the settings file on disk holds for the slot, key=value in key order.
     QString record(int slot) const
     {
@@ -72,9 +63,7 @@ private:
             pairs << key + u'=' + file.value(key).toString();
         return pairs.join(u' ');
     }
-    void trigger(const char* menu) { game->trigger(menu); }
     static QList<windows::tarvopaysheet*> schedules() { return GameWindow::windowsOf<windows::tarvopaysheet>(); }
-    game::State& state() { return game->rig.state(); }
     const game::Player& player() const { return game->rig.keno.state().player; }
 
     std::unique_ptr<QTemporaryDir> home;
@@ -92,7 +81,8 @@ void tst_menuwindows::init()
     QFile file(home->filePath(QStringLiteral("Vorlen.ini")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[player1]\nreelspeed=10\namountinvested=80\nwager=40\ntotal=30\nbank=70\ngames=4\ncurrentplayer=ann\n"
-               "[player3]\ncurrentplayer=Bob\n");
+               "[player3]\ncurrentplayer=WWWWWWWWWWWW\ngames=2147483647\nwager=2147483647\ntotal=2147483647\nbank=0\n"
+               "amountinvested=2147483647\n");
     file.close();
     store = std::make_unique<platform::QtSettingsStore>();
     game = std::make_unique<GameWindow>(*store);
@@ -112,17 +102,59 @@ void tst_menuwindows::cleanup()
     options = nullptr;
 }
 
-// The widest name and the longest statistics are drawn whole: a text that
-// would not fit its place is drawn smaller, never cut.
-void tst_menuwindows::everyTextFitsItsPlace()
+windows::frmvorlaneoptions* tst_menuwindows::open()
 {
-    QFile file(home->filePath(QStringLiteral("Vorlen.ini")));
-    QVERIFY(file.open(QIODevice::Append));
-    file.write("[player2]\ncurrentplayer=WWWWWWWWWWWW\ngames=2147483647\nwager=2147483647\ntotal=2147483647\n"
-               "bank=0\namountinvested=2147483647\n");
-    file.close();
+    game->trigger("mnudetails");
+    const auto opened = GameWindow::windowsOf<windows::frmvorlaneoptions>();
+    return options = opened.size() == 1 ? opened.front() : nullptr;
+}
+
+void tst_menuwindows::opensOnTheCurrentSlot_data()
+{
+    QTest::addColumn<bool>("byOk");
+    QTest::newRow("closed by O.K.") << true;
+    QTest::newRow("closed by the close box") << false;
+}
+
+// Opening keeps what was played; the speed buttons set the speed, Delete
+// clears the rest; choosing another slot loads it, and a slot never used is
+// saved empty with the slowest speed that moves.
+void tst_menuwindows::opensOnTheCurrentSlot()
+{
+    QFETCH(bool, byOk);
     QVERIFY(open());
-    options->machine_Click(2);
+    QVERIFY(!game->window.isEnabled());
+    QCOMPARE(options->windowTitle(), QStringLiteral("VorLane Options"));
+    // Opening saved what was played since the last save.
+    QCOMPARE(record(1), "amountinvested=85 bank=75 currentplayer=ann games=4 reelspeed=10 total=30 wager=40");
+    QStringList captions;
+    for (QRadioButton* b : options->findChildren<QRadioButton*>(QStringLiteral("machine")))
+        captions << b->text();
+    QCOMPARE(captions, QStringList({"ANN", "Vacant", "WWWWWWWWWWWW", "Vacant", "Vacant", "Vacant"}));
+    QCOMPARE(text("lblcurrentplayer"), QStringLiteral("Current Player    ANN"));
+    QCOMPARE(text("lblgames"), QStringLiteral("Games Played            4"));
+    QCOMPARE(text("lblreturned"), QStringLiteral("Returned To Player     % 75"));
+    QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   3"));
+    QCOMPARE(child("Btndeletedetails")->text(), QStringLiteral("Delete Currentplayer  (ann) Details"));
+    QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       ANN"));
+    const auto speeds = options->findChildren<QRadioButton*>(QStringLiteral("setspeed"));
+    for (int i = 0; i < 5; ++i) {
+        QTest::mouseClick(speeds[i], Qt::LeftButton);
+        QCOMPARE(player().reelspeed, game::pace::speedSteps[std::size_t(i)]);
+        QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   %1").arg(i + 1));
+    }
+    QTest::mouseClick(child("Btndeletedetails"), Qt::LeftButton);
+    QCOMPARE(creditShown(), QString());
+    QCOMPARE(record(1), "amountinvested=0 bank=0 currentplayer=ann games=0 reelspeed=2 total=0 wager=0");
+    QCOMPARE(text("lblreturned"), QStringLiteral("Returned To Player     % "));
+    QCOMPARE(text("lblwinlose"), QStringLiteral("Winning/Losing           0"));
+
+    // The widest name and the longest statistics are drawn whole: a text that
+    // would not fit its place is drawn smaller, never cut.
+    options->machine_Click(3);
+    QCOMPARE(game->rig.keno.state().playerno, std::string("3"));
+    QCOMPARE(creditShown(), QStringLiteral("0"));
+    QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       WWWWWWWWWWWW"));
     QCOMPARE(text("lblwinlose"), QStringLiteral("Winning/Losing           -2147483647"));
     options->grab(); // texts are fitted as they are drawn
     int checked = 0;
@@ -142,49 +174,6 @@ void tst_menuwindows::everyTextFitsItsPlace()
     const QWidget* frame = child<QWidget>("Framemain");
     QVERIFY(frame->x() >= 2 && frame->y() >= 2);
     QVERIFY(child<QLabel>("lblplayername")->y() >= frame->fontMetrics().height());
-}
-
-windows::frmvorlaneoptions* tst_menuwindows::open()
-{
-    game->trigger("mnudetails");
-    const auto opened = GameWindow::windowsOf<windows::frmvorlaneoptions>();
-    return options = opened.size() == 1 ? opened.front() : nullptr;
-}
-
-void tst_menuwindows::opensOnTheCurrentSlot_data()
-{
-    QTest::addColumn<bool>("byOk");
-    QTest::newRow("closed by O.K.") << true;
-    QTest::newRow("closed by the close box") << false;
-}
-
-// Opening keeps what was played; choosing another slot loads it, and a
-// slot never used is saved empty with the slowest speed that moves.
-void tst_menuwindows::opensOnTheCurrentSlot()
-{
-    QFETCH(bool, byOk);
-    QVERIFY(open());
-    QVERIFY(!game->window.isEnabled());
-    QCOMPARE(options->windowTitle(), QStringLiteral("VorLane Options"));
-    // Opening saved what was played since the last save.
-    QCOMPARE(record(1), "amountinvested=85 bank=75 currentplayer=ann games=4 reelspeed=10 total=30 wager=40");
-    QStringList captions;
-    for (QRadioButton* b : options->findChildren<QRadioButton*>(QStringLiteral("machine")))
-        captions << b->text();
-    QCOMPARE(captions, QStringList({"ANN", "Vacant", "BOB", "Vacant", "Vacant", "Vacant"}));
-    QCOMPARE(text("lblcurrentplayer"), QStringLiteral("Current Player    ANN"));
-    QCOMPARE(text("lblgames"), QStringLiteral("Games Played            4"));
-    QCOMPARE(text("lblreturned"), QStringLiteral("Returned To Player     % 75"));
-    QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   3"));
-    QCOMPARE(child("Btndeletedetails")->text(),
-             QStringLiteral("Delete Currentplayer  (ann) Details"));
-    QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       ANN"));
-
-    options->machine_Click(3);
-    QCOMPARE(game->rig.keno.state().playerno, std::string("3"));
-    QCOMPARE(creditShown(), QStringLiteral("0"));
-    QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       BOB"));
-    QCOMPARE(text("lblgames"), QStringLiteral("Games Played          "));
 
     options->machine_Click(2);
     QCOMPARE(creditShown(), QStringLiteral("0"));
@@ -237,52 +226,23 @@ void tst_menuwindows::namesAreOneToTwelveCharacters()
 void tst_menuwindows::fastMoneyStopsAtFiveThousand_data()
 {
     QTest::addColumn<int>("bank");
-    QTest::addColumn<int>("after");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("4500") << 4500 << 5000 << false;
-    QTest::newRow("4501") << 4501 << 4501 << true;
-    QTest::newRow("largest credit") << 2147483647 << 2147483647 << true;
+    QTest::newRow("4500") << 4500 << false;
+    QTest::newRow("4501") << 4501 << true;
+    QTest::newRow("largest credit") << 2147483647 << true;
 }
 
 void tst_menuwindows::fastMoneyStopsAtFiveThousand()
 {
     QFETCH(int, bank);
-    QFETCH(int, after);
     QFETCH(bool, refused);
-    state().player.bank = bank;
-    state().player.amountinvested = 0;
+    game->rig.state().player.bank = bank;
+    game->rig.state().player.amountinvested = 0;
     QVERIFY(open());
     QTest::mouseClick(child("quickmoney"), Qt::LeftButton);
-    QCOMPARE(player().bank, after);
+    QCOMPARE(player().bank, refused ? bank : bank + 500);
     QCOMPARE(player().amountinvested, refused ? 0 : 500);
     QCOMPARE(game->rig.messages.shown.size(), std::size_t(refused));
-    if (refused)
-        QCOMPARE(game->rig.messages.shown[0].prompt,
-                 std::string("Sorry... You've reached the limit, \rPlease lose some more first\r(Shouldn't take long !!!)"));
-}
-
-void tst_menuwindows::deleteClearsTheDetails()
-{
-    QVERIFY(open());
-    QTest::mouseClick(child("Btndeletedetails"), Qt::LeftButton);
-    QCOMPARE(creditShown(), QString());
-    QCOMPARE(player().bank, 0);
-    QCOMPARE(record(1), "amountinvested=0 bank=0 currentplayer=ann games=0 reelspeed=10 total=0 wager=0");
-    QCOMPARE(text("lblreturned"), QStringLiteral("Returned To Player     % "));
-    QCOMPARE(text("lblwinlose"), QStringLiteral("Winning/Losing           0"));
-}
-
-void tst_menuwindows::speedButtonsSetTheSpeed()
-{
-    QVERIFY(open());
-    const auto buttons = options->findChildren<QRadioButton*>(QStringLiteral("setspeed"));
-    for (int i = 0; i < 5; ++i) {
-        QTest::mouseClick(buttons[i], Qt::LeftButton);
-        QCOMPARE(player().reelspeed, game::pace::speedSteps[std::size_t(i)]);
-        QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   %1").arg(i + 1));
-    }
-    options->close();
-    QVERIFY(record(1).endsWith(" reelspeed=2 total=30 wager=40"));
 }
 
 void tst_menuwindows::scheduleCellsFollowThePayTable()
@@ -303,9 +263,8 @@ void tst_menuwindows::scheduleCellsFollowThePayTable()
             const bool extra = windows::paysheet::winsExtraBallsFirst(spots, hits);
             const QString where = QStringLiteral("%1 spots, %2 hits").arg(spots).arg(hits);
             QCOMPARE(sheet.pixelColor(cell.topLeft()), QColor(Qt::black)); // grid line
-            QVERIFY2(sheet.pixelColor(cell.topLeft() + QPoint(2, 2)) ==
-                         (pays ? QColor(255, 255, 0) : QColor(0, 0, 255)),
-                     qPrintable(where));
+            const QColor face = pays ? QColor(255, 255, 0) : QColor(0, 0, 255);
+            QVERIFY2(sheet.pixelColor(cell.topLeft() + QPoint(2, 2)) == face, qPrintable(where));
             int red = 0, dark = 0;
             for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y)
                 for (int x = cell.left() + 2; x < cell.right() - 1; ++x) {
@@ -317,25 +276,6 @@ void tst_menuwindows::scheduleCellsFollowThePayTable()
             QVERIFY2((red > 6) == (pays && extra), qPrintable(where));
             QVERIFY2((dark > 6) == (pays && !extra), qPrintable(where));
         }
-}
-
-void tst_menuwindows::centringDropsTheHalf_data()
-{
-    QTest::addColumn<QRect>("area");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QPoint>("origin");
-    QTest::newRow("even") << QRect(0, 0, 1024, 768) << QSize(612, 413) << QPoint(206, 177);
-    QTest::newRow("odd width") << QRect(0, 0, 619, 420) << QSize(612, 413) << QPoint(3, 3);
-    QTest::newRow("larger than the area") << QRect(0, 0, 600, 400) << QSize(607, 413) << QPoint(-3, -6);
-    QTest::newRow("offset area") << QRect(100, 50, 818, 591) << QSize(382, 123) << QPoint(318, 284);
-}
-
-void tst_menuwindows::centringDropsTheHalf()
-{
-    QFETCH(QRect, area);
-    QFETCH(QSize, size);
-    QFETCH(QPoint, origin);
-    QCOMPARE(windows::centredOrigin(area, size), origin);
 }
 
 void tst_menuwindows::scheduleOpensOnceAndReopensAfterClosing_data()
@@ -350,8 +290,8 @@ void tst_menuwindows::scheduleOpensOnceAndReopensAfterClosing_data()
 void tst_menuwindows::scheduleOpensOnceAndReopensAfterClosing()
 {
     QFETCH(bool, byButton);
-    trigger("mnupay");
-    trigger("mnupay");
+    game->trigger("mnupay");
+    game->trigger("mnupay");
     QCOMPARE(schedules().size(), 1);
     windows::tarvopaysheet* sheet = schedules().front();
     QCOMPARE(sheet->windowTitle(), QStringLiteral("Payout  Schedule "));
@@ -359,9 +299,7 @@ void tst_menuwindows::scheduleOpensOnceAndReopensAfterClosing()
     QVERIFY(game->window.isEnabled());
     auto* button = sheet->findChild<QPushButton*>(QStringLiteral("SSCommand1"));
     QCOMPARE(button->text(), QStringLiteral("close pay sheet"));
-    QCOMPARE(button->size(), QSize(147, 29));
     auto* odds = sheet->findChild<QPushButton*>(QStringLiteral("oddsbutton"));
-    QVERIFY(odds);
     QCOMPARE(odds->text(), QStringLiteral("odds"));
     QVERIFY(!odds->geometry().intersects(button->geometry()));
     // Both buttons lie off the table, inside the window.
@@ -395,7 +333,7 @@ void tst_menuwindows::scheduleOpensOnceAndReopensAfterClosing()
     else
         sheet->close();
     QTRY_VERIFY(schedules().isEmpty());
-    trigger("mnupay");
+    game->trigger("mnupay");
     QCOMPARE(schedules().size(), 1);
 }
 
@@ -412,7 +350,7 @@ void tst_menuwindows::aboutGivesTheMainWindowBack()
 {
     QFETCH(int, way);
     for (int round = 0; round < 2; ++round) {
-        trigger("mnuabout");
+        game->trigger("mnuabout");
         const auto abouts = GameWindow::windowsOf<windows::aboutvorlane>();
         QCOMPARE(abouts.size(), 1);
         windows::aboutvorlane* about = abouts.front();
@@ -443,8 +381,6 @@ void tst_menuwindows::helpShowsTheSeventeenPieces()
     const QStringList lines = QString::fromStdString(help.prompt).split(u'\r');
     QCOMPARE(lines.size(), 18); // seventeen pieces, each closed by a carriage return
     QCOMPARE(lines.last(), QString());
-    QCOMPARE(lines[0], QStringLiteral("1:-Insert some credit via the coins button or the Fast credit button in "));
-    QCOMPARE(lines[16], QStringLiteral("12:-To Gain entry to the SELECTION Screen click on ERASE."));
     QVERIFY(!QString::fromStdString(help.prompt).contains(u'\n'));
 
     // Shown for real: seventeen whole lines in the game's colours.
