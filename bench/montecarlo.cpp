@@ -4,7 +4,7 @@
 // The long check of the odds: the real rules played FLUTES flutes per number
 // of spots (seeded), each share and the return set beside the exact figure.
 //   montecarlo [FLUTES]      default ten million; exits 1 beyond 3 standard errors
-#include "game/montecarlo.h"
+#include "montecarlo.h"
 #include "platform/randomsource.h"
 #include "platform/xoshiro256.h"
 #include "quiet.h"

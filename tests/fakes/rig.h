@@ -52,6 +52,11 @@ struct Rig {
                 return false;
         return list.size() == keno.state().spotsmarked;
     }
+    int shownBalls() const
+    {
+        const auto& balls = keno.state().look.dropball;
+        return int(std::count_if(balls.begin(), balls.end(), [](const auto& b) { return b.visible; }));
+    }
     int played(platform::Cue cue) const
     {
         return int(std::count(sound.calls.begin(), sound.calls.end(), fakes::FakeSound::Call{fakes::FakeSound::Kind::once, cue}));

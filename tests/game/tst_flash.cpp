@@ -11,7 +11,7 @@ namespace {
 constexpr int wildBall = 81;
 
 // Lays out flute 1 as a play leaves it: `hits` stacked balls at pictures
-// 1..hits numbered 1.., the last one the wild ball when hits exceed spots.
+// 1..hits holding 1.., the last one the wild ball when hits exceed spots.
 void layOut(Rig& rig, int spots, int hits)
 {
     for (int n = 1; n <= spots; ++n)
@@ -22,16 +22,8 @@ void layOut(Rig& rig, int spots, int hits)
         s.hitballindex[1][n] = n;
         s.hitballnum[1][n] = n > spots ? wildBall : n;
         s.look.dropball[n].visible = true;
-        s.look.dropball[n].number = n > spots ? 0 : n;
+        s.look.dropball[n].number = -1; // the flash must reprint it
     }
-}
-
-int visibleBalls(Rig& rig, int hits)
-{
-    int shown = 0;
-    for (int n = 1; n <= hits; ++n)
-        shown += rig.state().look.dropball[n].visible;
-    return shown;
 }
 
 } // namespace
@@ -41,7 +33,6 @@ class TestFlash : public QObject {
 private slots:
     void winnersBlink_data();
     void winnersBlink();
-    void extraBallsOfferBlinks();
 };
 
 void TestFlash::winnersBlink_data()
@@ -69,39 +60,22 @@ void TestFlash::winnersBlink()
 
     Rig rig;
     layOut(rig, spots, hits);
-    for (int n = 1; n <= hits; ++n)
-        rig.state().look.dropball[n].number = -1; // must be reprinted
     rig.notes.clear();
-    rig.keno.flashTick();
-    rig.keno.flashTick();
-    QCOMPARE(visibleBalls(rig, hits), hits);
-    rig.keno.flashTick();
-    QCOMPARE(visibleBalls(rig, hits), blinks ? 0 : hits);
-    rig.keno.flashTick();
-    rig.keno.flashTick();
-    QCOMPARE(visibleBalls(rig, hits), blinks ? 0 : hits);
-    rig.keno.flashTick();
-    QCOMPARE(visibleBalls(rig, hits), hits);
+    const auto shownAfter = [&rig](int ticks) {
+        for (int t = 0; t < ticks; ++t)
+            rig.keno.flashTick();
+        return rig.shownBalls();
+    };
+    QCOMPARE(shownAfter(2), hits);
+    QCOMPARE(shownAfter(1), blinks ? 0 : hits);
+    QCOMPARE(shownAfter(2), blinks ? 0 : hits);
+    QCOMPARE(shownAfter(1), hits);
     QCOMPARE(rig.state().flashtick, 0);
     // A flash without a winner has nothing to redraw.
     QCOMPARE(rig.notes.size(), std::size_t(blinks ? 2 : 0));
     for (int n = 1; blinks && n <= hits; ++n)
         QCOMPARE(rig.state().look.dropball[n].number, n > spots ? 0 : n);
-    for (int t = 0; t < 3; ++t)
-        rig.keno.flashTick();
-    QCOMPARE(visibleBalls(rig, hits), blinks ? 0 : hits);
-}
-
-// EXTRA BALLS blinks 100 ms on, 100 ms off.
-void TestFlash::extraBallsOfferBlinks()
-{
-    Rig rig;
-    QList<bool> seen;
-    for (int t = 0; t < 4; ++t) {
-        rig.keno.extraBlinkTick();
-        seen << rig.state().extrabackVisible;
-    }
-    QCOMPARE(seen, (QList<bool>{true, false, true, false}));
+    QCOMPARE(shownAfter(3), blinks ? 0 : hits);
 }
 
 QTEST_GUILESS_MAIN(TestFlash)

@@ -16,9 +16,8 @@ private slots:
     void refusedClicksChangeNothing_data();
     void refusedClicksChangeNothing();
     void shutDownSilencesAndDetaches();
-    void eraseAfterAutoSelectUncoversTheBoard();
-    void autoSelectDrawsDistinctSpots_data();
-    void autoSelectDrawsDistinctSpots();
+    void autoSelectThenErase_data();
+    void autoSelectThenErase();
     void creditCaptionFollowsTheCredit();
     void coinsAddFiveWithinRange_data();
     void coinsAddFiveWithinRange();
@@ -108,27 +107,7 @@ void tst_selection::shutDownSilencesAndDetaches()
     QVERIFY(rig.notes.empty());
 }
 
-void tst_selection::eraseAfterAutoSelectUncoversTheBoard()
-{
-    Rig rig(50);
-    rig.keno.chooseBet(3);
-    rig.random.script.assign(10, 1);
-    rig.keno.autoSelect();
-    rig.state().ballplayVisible = true; // as a play leaves it
-    rig.keno.erase();
-    const game::State& s = rig.keno.state();
-    QVERIFY(rig.spots().empty() && rig.boardMatchesSpots());
-    QVERIFY(std::all_of(s.spots.begin(), s.spots.end(), [](int n) { return n == 0; }));
-    QVERIFY(std::all_of(s.payoutPanels.begin(), s.payoutPanels.end(), [](const auto& p) { return p.caption.empty(); }));
-    QVERIFY(std::none_of(s.stopLines.begin(), s.stopLines.end(), [](bool shown) { return shown; }));
-    QVERIFY(!s.ballplayVisible);
-    QCOMPARE(rig.notes.back() & game::changeBallplay, game::changeBallplay);
-    QCOMPARE(int(s.bet), 5);
-    QCOMPARE(s.player.bank, 50);
-    QCOMPARE(rig.played(Cue::snd102), 2);
-}
-
-void tst_selection::autoSelectDrawsDistinctSpots_data()
+void tst_selection::autoSelectThenErase_data()
 {
     QTest::addColumn<int>("before");
     QTest::addColumn<int>("after");
@@ -136,7 +115,7 @@ void tst_selection::autoSelectDrawsDistinctSpots_data()
         QTest::addRow("%d marked", before) << before << after;
 }
 
-void tst_selection::autoSelectDrawsDistinctSpots()
+void tst_selection::autoSelectThenErase()
 {
     QFETCH(int, before);
     QFETCH(int, after);
@@ -155,7 +134,18 @@ void tst_selection::autoSelectDrawsDistinctSpots()
     QCOMPARE(rig.random.reseeds, 1);
     QVERIFY(rig.random.script.empty());
     const int topPanel = after == 3 ? 8 : after == 7 ? 5 : 2;
-    QVERIFY(!rig.keno.state().payoutPanels[std::size_t(topPanel)].caption.empty());
+    const game::State& s = rig.keno.state();
+    QVERIFY(!s.payoutPanels[std::size_t(topPanel)].caption.empty());
+    // ERASE clears every spot and uncovers the board a play left covered.
+    rig.state().ballplayVisible = true;
+    rig.keno.erase();
+    QVERIFY(rig.spots().empty() && rig.boardMatchesSpots());
+    QVERIFY(std::all_of(s.spots.begin(), s.spots.end(), [](int n) { return n == 0; }));
+    QVERIFY(std::all_of(s.payoutPanels.begin(), s.payoutPanels.end(), [](const auto& p) { return p.caption.empty(); }));
+    QVERIFY(std::none_of(s.stopLines.begin(), s.stopLines.end(), [](bool shown) { return shown; }));
+    QVERIFY(!s.ballplayVisible);
+    QCOMPARE(rig.notes.back() & game::changeBallplay, game::changeBallplay);
+    QCOMPARE(rig.played(Cue::snd102), 2);
 }
 
 // The credit panel stays blank from a deletion of the details until the
