@@ -19,87 +19,79 @@ constexpr int panelOf[11] = {0, 0, 9, 8, 7, 1, 6, 5, 4, 3, 2};
 class tst_paytable : public QObject {
     Q_OBJECT
 private slots:
-    void panelsShowBetTimesPrize_data();
-    void panelsShowBetTimesPrize();
-    void scoresEveryCell_data();
-    void scoresEveryCell();
-};
-
-void tst_paytable::panelsShowBetTimesPrize_data()
-{
-    QTest::addColumn<int>("spots");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("bet");
-    for (int spots = 0; spots <= 10; ++spots) {
-        QTest::addRow("%d spots, bet 1", spots) << spots << 1 << 1;
-        QTest::addRow("%d spots, bet 10", spots) << spots << 4 << 10;
+    void panelsShowBetTimesPrize_data()
+    {
+        QTest::addColumn<int>("spots");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("bet");
+        for (int spots = 0; spots <= 10; ++spots) {
+            QTest::addRow("%d spots, bet 1", spots) << spots << 1 << 1;
+            QTest::addRow("%d spots, bet 10", spots) << spots << 4 << 10;
+        }
     }
-}
-
-void tst_paytable::panelsShowBetTimesPrize()
-{
-    QFETCH(int, spots);
-    QFETCH(int, button);
-    QFETCH(int, bet);
-    Rig rig;
-    for (int n = 1; n <= spots; ++n)
-        rig.keno.markSpot(n * 7);
-    rig.state().stopLines.fill(false); // as a play does before it refills the panels
-    rig.keno.chooseBet(button);
-    const game::State& s = rig.keno.state();
-    for (int hits = 2; hits <= 10; ++hits) {
-        const auto& panel = s.payoutPanels[std::size_t(panelOf[hits])];
-        const auto prize = hits <= spots ? game::paytable::prize(spots, hits) : 0;
-        QCOMPARE(panel.caption, prize ? std::to_string(bet * prize) : std::string());
-        QCOMPARE(panel.black, spots >= 5 && hits == lineOf[spots] + 1);
+    void panelsShowBetTimesPrize()
+    {
+        QFETCH(int, spots);
+        QFETCH(int, button);
+        QFETCH(int, bet);
+        Rig rig;
+        for (int n = 1; n <= spots; ++n)
+            rig.keno.markSpot(n * 7);
+        rig.state().stopLines.fill(false); // as a play does before it refills the panels
+        rig.keno.chooseBet(button);
+        const game::State& s = rig.keno.state();
+        for (int hits = 2; hits <= 10; ++hits) {
+            const auto& panel = s.payoutPanels[std::size_t(panelOf[hits])];
+            const auto prize = hits <= spots ? game::paytable::prize(spots, hits) : 0;
+            QCOMPARE(panel.caption, prize ? std::to_string(bet * prize) : std::string());
+            QCOMPARE(panel.black, spots >= 5 && hits == lineOf[spots] + 1);
+        }
+        for (int line = 1; line <= 4; ++line)
+            QCOMPARE(s.stopLines[std::size_t(line + 1)], spots >= 3 && line == lineOf[spots]);
+        QCOMPARE(int(s.linehits), lineOf[spots]);
     }
-    for (int line = 1; line <= 4; ++line)
-        QCOMPARE(s.stopLines[std::size_t(line + 1)], spots >= 3 && line == lineOf[spots]);
-    QCOMPARE(int(s.linehits), lineOf[spots]);
-}
-
-void tst_paytable::scoresEveryCell_data()
-{
-    // One letter per hit count from 0 to spots + 1: nothing, Line prize,
-    // eXtra balls, Top prize. spots + 1 hits is every spot and the wild ball.
-    QTest::addColumn<int>("spots");
-    QTest::addColumn<QString>("zones");
-    QTest::addColumn<bool>("topDoubled");
-    QTest::newRow("3 spots") << 3 << "..LTT" << true;
-    QTest::newRow("4 spots") << 4 << "...LTT" << true;
-    QTest::newRow("5 spots") << 5 << "...LXTT" << false;
-    QTest::newRow("6 spots") << 6 << "....LXTT" << false;
-    QTest::newRow("7 spots") << 7 << "....LXXTT" << false;
-    QTest::newRow("8 spots") << 8 << ".....LXXTT" << false;
-    QTest::newRow("9 spots") << 9 << ".....LXXXTT" << false;
-    QTest::newRow("10 spots") << 10 << ".....LXXXXTT" << false;
-}
-
-void tst_paytable::scoresEveryCell()
-{
-    QFETCH(int, spots);
-    QFETCH(QString, zones);
-    QFETCH(bool, topDoubled);
-    for (int hits = 0; hits <= spots + 1; ++hits) {
-        const QChar zone = zones.at(hits);
-        for (const bool wild : {false, true}) {
-            if ((wild && hits == 0) || (!wild && hits > spots))
-                continue;
-            for (const int bet : {1, 10}) {
-                const auto score = game::paytable::scoreBaseDraw(spots, hits, wild, bet);
-                int coins = 0;
-                if (zone == 'L')
-                    coins = bet * game::paytable::prize(spots, hits) * (wild ? 2 : 1);
-                if (zone == 'T')
-                    coins = bet * game::paytable::prize(spots, spots) * (wild && topDoubled ? 2 : 1);
-                const QByteArray where = QByteArray::number(hits) + " hits, bet " + QByteArray::number(bet) +
-                                         (wild ? " with the wild ball" : "");
-                QVERIFY2(score.coins == coins, where);
-                QVERIFY2(score.extraBalls == (zone == 'X'), where);
+    void scoresEveryCell_data()
+    {
+        // One letter per hit count from 0 to spots + 1: nothing, Line prize,
+        // eXtra balls, Top prize. spots + 1 hits is every spot and the wild ball.
+        QTest::addColumn<int>("spots");
+        QTest::addColumn<QString>("zones");
+        QTest::addColumn<bool>("topDoubled");
+        QTest::newRow("3 spots") << 3 << "..LTT" << true;
+        QTest::newRow("4 spots") << 4 << "...LTT" << true;
+        QTest::newRow("5 spots") << 5 << "...LXTT" << false;
+        QTest::newRow("6 spots") << 6 << "....LXTT" << false;
+        QTest::newRow("7 spots") << 7 << "....LXXTT" << false;
+        QTest::newRow("8 spots") << 8 << ".....LXXTT" << false;
+        QTest::newRow("9 spots") << 9 << ".....LXXXTT" << false;
+        QTest::newRow("10 spots") << 10 << ".....LXXXXTT" << false;
+    }
+    void scoresEveryCell()
+    {
+        QFETCH(int, spots);
+        QFETCH(QString, zones);
+        QFETCH(bool, topDoubled);
+        for (int hits = 0; hits <= spots + 1; ++hits) {
+            const QChar zone = zones.at(hits);
+            for (const bool wild : {false, true}) {
+                if ((wild && hits == 0) || (!wild && hits > spots))
+                    continue;
+                for (const int bet : {1, 10}) {
+                    const auto score = game::paytable::scoreBaseDraw(spots, hits, wild, bet);
+                    int coins = 0;
+                    if (zone == 'L')
+                        coins = bet * game::paytable::prize(spots, hits) * (wild ? 2 : 1);
+                    if (zone == 'T')
+                        coins = bet * game::paytable::prize(spots, spots) * (wild && topDoubled ? 2 : 1);
+                    const QByteArray where = QByteArray::number(hits) + " hits, bet " + QByteArray::number(bet) +
+                                             (wild ? " with the wild ball" : "");
+                    QVERIFY2(score.coins == coins, where);
+                    QVERIFY2(score.extraBalls == (zone == 'X'), where);
+                }
             }
         }
     }
-}
+};
 
 QTEST_GUILESS_MAIN(tst_paytable)
 #include "tst_paytable.moc"

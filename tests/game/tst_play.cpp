@@ -86,337 +86,315 @@ Q_DECLARE_METATYPE(game::Player)
 class tst_play : public QObject {
     Q_OBJECT
 private slots:
-    void refusesInOrder_data();
-    void refusesInOrder();
-    void scoresEveryPathOfAFlute_data();
-    void scoresEveryPathOfAFlute();
-    void dropShowsMissesOnlyFromTheLine();
-    void extraBallsAreDroppedAndScored_data();
-    void extraBallsAreDroppedAndScored();
-    void settlesAnOpenPlayAtOnce_data();
-    void settlesAnOpenPlayAtOnce();
-    void playsAtTheLimits_data();
-    void playsAtTheLimits();
-};
+    void refusesInOrder_data()
+    {
+        QTest::addColumn<int>("spots");
+        QTest::addColumn<int>("bet"); // coins; 0 for none
+        QTest::addColumn<int>("bank");
+        QTest::addColumn<QString>("message"); // empty: the play is accepted
+        const QString fewSpots = "MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!";
+        const QString noBet = "How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ";
+        QTest::newRow("two spots, no bet, no credit") << 2 << 0 << 0 << fewSpots;
+        QTest::newRow("stake over credit before no bet")
+            << 3 << 10 << 99
+            << "You Are Trying To Bet  100\rCoins...But You Only Have  99\rUse COINS Button To Insert More Credit";
+        QTest::newRow("no credit, no bet") << 5 << 0 << 0 << noBet;
+        QTest::newRow("stake equal to the credit") << 4 << 1 << 10 << QString();
+    }
+    void refusesInOrder()
+    {
+        QFETCH(int, spots);
+        QFETCH(int, bet);
+        QFETCH(int, bank);
+        QFETCH(QString, message);
+        Rig rig(100);
+        setUp(rig, spots, {});
+        rig.state().bet = bet;
+        rig.state().player.bank = bank;
+        rig.state().player.games = 7;
+        rig.state().player.wager = 70;
+        const bool accepted = message.isEmpty();
 
-void tst_play::refusesInOrder_data()
-{
-    QTest::addColumn<int>("spots");
-    QTest::addColumn<int>("bet"); // coins; 0 for none
-    QTest::addColumn<int>("bank");
-    QTest::addColumn<QString>("message"); // empty: the play is accepted
-    const QString fewSpots = "MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!";
-    const QString noBet = "How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ";
-    QTest::newRow("two spots, no bet, no credit") << 2 << 0 << 0 << fewSpots;
-    QTest::newRow("stake over credit before no bet")
-        << 3 << 10 << 99
-        << "You Are Trying To Bet  100\rCoins...But You Only Have  99\rUse COINS Button To Insert More Credit";
-    QTest::newRow("no credit, no bet") << 5 << 0 << 0 << noBet;
-    QTest::newRow("stake equal to the credit") << 4 << 1 << 10 << QString();
-}
-
-void tst_play::refusesInOrder()
-{
-    QFETCH(int, spots);
-    QFETCH(int, bet);
-    QFETCH(int, bank);
-    QFETCH(QString, message);
-    Rig rig(100);
-    setUp(rig, spots, {});
-    rig.state().bet = bet;
-    rig.state().player.bank = bank;
-    rig.state().player.games = 7;
-    rig.state().player.wager = 70;
-    const bool accepted = message.isEmpty();
-
-    QCOMPARE(rig.keno.play(10).has_value(), accepted);
-    const auto& s = rig.keno.state();
-    QCOMPARE(s.playing(), accepted);
-    QCOMPARE(s.playControlsVisible, !accepted);
-    QCOMPARE(s.ballplayVisible, accepted);
-    QCOMPARE(s.player.games, game::Long(accepted ? 8 : 7));
-    QCOMPARE(s.player.wager, game::Long(accepted ? 80 : 70));
-    QCOMPARE(s.player.bank, game::Long(accepted ? 0 : bank));
-    QCOMPARE(rig.random.reseeds, accepted ? 10 : 0); // nothing drawn when refused
-    if (accepted) {
-        QVERIFY(rig.messages.shown.empty());
+        QCOMPARE(rig.keno.play(10).has_value(), accepted);
+        const auto& s = rig.keno.state();
+        QCOMPARE(s.playing(), accepted);
+        QCOMPARE(s.playControlsVisible, !accepted);
+        QCOMPARE(s.ballplayVisible, accepted);
+        QCOMPARE(s.player.games, game::Long(accepted ? 8 : 7));
+        QCOMPARE(s.player.wager, game::Long(accepted ? 80 : 70));
+        QCOMPARE(s.player.bank, game::Long(accepted ? 0 : bank));
+        QCOMPARE(rig.random.reseeds, accepted ? 10 : 0); // nothing drawn when refused
+        if (accepted) {
+            QVERIFY(rig.messages.shown.empty());
+            rig.keno.finishDrop();
+            QCOMPARE(s.creditCaption(), std::string("0"));
+            QVERIFY(!s.playing());
+            QVERIFY(rig.sound.calls.empty()); // no win, no fanfare
+            return;
+        }
+        QCOMPARE(rig.messages.shown.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(rig.messages.shown[0].prompt), message);
+        QCOMPARE(rig.messages.shown[0].icon, platform::Messages::Icon::critical);
+    }
+    void scoresEveryPathOfAFlute_data()
+    {
+        QTest::addColumn<int>("spots");
+        QTest::addColumn<int>("hits"); // spots drawn
+        QTest::addColumn<bool>("wild");
+        QTest::addColumn<int>("coins"); // per coin bet
+        QTest::addColumn<bool>("extraBalls");
+        QTest::newRow("3 spots, wild doubles the line") << 3 << 1 << true << 6 << false;
+        QTest::newRow("6 spots, below the line") << 6 << 3 << false << 0 << false;
+        QTest::newRow("6 spots, line") << 6 << 4 << false << 12 << false;
+        QTest::newRow("6 spots, extra balls with the wild ball") << 6 << 4 << true << 0 << true;
+        QTest::newRow("10 spots, all and the wild ball") << 10 << 10 << true << 10000 << false;
+    }
+    void scoresEveryPathOfAFlute()
+    {
+        QFETCH(int, spots);
+        QFETCH(int, hits);
+        QFETCH(bool, wild);
+        QFETCH(int, coins);
+        QFETCH(bool, extraBalls);
+        Draws draws{{1, hitting(hits, wild)}};
+        for (int f = 2; f <= 10; ++f)
+            draws[f] = hitting(spots); // the top prize, were they played
+        Rig rig(100);
+        setUp(rig, spots, draws, 2); // 2 coins
+        const auto plan = rig.keno.play(1);
+        QVERIFY(plan);
+        for (const auto& step : plan->steps)
+            if (step.kind == Kind::fall && step.number != 0)
+                QCOMPARE(step.look, step.left == fluteOneLeft ? game::BallLook::white : game::BallLook::grey);
         rig.keno.finishDrop();
-        QCOMPARE(s.creditCaption(), std::string("0"));
-        QVERIFY(!s.playing());
-        QVERIFY(rig.sound.calls.empty()); // no win, no fanfare
-        return;
+
+        const auto& s = rig.keno.state();
+        QCOMPARE(int(s.flutehits[1]), hits + (wild ? 1 : 0));
+        QCOMPARE(s.ballplayFlutes, 1);
+        for (std::size_t f = 2; f <= 10; ++f)
+            QVERIFY(s.flutehits[f] == 0 && s.fluteextra[f] == 0);
+        QCOMPARE(s.playwin, game::Long(2 * coins));
+        QCOMPARE(s.extraballsVisible, extraBalls);
+        QCOMPARE(s.extraballtimerEnabled, extraBalls);
+        QCOMPARE(s.ballflashEnabled, !extraBalls);
+        QCOMPARE(s.playing(), extraBalls);
+        QCOMPARE(s.player.bank, game::Long(extraBalls ? 98 : 98 + 2 * coins));
+        QCOMPARE(s.player.total, game::Long(extraBalls ? 0 : 2 * coins));
+        QCOMPARE(rig.played(Cue::snd104), int(coins > 0));
+        QCOMPARE(rig.played(Cue::snd110), int(extraBalls));
+        QCOMPARE(rig.sound.calls.size(), std::size_t((coins > 0) + extraBalls));
+        // Flute 1's balls stack from the bottom, each on a picture of its own.
+        std::set<int> pictures;
+        for (int k = 1; k <= s.flutehits[1]; ++k) {
+            const int index = s.hitballindex[1][std::size_t(k)];
+            pictures.insert(index);
+            const auto& ball = s.look.dropball[std::size_t(index)];
+            QVERIFY(ball.visible);
+            QCOMPARE(ball.top, restTop - 600 * (k - 1)); // an eleventh rests at the top of the tube
+            QCOMPARE(ball.number, k > hits ? 0 : spot(k));
+        }
+        QCOMPARE(int(pictures.size()), int(s.flutehits[1]));
+
+        // The flash hides flute 1's winners only, though the grey balls still show.
+        rig.keno.settleOpenPlay();
+        for (int tick = 0; tick < 3; ++tick)
+            rig.keno.flashTick();
+        QCOMPARE(rig.shownBalls(), 9 * spots + (coins > 0 || extraBalls ? 0 : hits));
+        // The next play starts clean.
+        script(rig, {});
+        QVERIFY(rig.keno.play(1));
+        QVERIFY(s.winningsCaption.empty() && !s.ballflashEnabled);
+        rig.keno.finishDrop();
+        QCOMPARE(rig.shownBalls(), 0);
+        QVERIFY(s.playwin == 0 && s.flutehits[1] == 0 && s.flutewild[1] == 0);
     }
-    QCOMPARE(rig.messages.shown.size(), std::size_t(1));
-    QCOMPARE(QString::fromStdString(rig.messages.shown[0].prompt), message);
-    QCOMPARE(rig.messages.shown[0].icon, platform::Messages::Icon::critical);
-}
+    void dropShowsMissesOnlyFromTheLine()
+    {
+        Rig rig(100);
+        setUp(rig, 5, {{1, {50, 80, 51, 1, 52, 2, 81}}}); // the line stands at 2 hits
+        rig.state().player.reelspeed = 60;
+        const auto plan = rig.keno.play(1);
+        QVERIFY(plan);
 
-void tst_play::scoresEveryPathOfAFlute_data()
-{
-    QTest::addColumn<int>("spots");
-    QTest::addColumn<int>("hits"); // spots drawn
-    QTest::addColumn<bool>("wild");
-    QTest::addColumn<int>("coins"); // per coin bet
-    QTest::addColumn<bool>("extraBalls");
-    QTest::newRow("3 spots, wild doubles the line") << 3 << 1 << true << 6 << false;
-    QTest::newRow("6 spots, below the line") << 6 << 3 << false << 0 << false;
-    QTest::newRow("6 spots, line") << 6 << 4 << false << 12 << false;
-    QTest::newRow("6 spots, extra balls with the wild ball") << 6 << 4 << true << 0 << true;
-    QTest::newRow("10 spots, all and the wild ball") << 10 << 10 << true << 10000 << false;
-}
+        using Seen = std::tuple<Kind, int, int>; // the ball's number only for a fall
+        std::vector<Seen> seen;
+        for (const auto& step : plan->steps)
+            seen.push_back({step.kind, step.kind == Kind::fall ? step.number : 0, step.toTop});
+        const std::vector<Seen> start{
+            {Kind::fall, 80, restTop},        {Kind::fall, 1, restTop - 600},
+            {Kind::fall, 52, restTop - 1200}, {Kind::hideBall, 0, 0},
+            {Kind::noHit, 0, restTop - 1200}, {Kind::fall, 2, restTop - 1200},
+            {Kind::cue, 0, 0},                {Kind::fall, 0, restTop - 1800}, // the wild ball
+        };
+        QCOMPARE(std::vector<Seen>(seen.begin(), seen.begin() + 8), start);
+        // The 13 balls after the wild ball all miss above the line.
+        QCOMPARE(plan->steps.size(), std::size_t(8 + 13 * 3));
+        QCOMPARE(count(*plan, Kind::noHit), 14);
+        QCOMPARE(count(*plan, Kind::cue, Cue::snd101), 1);
 
-void tst_play::scoresEveryPathOfAFlute()
-{
-    QFETCH(int, spots);
-    QFETCH(int, hits);
-    QFETCH(bool, wild);
-    QFETCH(int, coins);
-    QFETCH(bool, extraBalls);
-    Draws draws{{1, hitting(hits, wild)}};
-    for (int f = 2; f <= 10; ++f)
-        draws[f] = hitting(spots); // the top prize, were they played
-    Rig rig(100);
-    setUp(rig, spots, draws, 2); // 2 coins
-    const auto plan = rig.keno.play(1);
-    QVERIFY(plan);
-    for (const auto& step : plan->steps)
-        if (step.kind == Kind::fall && step.number != 0)
-            QCOMPARE(step.look, step.left == fluteOneLeft ? game::BallLook::white : game::BallLook::grey);
-    rig.keno.finishDrop();
-
-    const auto& s = rig.keno.state();
-    QCOMPARE(int(s.flutehits[1]), hits + (wild ? 1 : 0));
-    QCOMPARE(s.ballplayFlutes, 1);
-    for (std::size_t f = 2; f <= 10; ++f)
-        QVERIFY(s.flutehits[f] == 0 && s.fluteextra[f] == 0);
-    QCOMPARE(s.playwin, game::Long(2 * coins));
-    QCOMPARE(s.extraballsVisible, extraBalls);
-    QCOMPARE(s.extraballtimerEnabled, extraBalls);
-    QCOMPARE(s.ballflashEnabled, !extraBalls);
-    QCOMPARE(s.playing(), extraBalls);
-    QCOMPARE(s.player.bank, game::Long(extraBalls ? 98 : 98 + 2 * coins));
-    QCOMPARE(s.player.total, game::Long(extraBalls ? 0 : 2 * coins));
-    QCOMPARE(rig.played(Cue::snd104), int(coins > 0));
-    QCOMPARE(rig.played(Cue::snd110), int(extraBalls));
-    QCOMPARE(rig.sound.calls.size(), std::size_t((coins > 0) + extraBalls));
-    // Flute 1's balls stack from the bottom, each on a picture of its own.
-    std::set<int> pictures;
-    for (int k = 1; k <= s.flutehits[1]; ++k) {
-        const int index = s.hitballindex[1][std::size_t(k)];
-        pictures.insert(index);
-        const auto& ball = s.look.dropball[std::size_t(index)];
-        QVERIFY(ball.visible);
-        QCOMPARE(ball.top, restTop - 600 * (k - 1)); // an eleventh rests at the top of the tube
-        QCOMPARE(ball.number, k > hits ? 0 : spot(k));
+        const auto& first = plan->steps[0];
+        QCOMPARE(first.left, fluteOneLeft);
+        QCOMPARE(first.fromTop, 240);
+        QCOMPARE(first.micros, std::int64_t(101'000)); // 6000 twips at 60 a millisecond
+        QCOMPARE(first.topAt(50'500), 240 + 50 * 60);
+        QCOMPARE(plan->steps[4].micros, std::int64_t(100'000));
+        QCOMPARE(plan->steps[4].look, game::BallLook::white); // a played flute's miss
+        QCOMPARE(plan->steps[7].look, game::BallLook::wild);
+        // Nothing is scored or shown until the drop has been seen.
+        QCOMPARE(rig.keno.state().winningsCaption, std::string());
+        QCOMPARE(rig.shownBalls(), 0);
+        rig.keno.finishDrop();
+        QCOMPARE(rig.keno.state().flutewild[1], game::Integer(1));
+        QCOMPARE(rig.shownBalls(), 4);
+        // Three spots and the wild ball of five: extra balls.
+        QVERIFY(rig.keno.state().extraballsVisible);
     }
-    QCOMPARE(int(pictures.size()), int(s.flutehits[1]));
-
-    // The flash hides flute 1's winners only, though the grey balls still show.
-    rig.keno.settleOpenPlay();
-    for (int tick = 0; tick < 3; ++tick)
-        rig.keno.flashTick();
-    QCOMPARE(rig.shownBalls(), 9 * spots + (coins > 0 || extraBalls ? 0 : hits));
-    // The next play starts clean.
-    script(rig, {});
-    QVERIFY(rig.keno.play(1));
-    QVERIFY(s.winningsCaption.empty() && !s.ballflashEnabled);
-    rig.keno.finishDrop();
-    QCOMPARE(rig.shownBalls(), 0);
-    QVERIFY(s.playwin == 0 && s.flutehits[1] == 0 && s.flutewild[1] == 0);
-}
-
-void tst_play::dropShowsMissesOnlyFromTheLine()
-{
-    Rig rig(100);
-    setUp(rig, 5, {{1, {50, 80, 51, 1, 52, 2, 81}}}); // the line stands at 2 hits
-    rig.state().player.reelspeed = 60;
-    const auto plan = rig.keno.play(1);
-    QVERIFY(plan);
-
-    using Seen = std::tuple<Kind, int, int>; // the ball's number only for a fall
-    std::vector<Seen> seen;
-    for (const auto& step : plan->steps)
-        seen.push_back({step.kind, step.kind == Kind::fall ? step.number : 0, step.toTop});
-    const std::vector<Seen> start{
-        {Kind::fall, 80, restTop},        {Kind::fall, 1, restTop - 600},
-        {Kind::fall, 52, restTop - 1200}, {Kind::hideBall, 0, 0},
-        {Kind::noHit, 0, restTop - 1200}, {Kind::fall, 2, restTop - 1200},
-        {Kind::cue, 0, 0},                {Kind::fall, 0, restTop - 1800}, // the wild ball
-    };
-    QCOMPARE(std::vector<Seen>(seen.begin(), seen.begin() + 8), start);
-    // The 13 balls after the wild ball all miss above the line.
-    QCOMPARE(plan->steps.size(), std::size_t(8 + 13 * 3));
-    QCOMPARE(count(*plan, Kind::noHit), 14);
-    QCOMPARE(count(*plan, Kind::cue, Cue::snd101), 1);
-
-    const auto& first = plan->steps[0];
-    QCOMPARE(first.left, fluteOneLeft);
-    QCOMPARE(first.fromTop, 240);
-    QCOMPARE(first.micros, std::int64_t(101'000)); // 6000 twips at 60 a millisecond
-    QCOMPARE(first.topAt(50'500), 240 + 50 * 60);
-    QCOMPARE(plan->steps[4].micros, std::int64_t(100'000));
-    QCOMPARE(plan->steps[4].look, game::BallLook::white); // a played flute's miss
-    QCOMPARE(plan->steps[7].look, game::BallLook::wild);
-    // Nothing is scored or shown until the drop has been seen.
-    QCOMPARE(rig.keno.state().winningsCaption, std::string());
-    QCOMPARE(rig.shownBalls(), 0);
-    rig.keno.finishDrop();
-    QCOMPARE(rig.keno.state().flutewild[1], game::Integer(1));
-    QCOMPARE(rig.shownBalls(), 4);
-    // Three spots and the wild ball of five: extra balls.
-    QVERIFY(rig.keno.state().extraballsVisible);
-}
-
-void tst_play::extraBallsAreDroppedAndScored_data()
-{
-    QTest::addColumn<std::vector<int>>("extras");
-    QTest::addColumn<int>("extraHits");
-    QTest::addColumn<int>("coins");
-    QTest::newRow("no extra hit") << std::vector<int>{41, 42, 43} << 0 << 18;
-    QTest::newRow("the wild ball doubles") << std::vector<int>{81, 41, 42} << 1 << 200;
-    QTest::newRow("wild ball and fifth spot") << std::vector<int>{4, 81, 41} << 2 << 200;
-}
-
-void tst_play::extraBallsAreDroppedAndScored()
-{
-    QFETCH(std::vector<int>, extras);
-    QFETCH(int, extraHits);
-    QFETCH(int, coins);
-    Rig rig(100);
-    setUp(rig, 5, {{1, withExtras(4, extras)}});
-    rig.state().player.reelspeed = 30;
-    QVERIFY(rig.keno.play(1));
-    QVERIFY(!rig.keno.collectExtraBalls()); // not offered yet
-    rig.keno.finishDrop();
-    QList<bool> blinks; // EXTRA BALLS blinks 100 ms on, 100 ms off
-    for (int t = 0; t < 5; ++t) {
-        rig.keno.extraBlinkTick();
-        blinks << rig.keno.state().extrabackVisible;
+    void extraBallsAreDroppedAndScored_data()
+    {
+        QTest::addColumn<std::vector<int>>("extras");
+        QTest::addColumn<int>("extraHits");
+        QTest::addColumn<int>("coins");
+        QTest::newRow("no extra hit") << std::vector<int>{41, 42, 43} << 0 << 18;
+        QTest::newRow("the wild ball doubles") << std::vector<int>{81, 41, 42} << 1 << 200;
+        QTest::newRow("wild ball and fifth spot") << std::vector<int>{4, 81, 41} << 2 << 200;
     }
-    QCOMPARE(blinks, (QList<bool>{true, false, true, false, true}));
-    rig.sound.calls.clear();
+    void extraBallsAreDroppedAndScored()
+    {
+        QFETCH(std::vector<int>, extras);
+        QFETCH(int, extraHits);
+        QFETCH(int, coins);
+        Rig rig(100);
+        setUp(rig, 5, {{1, withExtras(4, extras)}});
+        rig.state().player.reelspeed = 30;
+        QVERIFY(rig.keno.play(1));
+        QVERIFY(!rig.keno.collectExtraBalls()); // not offered yet
+        rig.keno.finishDrop();
+        QList<bool> blinks; // EXTRA BALLS blinks 100 ms on, 100 ms off
+        for (int t = 0; t < 5; ++t) {
+            rig.keno.extraBlinkTick();
+            blinks << rig.keno.state().extrabackVisible;
+        }
+        QCOMPARE(blinks, (QList<bool>{true, false, true, false, true}));
+        rig.sound.calls.clear();
 
-    const auto plan = rig.keno.collectExtraBalls();
-    QVERIFY(plan);
-    const auto& s = rig.keno.state();
-    QVERIFY(!s.extraballsVisible && !s.extrabackVisible && !s.extraballtimerEnabled);
-    QVERIFY(!rig.keno.collectExtraBalls()); // once only
-    // Spot 4, the fifth, was not drawn: it shows in yellow for 400 ms first.
-    const auto missing = std::find_if(plan->steps.begin(), plan->steps.end(),
-                                      [](const game::DropStep& step) { return step.kind == Kind::missingSpot; });
-    QVERIFY(missing != plan->steps.end());
-    QCOMPARE(missing->spot, 5);
-    QCOMPARE(missing->micros, std::int64_t(400'000));
-    QCOMPARE((missing - 1)->cue, Cue::snd111);
-    QCOMPARE(count(*plan, Kind::missingSpot), 1);
-    QCOMPARE(count(*plan, Kind::loopCue, Cue::snd107), 1);
-    QCOMPARE(count(*plan, Kind::cue, Cue::snd106), extraHits);
-    QCOMPARE(count(*plan, Kind::fall), 3);
-    for (const auto& step : plan->steps) {
-        // An extra ball's miss shows the extra balls' own no-hit picture.
-        if (step.kind == Kind::noHit)
-            QCOMPARE(step.look, game::BallLook::yellow);
-        if (step.kind != Kind::fall)
-            continue;
-        QCOMPARE(step.left, fluteOneLeft);
-        // The wild ball moves reelspeed twips every 2 ms, numbered balls 2 twips a millisecond.
-        QCOMPARE(step.look, step.number == 0 ? game::BallLook::wild : game::BallLook::yellow);
-        QCOMPARE(step.twipsPerStep * 1000 / step.microsPerStep, std::int64_t(step.number == 0 ? 15 : 2));
+        const auto plan = rig.keno.collectExtraBalls();
+        QVERIFY(plan);
+        const auto& s = rig.keno.state();
+        QVERIFY(!s.extraballsVisible && !s.extrabackVisible && !s.extraballtimerEnabled);
+        QVERIFY(!rig.keno.collectExtraBalls()); // once only
+        // Spot 4, the fifth, was not drawn: it shows in yellow for 400 ms first.
+        const auto missing = std::find_if(plan->steps.begin(), plan->steps.end(),
+                                          [](const game::DropStep& step) { return step.kind == Kind::missingSpot; });
+        QVERIFY(missing != plan->steps.end());
+        QCOMPARE(missing->spot, 5);
+        QCOMPARE(missing->micros, std::int64_t(400'000));
+        QCOMPARE((missing - 1)->cue, Cue::snd111);
+        QCOMPARE(count(*plan, Kind::missingSpot), 1);
+        QCOMPARE(count(*plan, Kind::loopCue, Cue::snd107), 1);
+        QCOMPARE(count(*plan, Kind::cue, Cue::snd106), extraHits);
+        QCOMPARE(count(*plan, Kind::fall), 3);
+        for (const auto& step : plan->steps) {
+            // An extra ball's miss shows the extra balls' own no-hit picture.
+            if (step.kind == Kind::noHit)
+                QCOMPARE(step.look, game::BallLook::yellow);
+            if (step.kind != Kind::fall)
+                continue;
+            QCOMPARE(step.left, fluteOneLeft);
+            // The wild ball moves reelspeed twips every 2 ms, numbered balls 2 twips a millisecond.
+            QCOMPARE(step.look, step.number == 0 ? game::BallLook::wild : game::BallLook::yellow);
+            QCOMPARE(step.twipsPerStep * 1000 / step.microsPerStep, std::int64_t(step.number == 0 ? 15 : 2));
+        }
+        QVERIFY(s.playing());
+
+        rig.keno.finishDrop();
+        QCOMPARE(s.playwin, game::Long(coins));
+        QCOMPARE(s.winningsCaption, std::to_string(coins));
+        QCOMPARE(s.player.bank, game::Long(99 + coins));
+        QCOMPARE(s.player.total, game::Long(coins));
+        QVERIFY(!s.playing() && s.ballflashEnabled && s.playControlsVisible);
+        QCOMPARE(rig.played(Cue::snd105), 1);
+        QCOMPARE(rig.sound.calls.size(), std::size_t(1));
     }
-    QVERIFY(s.playing());
-
-    rig.keno.finishDrop();
-    QCOMPARE(s.playwin, game::Long(coins));
-    QCOMPARE(s.winningsCaption, std::to_string(coins));
-    QCOMPARE(s.player.bank, game::Long(99 + coins));
-    QCOMPARE(s.player.total, game::Long(coins));
-    QVERIFY(!s.playing() && s.ballflashEnabled && s.playControlsVisible);
-    QCOMPARE(rig.played(Cue::snd105), 1);
-    QCOMPARE(rig.sound.calls.size(), std::size_t(1));
-}
-
-void tst_play::settlesAnOpenPlayAtOnce_data()
-{
-    QTest::addColumn<int>("stage"); // 0 in the drop, 1 in the offer, 2 in the extra balls, 3 settled
-    QTest::newRow("in the drop") << 0;
-    QTest::newRow("in the extra-ball offer") << 1;
-    QTest::newRow("in the extra balls") << 2;
-    QTest::newRow("already settled") << 3;
-}
-
-// Flute 1 pays its top prize once; flute 2 pays after its extra balls.
-void tst_play::settlesAnOpenPlayAtOnce()
-{
-    QFETCH(int, stage);
-    Rig quick(100), full(100);
-    for (Rig* rig : {&quick, &full}) {
-        setUp(*rig, 5, {{1, hitting(5)}, {2, withExtras(4, {41, 4, 42})}});
-        QVERIFY(rig->keno.play(3));
+    void settlesAnOpenPlayAtOnce_data()
+    {
+        QTest::addColumn<int>("stage"); // 0 in the drop, 1 in the offer, 2 in the extra balls, 3 settled
+        QTest::newRow("in the drop") << 0;
+        QTest::newRow("in the extra-ball offer") << 1;
+        QTest::newRow("in the extra balls") << 2;
+        QTest::newRow("already settled") << 3;
     }
-    if (stage >= 1)
-        quick.keno.finishDrop();
-    if (stage >= 2)
-        QVERIFY(quick.keno.collectExtraBalls());
-    if (stage >= 3)
-        quick.keno.finishDrop();
-    quick.keno.settleOpenPlay();
-    full.keno.finishDrop();
-    QCOMPARE(full.keno.state().playwin, game::Long(100));
-    QVERIFY(full.keno.collectExtraBalls());
-    full.keno.finishDrop();
+    // Flute 1 pays its top prize once; flute 2 pays after its extra balls.
+    void settlesAnOpenPlayAtOnce()
+    {
+        QFETCH(int, stage);
+        Rig quick(100), full(100);
+        for (Rig* rig : {&quick, &full}) {
+            setUp(*rig, 5, {{1, hitting(5)}, {2, withExtras(4, {41, 4, 42})}});
+            QVERIFY(rig->keno.play(3));
+        }
+        if (stage >= 1)
+            quick.keno.finishDrop();
+        if (stage >= 2)
+            QVERIFY(quick.keno.collectExtraBalls());
+        if (stage >= 3)
+            quick.keno.finishDrop();
+        quick.keno.settleOpenPlay();
+        full.keno.finishDrop();
+        QCOMPARE(full.keno.state().playwin, game::Long(100));
+        QVERIFY(full.keno.collectExtraBalls());
+        full.keno.finishDrop();
 
-    const auto& q = quick.keno.state();
-    const auto& f = full.keno.state();
-    QVERIFY(!q.playing());
-    QCOMPARE(q.playwin, game::Long(200));
-    QCOMPARE(q.player, f.player);
-    QCOMPARE(q.player.bank, game::Long(97 + 200));
-    QVERIFY(q.look.dropball == f.look.dropball);
-    QVERIFY(!quick.keno.collectExtraBalls());
-}
-
-void tst_play::playsAtTheLimits_data()
-{
-    QTest::addColumn<game::Player>("record");
-    QTest::addColumn<game::Player>("after"); // PLAY 1, one coin, the top prize of 15
-    constexpr game::Long most = std::numeric_limits<game::Long>::max();
-    const auto record = [](game::Long bank, game::Long wager, game::Long total, game::Long games, int reelspeed) {
-        game::Player p;
-        p.bank = bank;
-        p.wager = wager;
-        p.total = total;
-        p.games = games;
-        p.reelspeed = game::Integer(reelspeed);
-        return p;
-    };
-    QTest::newRow("credit reaching the largest") << record(most - 14, 0, 0, 0, 60) << record(most, 1, 15, 1, 60);
-    // Only the part of the prize that both the credit and the total won can
-    // hold is paid and counted; the rest is in neither.
-    QTest::newRow("credit at the largest") << record(most, 0, 0, 0, 60) << record(most, 1, 1, 1, 60);
-    QTest::newRow("statistics at the largest")
-        << record(100, most - 1, most - 3, most, 60) << record(102, most, most, most, 60);
-    QTest::newRow("slowest speed") << record(100, 0, 0, 0, 1) << record(114, 1, 15, 1, 1);
-    QTest::newRow("wager count full") << record(100, most, 0, 5, 60) << record(100, most, 0, 5, 60);
-    QTest::newRow("fastest speed") << record(100, 0, 0, 0, 32767) << record(114, 1, 15, 1, 32767);
-}
-
-// Absurd but loadable records play out without wrapping a number.
-void tst_play::playsAtTheLimits()
-{
-    QFETCH(game::Player, record);
-    QFETCH(game::Player, after);
-    Rig rig;
-    rig.keno.startUp(record);
-    setUp(rig, 3, {{1, hitting(3)}});
-    const auto plan = rig.keno.play(1);
-    QCOMPARE(plan.has_value(), after != record); // a stake the wager count cannot hold is refused
-    // Every ball takes at least one frame, however fast, and the slowest drop still ends.
-    for (const auto& step : plan ? plan->steps : std::vector<game::DropStep>{})
-        if (step.kind == Kind::fall)
-            QVERIFY(step.micros >= game::pace::fallStep && step.micros <= 7000 * game::pace::fallStep);
-    rig.keno.finishDrop();
-    QCOMPARE(rig.keno.state().player, after);
-}
+        const auto& q = quick.keno.state();
+        const auto& f = full.keno.state();
+        QVERIFY(!q.playing());
+        QCOMPARE(q.playwin, game::Long(200));
+        QCOMPARE(q.player, f.player);
+        QCOMPARE(q.player.bank, game::Long(97 + 200));
+        QVERIFY(q.look.dropball == f.look.dropball);
+        QVERIFY(!quick.keno.collectExtraBalls());
+    }
+    void playsAtTheLimits_data()
+    {
+        QTest::addColumn<game::Player>("record");
+        QTest::addColumn<game::Player>("after"); // PLAY 1, one coin, the top prize of 15
+        constexpr game::Long most = std::numeric_limits<game::Long>::max();
+        const auto record = [](game::Long bank, game::Long wager, game::Long total, game::Long games, int reelspeed) {
+            game::Player p;
+            p.bank = bank;
+            p.wager = wager;
+            p.total = total;
+            p.games = games;
+            p.reelspeed = game::Integer(reelspeed);
+            return p;
+        };
+        QTest::newRow("credit reaching the largest") << record(most - 14, 0, 0, 0, 60) << record(most, 1, 15, 1, 60);
+        // Only the part of the prize that both the credit and the total won can
+        // hold is paid and counted; the rest is in neither.
+        QTest::newRow("credit at the largest") << record(most, 0, 0, 0, 60) << record(most, 1, 1, 1, 60);
+        QTest::newRow("statistics at the largest")
+            << record(100, most - 1, most - 3, most, 60) << record(102, most, most, most, 60);
+        QTest::newRow("slowest speed") << record(100, 0, 0, 0, 1) << record(114, 1, 15, 1, 1);
+        QTest::newRow("wager count full") << record(100, most, 0, 5, 60) << record(100, most, 0, 5, 60);
+        QTest::newRow("fastest speed") << record(100, 0, 0, 0, 32767) << record(114, 1, 15, 1, 32767);
+    }
+    // Absurd but loadable records play out without wrapping a number.
+    void playsAtTheLimits()
+    {
+        QFETCH(game::Player, record);
+        QFETCH(game::Player, after);
+        Rig rig;
+        rig.keno.startUp(record);
+        setUp(rig, 3, {{1, hitting(3)}});
+        const auto plan = rig.keno.play(1);
+        QCOMPARE(plan.has_value(), after != record); // a stake the wager count cannot hold is refused
+        // Every ball takes at least one frame, however fast, and the slowest drop still ends.
+        for (const auto& step : plan ? plan->steps : std::vector<game::DropStep>{})
+            if (step.kind == Kind::fall)
+                QVERIFY(step.micros >= game::pace::fallStep && step.micros <= 7000 * game::pace::fallStep);
+        rig.keno.finishDrop();
+        QCOMPARE(rig.keno.state().player, after);
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_play)
 #include "tst_play.moc"

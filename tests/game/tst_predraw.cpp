@@ -81,69 +81,61 @@ public:
 class tst_predraw : public QObject {
     Q_OBJECT
 private slots:
-    void keepsTheWildBallOnEveryEighthTurn_data();
-    void keepsTheWildBallOnEveryEighthTurn();
-    void aFairSourceDrawsFairly();
-    void aSeededDrawGivesTheSameBalls();
+    void keepsTheWildBallOnEveryEighthTurn_data()
+    {
+        QTest::addColumn<int>("wildAttempts");
+        for (int k : {0, 1, 6, 7, 8})
+            QTest::addRow("%d attempts with the wild ball", k) << k;
+    }
+    void keepsTheWildBallOnEveryEighthTurn()
+    {
+        QFETCH(int, wildAttempts);
+        Rig rig;
+        attempt(rig.random, 1, wildAttempts);
+        attempt(rig.random, 0, wildAttempts < 8 ? 10 : 9);
+        rig.keno.picknums();
+        const game::State& s = rig.keno.state();
+        QCOMPARE(int(s.fluteballs[1][1]), wildAttempts < 8 ? 80 : 81);
+        QCOMPARE(int(s.wildcount), wildAttempts < 8 ? wildAttempts : 0);
+        QCOMPARE(rig.random.reseeds, 10 + std::min(wildAttempts, 7));
+        // The count goes on into the next play: flute 2 keeps a wild ball at
+        // once only when seven were turned back before.
+        const bool kept = s.wildcount == 7;
+        attempt(rig.random);
+        attempt(rig.random, 23);
+        attempt(rig.random, 0, kept ? 8 : 9);
+        rig.keno.picknums();
+        QCOMPARE(int(s.fluteballs[2][23]), kept ? 81 : 58);
+        QVERIFY(rig.random.script.empty());
+    }
+    // Every ball is equally likely, and the wild ball ends odds::wildRate() of
+    // the flutes: the spread over 100000 flutes is about 0.03 %; 0.2 % still
+    // tells apart keeping every 7th (5.36 %) or 9th (4.22 %) wild ball, and a
+    // redraw that repeated its sequence would keep almost every one.
+    void aFairSourceDrawsFairly()
+    {
+        platform::XoshiroRandomSource source;
+        const Tally fair = tally(source, 10000);
+        QVERIFY2(chiSquare(fair) < chiSquareLimit, QByteArray::number(chiSquare(fair)));
+        const double rate = double(fair.wildFlutes) / fair.flutes;
+        QVERIFY2(std::abs(rate - double(game::odds::wildRate())) < 0.002, QByteArray::number(rate));
+        ModuloRandom biased;
+        QVERIFY2(chiSquare(tally(biased, 2000)) > chiSquareLimit, "the check must catch a biased draw");
+    }
+    // The same seed must give the same balls: a change to the order or number of
+    // draws, the pool or the wild-ball rule moves them.
+    void aSeededDrawGivesTheSameBalls()
+    {
+        fakes::SeededRandom source(14); // its tenth flute holds the wild ball
+        Rig rig(100, &source);
+        rig.keno.picknums();
+        const auto& fluteballs = rig.keno.state().fluteballs;
+        QCOMPARE(balls(fluteballs[1]), (QList<int>{42, 74, 62, 52, 68, 28, 1, 12, 23, 15, 77, 16,
+                                                    36, 22, 71, 25, 69, 35, 14, 43, 50, 33, 21}));
+        QCOMPARE(balls(fluteballs[10]), (QList<int>{39, 35, 79, 23, 18, 48, 80, 13, 32, 81, 54, 61,
+                                                     40, 49, 47, 30, 27, 70, 14, 53, 9, 59, 16}));
+    }
 };
-
-void tst_predraw::keepsTheWildBallOnEveryEighthTurn_data()
-{
-    QTest::addColumn<int>("wildAttempts");
-    for (int k : {0, 1, 6, 7, 8})
-        QTest::addRow("%d attempts with the wild ball", k) << k;
-}
-
-void tst_predraw::keepsTheWildBallOnEveryEighthTurn()
-{
-    QFETCH(int, wildAttempts);
-    Rig rig;
-    attempt(rig.random, 1, wildAttempts);
-    attempt(rig.random, 0, wildAttempts < 8 ? 10 : 9);
-    rig.keno.picknums();
-    const game::State& s = rig.keno.state();
-    QCOMPARE(int(s.fluteballs[1][1]), wildAttempts < 8 ? 80 : 81);
-    QCOMPARE(int(s.wildcount), wildAttempts < 8 ? wildAttempts : 0);
-    QCOMPARE(rig.random.reseeds, 10 + std::min(wildAttempts, 7));
-    // The count goes on into the next play: flute 2 keeps a wild ball at
-    // once only when seven were turned back before.
-    const bool kept = s.wildcount == 7;
-    attempt(rig.random);
-    attempt(rig.random, 23);
-    attempt(rig.random, 0, kept ? 8 : 9);
-    rig.keno.picknums();
-    QCOMPARE(int(s.fluteballs[2][23]), kept ? 81 : 58);
-    QVERIFY(rig.random.script.empty());
-}
-
-// Every ball is equally likely, and the wild ball ends odds::wildRate() of
-// the flutes: the spread over 100000 flutes is about 0.03 %; 0.2 % still
-// tells apart keeping every 7th (5.36 %) or 9th (4.22 %) wild ball, and a
-// redraw that repeated its sequence would keep almost every one.
-void tst_predraw::aFairSourceDrawsFairly()
-{
-    platform::XoshiroRandomSource source;
-    const Tally fair = tally(source, 10000);
-    QVERIFY2(chiSquare(fair) < chiSquareLimit, QByteArray::number(chiSquare(fair)));
-    const double rate = double(fair.wildFlutes) / fair.flutes;
-    QVERIFY2(std::abs(rate - double(game::odds::wildRate())) < 0.002, QByteArray::number(rate));
-    ModuloRandom biased;
-    QVERIFY2(chiSquare(tally(biased, 2000)) > chiSquareLimit, "the check must catch a biased draw");
-}
-
-// The same seed must give the same balls: a change to the order or number of
-// draws, the pool or the wild-ball rule moves them.
-void tst_predraw::aSeededDrawGivesTheSameBalls()
-{
-    fakes::SeededRandom source(14); // its tenth flute holds the wild ball
-    Rig rig(100, &source);
-    rig.keno.picknums();
-    const auto& fluteballs = rig.keno.state().fluteballs;
-    QCOMPARE(balls(fluteballs[1]), (QList<int>{42, 74, 62, 52, 68, 28, 1, 12, 23, 15, 77, 16,
-                                                36, 22, 71, 25, 69, 35, 14, 43, 50, 33, 21}));
-    QCOMPARE(balls(fluteballs[10]), (QList<int>{39, 35, 79, 23, 18, 48, 80, 13, 32, 81, 54, 61,
-                                                 40, 49, 47, 30, 27, 70, 14, 53, 9, 59, 16}));
-}
 
 QTEST_GUILESS_MAIN(tst_predraw)
 #include "tst_predraw.moc"
