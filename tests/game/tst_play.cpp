@@ -17,7 +17,7 @@ using Kind = game::DropStep::Kind;
 using Cue = platform::Cue;
 using Draws = std::map<int, std::vector<int>>;
 
-constexpr int fluteOneLeft = 220;
+constexpr int fluteOneLeft = 220, fluteTenLeft = 7110;
 constexpr int restTop = 6240;
 
 // The spots of a play in marking order: the board's last number first,
@@ -171,6 +171,7 @@ private slots:
         const auto& s = rig.keno.state();
         QCOMPARE(int(s.flutehits[1]), hits + (wild ? 1 : 0));
         QCOMPARE(s.ballplayFlutes, 1);
+        QCOMPARE(std::count(s.stopLines.begin(), s.stopLines.end(), true), 1); // the line of these spots only
         for (std::size_t f = 2; f <= 10; ++f)
             QVERIFY(s.flutehits[f] == 0 && s.fluteextra[f] == 0);
         QCOMPARE(s.playwin, game::Long(2 * coins));
@@ -207,6 +208,7 @@ private slots:
         rig.keno.finishDrop();
         QCOMPARE(rig.shownBalls(), 0);
         QVERIFY(s.playwin == 0 && s.flutehits[1] == 0 && s.flutewild[1] == 0);
+        QCOMPARE(int(s.nextdrop), 1); // the next ball to fall takes the first picture again
     }
     void dropShowsMissesOnlyFromTheLine()
     {
@@ -254,19 +256,22 @@ private slots:
         QTest::addColumn<std::vector<int>>("extras");
         QTest::addColumn<int>("extraHits");
         QTest::addColumn<int>("coins");
-        QTest::newRow("no extra hit") << std::vector<int>{41, 42, 43} << 0 << 18;
-        QTest::newRow("the wild ball doubles") << std::vector<int>{81, 41, 42} << 1 << 200;
-        QTest::newRow("wild ball and fifth spot") << std::vector<int>{4, 81, 41} << 2 << 200;
+        QTest::addColumn<int>("flutes"); // played; the last of them wins the extra balls
+        QTest::newRow("no extra hit") << std::vector<int>{41, 42, 43} << 0 << 18 << 1;
+        QTest::newRow("the wild ball doubles") << std::vector<int>{81, 41, 42} << 1 << 200 << 1;
+        QTest::newRow("wild ball and fifth spot") << std::vector<int>{4, 81, 41} << 2 << 200 << 1;
+        QTest::newRow("in the tenth flute") << std::vector<int>{41, 42, 43} << 0 << 18 << 10;
     }
     void extraBallsAreDroppedAndScored()
     {
         QFETCH(std::vector<int>, extras);
         QFETCH(int, extraHits);
         QFETCH(int, coins);
+        QFETCH(int, flutes);
         Rig rig(100);
-        setUp(rig, 5, {{1, withExtras(4, extras)}});
+        setUp(rig, 5, {{flutes, withExtras(4, extras)}});
         rig.state().player.reelspeed = 30;
-        QVERIFY(rig.keno.play(1));
+        QVERIFY(rig.keno.play(flutes));
         QVERIFY(!rig.keno.collectExtraBalls()); // not offered yet
         rig.keno.finishDrop();
         QList<bool> blinks; // EXTRA BALLS blinks 100 ms on, 100 ms off
@@ -299,7 +304,7 @@ private slots:
                 QCOMPARE(step.look, game::BallLook::yellow);
             if (step.kind != Kind::fall)
                 continue;
-            QCOMPARE(step.left, fluteOneLeft);
+            QCOMPARE(step.left, flutes == 1 ? fluteOneLeft : fluteTenLeft);
             // The wild ball moves reelspeed twips every 2 ms, numbered balls 2 twips a millisecond.
             QCOMPARE(step.look, step.number == 0 ? game::BallLook::wild : game::BallLook::yellow);
             QCOMPARE(step.twipsPerStep * 1000 / step.microsPerStep, std::int64_t(step.number == 0 ? 15 : 2));
@@ -309,7 +314,7 @@ private slots:
         rig.keno.finishDrop();
         QCOMPARE(s.playwin, game::Long(coins));
         QCOMPARE(s.winningsCaption, std::to_string(coins));
-        QCOMPARE(s.player.bank, game::Long(99 + coins));
+        QCOMPARE(s.player.bank, game::Long(100 - flutes + coins));
         QCOMPARE(s.player.total, game::Long(coins));
         QVERIFY(!s.playing() && s.ballflashEnabled && s.playControlsVisible);
         QCOMPARE(rig.played(Cue::snd105), 1);
