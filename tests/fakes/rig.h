@@ -18,6 +18,16 @@ struct KenoTestAccess {
 };
 } // namespace game
 
+// A flute's draw: `first`, then misses from 60 up to the 20th ball, then the
+// extra balls.
+inline std::vector<int> withExtras(std::vector<int> first, const std::vector<int>& extras)
+{
+    for (int n = 60; first.size() < 20; ++n)
+        first.push_back(n);
+    first.insert(first.end(), extras.begin(), extras.end());
+    return first;
+}
+
 // A started game over recording fakes, with a credit of its own.
 struct Rig {
     explicit Rig(game::Long bank = 100, platform::RandomSource* source = nullptr)

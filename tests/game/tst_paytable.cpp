@@ -2,13 +2,15 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "fakes/rig.h"
 
+#include "game/odds.h"
 #include "game/paytable.h"
 
 #include <QTest>
+#include <cmath>
 
 namespace {
 
-// The prizes themselves are pinned by the odds of every flute and the
+// The prizes themselves are pinned by the odds of every flute below and the
 // scored plays; here they are only read.
 constexpr int lineOf[11] = {0, 0, 0, 1, 2, 2, 3, 3, 4, 4, 4};
 // The ladder, top to bottom: SSPanel2 for 10 hits down to SSPanel9 for 2.
@@ -90,6 +92,44 @@ private slots:
                 }
             }
         }
+    }
+    void everyFluteAsPlayed_data()
+    {
+        QTest::addColumn<int>("spots");
+        QTest::addColumn<double>("linePrize");
+        QTest::addColumn<double>("extraBalls");
+        QTest::addColumn<double>("rtp");
+        QTest::addColumn<double>("variance");
+        // The exact odds of every flute, as the odds window and --odds give them.
+        // The game played many times agrees with these (bench/montecarlo, run by
+        // scripts/odds); a change to the prizes, the draw or the wild ball's share
+        // moves them.
+        QTest::newRow("3 spots") << 3 << 0.150435170319 << 0.0 << 0.873977054838 << 9.18155288176;
+        QTest::newRow("4 spots") << 4 << 0.0495974277587 << 0.0 << 0.883966474095 << 47.7863167953;
+        QTest::newRow("5 spots") << 5 << 0.0910014529956 << 0.0146250248595 << 0.83538917091 << 38.379702737;
+        QTest::newRow("6 spots") << 6 << 0.0321320155685 << 0.0039378810569 << 0.849675705731 << 95.8058611804;
+        QTest::newRow("7 spots") << 7 << 0.0565848674392 << 0.0110642291496 << 0.853027912915 << 177.806073462;
+        QTest::newRow("8 spots") << 8 << 0.0204165906095 << 0.00308662029015 << 0.866578551352 << 710.127115059;
+        QTest::newRow("9 spots") << 9 << 0.0353461637703 << 0.00734717814887 << 0.871433155624 << 529.538149657;
+        QTest::newRow("10 spots") << 10 << 0.054683718583 << 0.0148159544526 << 0.865354756993 << 527.980945974;
+    }
+    void everyFluteAsPlayed()
+    {
+        QFETCH(int, spots);
+        QFETCH(double, linePrize);
+        QFETCH(double, extraBalls);
+        QFETCH(double, rtp);
+        QFETCH(double, variance);
+        const auto odds = game::odds::flute(spots);
+        long double sum = 0;
+        for (const auto& row : odds.hits)
+            for (long double chance : row)
+                sum += chance;
+        QVERIFY(std::abs(sum - 1) < 1e-15L);
+        QVERIFY(std::abs(double(odds.linePrize) - linePrize) < 1e-12);
+        QVERIFY(std::abs(double(odds.extraBalls) - extraBalls) < 1e-12);
+        QVERIFY(std::abs(double(odds.rtp) - rtp) < 1e-11);
+        QVERIFY(std::abs(double(odds.variance) - variance) < 1e-8);
     }
 };
 

@@ -20,8 +20,7 @@ using Draws = std::map<int, std::vector<int>>;
 constexpr int fluteOneLeft = 220, fluteTenLeft = 7110;
 constexpr int restTop = 6240;
 
-// The spots of a play in marking order: the board's last number first,
-// then 1, 2, ...
+// The spots of a play in marking order: the board's last number first, then 1, 2, ...
 int spot(int k) { return k == 1 ? 80 : k - 1; }
 
 // Scripts a play: flute f first draws draws[f]; every other ball misses.
@@ -39,8 +38,7 @@ void script(Rig& rig, const Draws& draws)
             rig.state().wildcount = 7;
 }
 
-// Marks `spots` spots, bets the coins of bet button `betButton` and scripts
-// the play's draws.
+// Marks `spots` spots, bets with bet button `betButton` and scripts the play's draws.
 void setUp(Rig& rig, int spots, const Draws& draws, int betButton = 1)
 {
     for (int k = 1; k <= spots; ++k)
@@ -58,16 +56,6 @@ std::vector<int> hitting(int hits, bool wild = false)
         balls.push_back(spot(k));
     if (wild)
         balls.push_back(81);
-    return balls;
-}
-
-// The 20 balls of a flute holding `hits` spots, then three extra balls.
-std::vector<int> withExtras(int hits, const std::vector<int>& extras)
-{
-    std::vector<int> balls = hitting(hits);
-    for (int n = 60; balls.size() < 20; ++n)
-        balls.push_back(n);
-    balls.insert(balls.end(), extras.begin(), extras.end());
     return balls;
 }
 
@@ -269,7 +257,7 @@ private slots:
         QFETCH(int, coins);
         QFETCH(int, flutes);
         Rig rig(100);
-        setUp(rig, 5, {{flutes, withExtras(4, extras)}});
+        setUp(rig, 5, {{flutes, withExtras(hitting(4), extras)}});
         rig.state().player.reelspeed = 30;
         QVERIFY(rig.keno.play(flutes));
         QVERIFY(!rig.keno.collectExtraBalls()); // not offered yet
@@ -334,7 +322,7 @@ private slots:
         QFETCH(int, stage);
         Rig quick(100), full(100);
         for (Rig* rig : {&quick, &full}) {
-            setUp(*rig, 5, {{1, hitting(5)}, {2, withExtras(4, {41, 4, 42})}});
+            setUp(*rig, 5, {{1, hitting(5)}, {2, withExtras(hitting(4), {41, 4, 42})}});
             QVERIFY(rig->keno.play(3));
         }
         if (stage >= 1)
@@ -363,14 +351,8 @@ private slots:
         QTest::addColumn<game::Player>("record");
         QTest::addColumn<game::Player>("after"); // PLAY 1, one coin, the top prize of 15
         constexpr game::Long most = std::numeric_limits<game::Long>::max();
-        const auto record = [](game::Long bank, game::Long wager, game::Long total, game::Long games, int reelspeed) {
-            game::Player p;
-            p.bank = bank;
-            p.wager = wager;
-            p.total = total;
-            p.games = games;
-            p.reelspeed = game::Integer(reelspeed);
-            return p;
+        const auto record = [](game::Long bank, game::Long wager, game::Long total, game::Long games, int speed) {
+            return game::Player{game::Integer(speed), 0, wager, total, bank, games, {}};
         };
         QTest::newRow("credit reaching the largest") << record(most - 14, 0, 0, 0, 60) << record(most, 1, 15, 1, 60);
         // Only the part of the prize that both the credit and the total won can

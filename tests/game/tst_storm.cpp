@@ -5,6 +5,7 @@
 #include "fakes/seededrandom.h"
 
 #include <QTest>
+#include <functional>
 #include <limits>
 #include <random>
 
@@ -21,12 +22,8 @@ private slots:
         QTest::addColumn<game::Player>("start"); // a record whose books balance
         constexpr game::Long most = std::numeric_limits<game::Long>::max();
         const auto balanced = [](game::Long invested, game::Long wager, game::Long total) {
-            game::Player p;
-            p.amountinvested = invested;
-            p.wager = wager;
-            p.total = total;
-            p.bank = invested - wager + total;
-            return p;
+            return game::Player{.amountinvested = invested, .wager = wager, .total = total,
+                                .bank = invested - wager + total, .currentplayer = {}};
         };
         for (unsigned seed : {1u, 2u})
             QTest::addRow("seed %u", seed) << seed << game::Player{};
@@ -45,79 +42,67 @@ private slots:
         const auto any = [&](int n) { return int(pick() % unsigned(n)) + 1; };
         // The records of the six slots as the options window would keep them.
         std::array<game::Player, 7> kept{};
-        int slot = 1;
-        bool dropping = false, offer = false;
-        int plays = 0;
-
-        for (int step = 1; step <= 10'000; ++step) {
-            const bool idle = !dropping && !offer;
-            switch (any(15)) {
-            case 1:
-            case 2:
-                rig.keno.markSpot(any(80));
-                break;
-            case 3:
-                rig.keno.autoSelect();
-                break;
-            case 4:
-                rig.keno.erase();
-                break;
-            case 5:
-                rig.keno.insertCoins();
-                break;
-            case 6:
-                rig.keno.chooseBet(any(4));
-                break;
-            case 7:
-            case 8: {
-                static constexpr int flutes[] = {1, 3, 5, 10};
-                const bool started = rig.keno.play(flutes[any(4) - 1]).has_value();
-                QVERIFY(!started || idle);
-                dropping = dropping || started;
-                plays += started;
-                break;
-            }
-            case 9: // the drop has been shown
-                if (dropping) {
+        int slot = 1, plays = 0;
+        bool dropping = false, offer = false, idle = true;
+        const auto play = [&] {
+            static constexpr int flutes[] = {1, 3, 5, 10};
+            const bool started = rig.keno.play(flutes[any(4) - 1]).has_value();
+            QVERIFY(!started || idle);
+            dropping = dropping || started;
+            plays += started;
+        };
+        // Each command as a player or the window gives it; marks and plays come
+        // twice as often as the rest. The options window opens only between
+        // plays, and the window may close in the middle of anything.
+        const std::vector<std::function<void()>> commands{
+            [&] { rig.keno.markSpot(any(80)); },
+            [&] { rig.keno.markSpot(any(80)); },
+            [&] { rig.keno.autoSelect(); },
+            [&] { rig.keno.erase(); },
+            [&] { rig.keno.insertCoins(); },
+            [&] { rig.keno.chooseBet(any(4)); },
+            play,
+            play,
+            [&] { // the drop has been shown
+                if (std::exchange(dropping, false)) {
                     rig.keno.finishDrop();
-                    dropping = false;
                     offer = !offer && rig.keno.state().extraballsVisible;
                 }
-                break;
-            case 10: {
+            },
+            [&] {
                 const bool started = rig.keno.collectExtraBalls().has_value();
                 QCOMPARE(started, offer && !dropping);
-                if (started)
-                    dropping = true;
-                break;
-            }
-            case 11:
+                dropping = dropping || started;
+            },
+            [&] {
                 rig.keno.flashTick();
                 rig.keno.extraBlinkTick();
-                break;
-            // The options window opens only between plays.
-            case 12:
+            },
+            [&] {
                 if (idle)
                     rig.keno.fastMoney();
-                break;
-            case 13:
+            },
+            [&] {
                 if (idle) {
                     kept[std::size_t(slot)] = rig.keno.state().player;
                     slot = any(6);
                     rig.keno.choosePlayer(slot, kept[std::size_t(slot)], "P");
                 }
-                break;
-            case 14:
+            },
+            [&] {
                 if (idle && any(10) == 1)
                     rig.keno.deleteDetails();
-                break;
-            case 15: // the window closes in the middle of anything
+            },
+            [&] {
                 if (any(20) == 1) {
                     rig.keno.settleOpenPlay();
                     dropping = offer = false;
                 }
-                break;
-            }
+            },
+        };
+        for (int step = 1; step <= 10'000; ++step) {
+            idle = !dropping && !offer;
+            commands[std::size_t(any(int(commands.size())) - 1)]();
             // What must hold after every command, whatever came before.
             const game::State& s = rig.keno.state();
             const game::Player& p = s.player;
