@@ -33,9 +33,8 @@ game::Player generation(const QString& who, int k)
     return {game::Integer(k % 30000 + 1), k, k, k, k, k, (who + u'-' + QString::number(k)).toStdString()};
 }
 
-// A second program over $XDG_CONFIG_HOME: `save SLOT BANK NAME`, `read SLOT`,
-// `loop WHO` (saves generations 1, 2, ... in slot 1 until killed) or
-// `generation` (prints "WHO K" when slot 1 holds one whole generation).
+// A second program over $XDG_CONFIG_HOME: `save SLOT BANK NAME`, `read SLOT`, `loop WHO` (saves
+// generations 1, 2, ... in slot 1 until killed) or `generation` ("WHO K" for a whole generation in slot 1).
 int runChild(const QStringList& args)
 {
     platform::QtSettingsStore store;
@@ -168,24 +167,6 @@ private slots:
         QFile::setPermissions(config, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
-    void namesComeBackUnchanged_data()
-    {
-        QTest::addColumn<QString>("name");
-        // Blanks at either end, what the INI text gives a meaning, and more than ASCII.
-        for (const char* name :
-             {"   ", "  ann  ", "a=b", "a;b", "a, b", "[x]", "\"Jo\" 'D'", "a\\b\\", "#1", "Zoë Ærøsk日本"})
-            QTest::newRow(name) << QString::fromUtf8(name);
-    }
-    // Each program writes its own slot and keeps what the one before wrote.
-    void namesComeBackUnchanged()
-    {
-        QFETCH(QString, name);
-        QCOMPARE(child(u"save 1 10 ann"_s), QByteArray());
-        QCOMPARE(child({u"save"_s, u"4"_s, u"77"_s, name}), QByteArray());
-        QCOMPARE(child(u"read 1"_s), QByteArray("10\nann"));
-        QCOMPARE(QString::fromUtf8(child(u"read 4"_s)), u"77\n"_s + name);
-    }
-
     // Killed at any moment of a save, the program leaves the old record or the
     // new one, never a mix and never a file that does not parse.
     void killedWhileSavingLeavesAWholeRecord()
@@ -200,9 +181,8 @@ private slots:
         }
     }
 
-    // While one program holds the file no other can write it, so a stale copy
-    // of the game can never put back what the first has moved on from; no
-    // lock outlives its holder, and a lock file lying about holds up no save.
+    // While one program holds the file no other (a stale copy of the game) can write it; no lock
+    // outlives its holder, and a lock file lying about holds up no save.
     void oneWriterAtATime()
     {
         QVERIFY(write(file() + u".lock"_s, {}));
@@ -281,9 +261,8 @@ private slots:
         QCOMPARE(child(u"generation"_s), QByteArray("A 4"));
     }
 
-    // Six players on a disk with one block free: a save either writes the whole
-    // new record or fails and leaves the old one, never an empty file taken for
-    // success. (A disk with none free is a failed save below.)
+    // Six players on a disk with one block free: a save writes the whole new record or fails and
+    // leaves the old one, never an empty file taken for success. (None free: a failed save below.)
     void nearlyFullDiskNeverPassesForSuccess()
     {
         if (!mountTmpfs(config))
