@@ -36,7 +36,6 @@ QPixmap ArtRenderer::pixmap(const QString& name, QSize devicePixels)
     QPainter painter(&image);
     renderer(name)->render(&painter);
     painter.end();
-    ++renderCount;
     cache.insert(key, new QPixmap(image), std::max<qsizetype>(1, qsizetype(image.width()) * image.height() * 4 / 1024));
     return image;
 }

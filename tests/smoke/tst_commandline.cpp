@@ -49,8 +49,6 @@ private slots:
         row("unknown option, no display", u"--bogus"_s, {}, 1, unknown);
         row("unknown option, display", u"--bogus"_s, u"real"_s, 1, unknown);
         row("version, no display", u"--version"_s, {}, 0, version);
-        row("version, display", u"--version"_s, u"real"_s, 0, version);
-        row("help, no display", u"--help"_s, {}, 0, "Usage: ");
         row("odds, no display", u"--odds"_s, {}, 0, "Odds of one flute");
     }
     void answers()

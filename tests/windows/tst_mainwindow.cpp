@@ -17,31 +17,25 @@
 #include <cmath>
 #include <memory>
 
+Q_DECLARE_METATYPE(std::vector<int>)
+
 namespace {
 // Four hits of five spots in the 20 balls, the fifth in the first extra ball.
-QList<int> extraBallsDraw()
-{
-    QList<int> balls{1, 2, 3, 4};
-    for (int n = 60; balls.size() < 20; ++n)
-        balls << n;
-    return balls << 5;
-}
+const std::vector<int> extraBallsDraw = withExtras({1, 2, 3, 4}, {5});
 
-double luminance(QColor c)
-{
-    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-
+// The contrast ratio of two colours, from their relative luminance.
 double contrast(QColor a, QColor b)
 {
+    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    const auto luminance = [&](QColor c) {
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
     const double x = luminance(a), y = luminance(b);
     return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 } // namespace
 
-// The play field must let the player reach every control, at any window
-// size, and show what the game's state says.
+// The play field lets the player reach every control at any window size and shows the game's state.
 class tst_mainwindow : public QObject {
     Q_OBJECT
 private slots:
@@ -60,16 +54,14 @@ private slots:
         QTest::newRow("board in a larger window") << false << QSize(818 * 2, 564 * 3 / 2);
         QTest::newRow("flutes") << true << QSize(818, 564);
     }
-    // The field fills the window as far as its shape allows, centred. What is
-    // shown lies inside the field, and every button shown takes a click anywhere
-    // on it: nothing shown lies over it, except that the flute panel covers the
-    // whole board while it is up.
+    // The field fills the window as far as its shape allows, centred; what is shown lies inside it,
+    // and every button shown takes a click anywhere on it, but the board's while the flutes cover it.
     void buttonsTakeTheirClicksAnywhere()
     {
         QFETCH(bool, playing);
         QFETCH(QSize, view);
         if (playing) {
-            startPlay(5, extraBallsDraw());
+            startPlay(5, extraBallsDraw);
             playOut();
         }
         QCOMPARE(game->window.item("ballplay")->isVisible(), playing);
@@ -97,76 +89,23 @@ private slots:
         }
         // COINS and EXTRA BALLS; or the board, COINS, AUTO SELECT, ERASE, the bets and the plays.
         QCOMPARE(buttons, playing ? 2 : 80 + 3 + 4 + 4);
-        // Held down, a button sinks; released, it counts the click.
-        windows::PictureItem* coins = game->picture("coinsin");
-        QTest::mousePress(game->view()->viewport(), Qt::LeftButton, {}, game->at(coins));
-        QVERIFY(coins->isPressed());
-        QTest::mouseRelease(game->view()->viewport(), Qt::LeftButton, {}, game->at(coins));
-        QVERIFY(!coins->isPressed());
+        game->click("coinsin");
         QCOMPARE(game->caption("credit"), QString::number(playing ? 34 : 40));
     }
-    // The board reads in rows of ten with the banner between its blocks of
-    // forty, the strip rises from index 1, the bets and plays run from the
-    // smallest up. Each stop line lies under the payout panel of the first hit
-    // count that wins, as the h-th stacked ball stands level with the panel of h
-    // hits, and drawn it crosses all ten tubes inside the flute panel's frame.
-    void fieldReadsInOrder()
+    // Each stop line lies under the payout panel of the first hit count that
+    // wins, as the h-th stacked ball stands level with the panel of h hits, and
+    // crosses all ten tubes inside the flute panel's frame.
+    void stopLinesMarkTheFirstWin()
     {
-        for (int n = 2; n <= 80; ++n) {
-            const QRectF previous = place("a", n - 1), ball = place("a", n);
-            if ((n - 1) % 10 != 0)
-                QVERIFY(ball.left() == previous.right() && ball.top() == previous.top());
-            else
-                QVERIFY(ball.left() == place("a", n - 10).left() && ball.top() >= previous.bottom());
-        }
-        const QRectF banner = place("Picture3");
-        QVERIFY(banner.top() >= place("a", 40).bottom() && banner.bottom() <= place("a", 41).top());
-        for (int k = 2; k <= 10; ++k)
-            QCOMPARE(place("ball", k).bottom(), place("ball", k - 1).top());
-        for (int i = 2; i <= 4; ++i)
-            QVERIFY(place("btnBET", i).left() > place("btnBET", i - 1).right());
-        for (const auto& [flutes, fewer] : {std::pair{3, 1}, {5, 3}, {10, 5}})
-            QVERIFY(place("PLAY", flutes).left() > place("PLAY", fewer).right());
-        game->window.item("ballplay")->show();
         const QRectF flutes = place("ballplay");
         for (int line = 1; line <= 4; ++line) {
             auto* stop = dynamic_cast<QGraphicsLineItem*>(game->window.item(QStringLiteral("stop%1").arg(line + 1)));
-            const qreal y = stop->mapToScene(stop->line().p1()).y();
-            QVERIFY(qAbs(y - place(QStringLiteral("SSPanel%1").arg(game::paytable::panelFor(line + 1))).bottom()) <= 1);
+            const QLineF drawn(stop->mapToScene(stop->line().p1()), stop->mapToScene(stop->line().p2()));
+            const QRectF panel = place(QStringLiteral("SSPanel%1").arg(game::paytable::panelFor(line + 1)));
+            QVERIFY(qAbs(drawn.y1() - panel.bottom()) <= 1);
+            QVERIFY(drawn.x1() > flutes.left() && drawn.x1() <= flutes.left() + 20);
+            QVERIFY(drawn.x2() >= flutes.left() + 480 && drawn.x2() < flutes.right() - 1);
             QVERIFY(!stop->isVisible());
-            stop->show();
-            const QImage field = render(game->window.scene()->sceneRect());
-            stop->hide();
-            int first = -1, last = -1;
-            for (int x = 0; x < field.width(); ++x) {
-                const QColor c = field.pixelColor(x, int(y)); // covered whole by the 2-pixel pen
-                if (c.red() > 220 && c.green() > 220 && c.blue() < 60)
-                    (first < 0 ? first : last) = x, last = x;
-            }
-            QVERIFY2(first > flutes.left() && last < flutes.right() - 1, qPrintable(QStringLiteral("%1..%2").arg(first).arg(last)));
-            QVERIFY(first <= flutes.left() + 20 && last >= flutes.left() + 480);
-        }
-        // Drawn in a tube, a ball is as wide as it is high, and a miss is no wider
-        // than the ball, so nothing spills over the tube's walls.
-        for (QGraphicsItem* other : game->window.scene()->items())
-            other->hide();
-        game->window.item("ballplay")->show();
-        game->picture("ballplay")->setPicture({});
-        // The miss of an extra ball is a star.
-        for (const auto& [name, round] :
-             {std::pair{"dropball", true}, {"nohitwhite", true}, {"nohitblack", true}, {"nohit", false}}) {
-            QGraphicsItem* item = game->window.item(QString::fromLatin1(name), name == std::string("dropball"));
-            item->setPos(100, 100);
-            item->show();
-            const QImage image = render(item->sceneBoundingRect());
-            item->hide();
-            QRect ink;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    if (image.pixelColor(x, y).alpha() > 128)
-                        ink |= QRect(x, y, 1, 1);
-            QVERIFY2(!round || qAbs(ink.width() - ink.height()) <= 1, qPrintable(QStringLiteral("%1 %2 x %3").arg(name).arg(ink.width()).arg(ink.height())));
-            QVERIFY(ink.width() <= 33);
         }
     }
     void clicksReachTheirCommands_data()
@@ -241,7 +180,6 @@ private slots:
         QCOMPARE(game->picture("coinsbet")->picture(), coinsbet);
         for (int i = 1; i <= 4; ++i) // the chosen bet is lit
             QCOMPARE(game->picture("btnBET", i)->isLit(), game->picture("btnBET", i)->picture() == coinsbet);
-        QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       ANNA"));
     }
     // Ctrl+M asks for silence and leaves the menu bar as it is; Exit (its key
     // Ctrl+Q) stops the sound.
@@ -258,27 +196,24 @@ private slots:
     void wholePlayThroughClicks_data()
     {
         QTest::addColumn<int>("spots");
-        QTest::addColumn<QList<int>>("balls"); // flute 1's first balls
+        QTest::addColumn<std::vector<int>>("balls"); // flute 1's first balls
         QTest::addColumn<bool>("extraBalls");
         QTest::addColumn<qint64>("won");
         QTest::addColumn<int>("closeAt"); // the window closed: 0 never, 1 during the drop, 2 at the extra-ball offer
         const qint64 top = game::paytable::prize(3, 3), extra = game::paytable::scoreExtraBalls(5, 5, false, 1);
-        QTest::newRow("top prize") << 3 << QList<int>{1, 2, 3} << false << top << 0;
-        QTest::newRow("nothing") << 3 << QList<int>{1} << false << qint64(0) << 0;
-        QTest::newRow("extra balls") << 5 << extraBallsDraw() << true << extra << 0;
-        QTest::newRow("closed during the drop") << 3 << QList<int>{1, 2, 3} << false << top << 1;
-        QTest::newRow("closed at the extra-ball offer") << 5 << extraBallsDraw() << true << extra << 2;
+        QTest::newRow("top prize") << 3 << std::vector<int>{1, 2, 3} << false << top << 0;
+        QTest::newRow("nothing") << 3 << std::vector<int>{1} << false << qint64(0) << 0;
+        QTest::newRow("extra balls") << 5 << extraBallsDraw << true << extra << 0;
+        QTest::newRow("closed during the drop") << 3 << std::vector<int>{1, 2, 3} << false << top << 1;
+        QTest::newRow("closed at the extra-ball offer") << 5 << extraBallsDraw << true << extra << 2;
     }
-    // Marks, plays one flute and watches the drop to its end by the clock:
-    // the play controls give way to GOOD LUCK, and the prize lands on the
-    // credit once the last ball has fallen. Everything a restless player can
-    // reach while the balls fall, many times over, even the hidden buttons, is
-    // not honoured until the play ends; then each click counts once. Closed
-    // before its end, the play is paid out unseen and the record keeps it.
+    // Plays one flute by the clock: GOOD LUCK stands in for the play controls, and the prize lands
+    // on the credit once the last ball has fallen. Whatever a restless player reaches meanwhile,
+    // even hidden buttons, is not honoured; closed before its end, the play is paid and kept.
     void wholePlayThroughClicks()
     {
         QFETCH(int, spots);
-        QFETCH(QList<int>, balls);
+        QFETCH(std::vector<int>, balls);
         QFETCH(bool, extraBalls);
         QFETCH(qint64, won);
         QFETCH(int, closeAt);
@@ -340,40 +275,6 @@ private slots:
         QCOMPARE(game->caption("credit"), QString::number(35 - 1 + won + 5));
         QCOMPARE(game->rig.keno.state().player.games, game::Long(1));
     }
-    // Frames reuse the rendered pictures: a second play and a return to an
-    // earlier size render nothing new.
-    void picturesRenderOncePerSize()
-    {
-        const auto playOutByFrames = [this] {
-            game->rig.random.script.clear();
-            for (int f = 1; f <= 10; ++f)
-                game->rig.random.flute({1, 2}, {1, 2, 3});
-            game->click("PLAY", 3); // white and grey flutes
-            for (int frame = 0; frame < 1000 && game->window.animator().running(); ++frame) {
-                game->rig.clock.now += 50;
-                game->window.animator().advance();
-                QCoreApplication::processEvents();
-            }
-            QVERIFY(!game->window.animator().running());
-        };
-        game->rig.keno.setReelspeed(60); // a play of 3 spots takes well under the 50 s played out
-        for (int n = 1; n <= 3; ++n)
-            game->click("a", n);
-        playOutByFrames();
-        const int afterFirst = game->art.renders();
-        QVERIFY(afterFirst > 0);
-        playOutByFrames();
-        QCOMPARE(game->art.renders(), afterFirst);
-
-        const QSize size = game->window.size();
-        game->window.resize(size * 3 / 2);
-        QTRY_VERIFY(game->art.renders() > afterFirst);
-        QTest::qWait(50);
-        const int atLarger = game->art.renders();
-        game->window.resize(size);
-        QTest::qWait(50);
-        QCOMPARE(game->art.renders(), atLarger);
-    }
     void captionsFitAndStandOut_data()
     {
         QTest::addColumn<int>("spots");
@@ -385,10 +286,8 @@ private slots:
         QTest::newRow("line prize") << 5 << 1 << 35 << "1" << "3";
         QTest::newRow("widest captions") << 10 << 4 << 2147483647 << "100" << "100000";
     }
-    // Every caption is drawn whole inside its panel and reads at a contrast of
-    // at least 4.5:1 against the panel's face, measured on the drawn pixels. The
-    // game carries its own font: drawn where the system has no fonts at all, the
-    // field is the same to the pixel.
+    // Every caption is drawn whole inside its panel at a contrast of at least 4.5:1 to its face,
+    // measured on the drawn pixels; with the game's own font, a system without fonts draws the same.
     void captionsFitAndStandOut()
     {
         QFETCH(int, spots);
@@ -414,10 +313,8 @@ private slots:
             if (!item || item->caption().isEmpty())
                 continue;
             ++shown;
-            // Drawn with and without its caption: the pixels that differ are the
-            // caption's ink, which must keep clear of the panel's bevel (a caption
-            // too wide is cut at the panel's edge), and each stands against the
-            // face drawn beneath it.
+            // The pixels that differ with and without the caption are its ink: clear of the bevel (a
+            // caption too wide is cut at the panel's edge), each against the face drawn beneath it.
             const QImage withCaption = render(item->sceneBoundingRect());
             const QString caption = item->caption();
             item->setCaption({}, item->foreColor());
@@ -435,13 +332,6 @@ private slots:
             QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(item->objectName()).arg(best)));
         }
         QVERIFY(shown >= 6);
-        // The menu bar too, against its own ground.
-        const QImage bar = game->window.menuBar()->grab().toImage();
-        double best = 0;
-        for (int y = 0; y < bar.height(); ++y)
-            for (int x = 0; x < bar.width(); ++x)
-                best = std::max(best, contrast(bar.pixelColor(0, y), bar.pixelColor(x, y)));
-        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("menu bar: %1:1").arg(best)));
         if (spots < 10) // the full strip and the widest captions show the most glyphs
             return;
         QTemporaryDir dir;
@@ -464,14 +354,14 @@ private slots:
 
 private:
     // Marks spots 1..spots and plays one flute whose first balls are `balls`.
-    void startPlay(int spots, const QList<int>& balls)
+    void startPlay(int spots, const std::vector<int>& balls)
     {
         std::vector<int> marked;
         for (int n = 1; n <= spots; ++n) {
             game->click("a", n);
             marked.push_back(n);
         }
-        game->rig.random.flute(std::vector<int>(balls.begin(), balls.end()), marked);
+        game->rig.random.flute(balls, marked);
         for (int f = 2; f <= 10; ++f)
             game->rig.random.flute({}, marked);
         game->click("PLAY", 1);
