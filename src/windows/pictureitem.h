@@ -23,7 +23,6 @@ public:
     const QString& picture() const { return pictureName; }
     int number() const { return shownNumber; }
     QColor numberColor() const { return shownColor; }
-    bool isPressed() const { return pressed; }
     bool isLit() const { return lit; }
 
     void setPicture(const QString& name);

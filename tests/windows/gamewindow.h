@@ -35,11 +35,11 @@ struct GameWindow {
     {
         return dynamic_cast<windows::PanelItem*>(window.item(panel))->caption();
     }
-    QPoint at(const QGraphicsItem* item) const { return view()->mapFromScene(item->sceneBoundingRect().center()); }
     // A click at the centre of the item as the field shows it.
     void click(const QString& name, int index = 0)
     {
-        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, at(window.item(name, index)));
+        const QPointF centre = window.item(name, index)->sceneBoundingRect().center();
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->mapFromScene(centre));
     }
     void trigger(const char* menu) { window.findChild<QAction*>(QString::fromLatin1(menu))->trigger(); }
     // The top-level windows of type W, shown or not.

@@ -55,7 +55,7 @@ private slots:
         QTest::newRow("flutes") << true << QSize(818, 564);
     }
     // The field fills the window as far as its shape allows, centred; what is shown lies inside it,
-    // and every button shown takes a click anywhere on it, but the board's while the flutes cover it.
+    // and every button shown takes a click anywhere on it, except the board's under the flute panel.
     void buttonsTakeTheirClicksAnywhere()
     {
         QFETCH(bool, playing);
