@@ -8,9 +8,10 @@ class QSocketNotifier;
 
 namespace platform {
 
-// Turns SIGTERM, SIGINT and SIGHUP (a desktop logging out, Ctrl-C, the
-// terminal closing) into a Qt signal on the window thread, so the program
-// ends as its close box would.
+// Turns the signals that end a program (SIGTERM, SIGINT, SIGHUP, SIGQUIT,
+// SIGUSR1, SIGUSR2, SIGALRM) into a Qt signal on the window thread, so the
+// program ends as its close box would, however many arrive; SIGPIPE is
+// ignored.
 class TerminationSignals : public QObject {
     Q_OBJECT
 public:
