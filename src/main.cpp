@@ -2,13 +2,14 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "commandline.h"
 #include "displayprobe.h"
-#include "platform/singlegame.h"
+#include "platform/recordguard.h"
 #include "platform/terminationsignals.h"
 #include "platform/x11endings.h"
 #include "program.h"
 #include "startupprobe.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGraphicsView>
 #include <cstdio>
 #include <cstdlib>
@@ -28,18 +29,31 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), display->missing().c_str());
         return 1;
     }
+    // A relative XDG_CONFIG_HOME counts as unset (the XDG rule), before Qt reads it.
+    if (!QDir::isAbsolutePath(qEnvironmentVariable("XDG_CONFIG_HOME")))
+        qunsetenv("XDG_CONFIG_HOME");
     QApplication app(argc, argv);
     display.reset();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.slotvorlane.SlotVorlane"));
 
-    // One game per settings file: a second start brings the first to the front.
-    platform::SingleGame single(platform::QtSettingsStore::defaultLocation());
-    if (!single.first())
-        return 0;
+    // One game per record file: a second start brings the first to the front,
+    // or says why it cannot, and writes nothing.
+    const std::string records = platform::QtSettingsStore::defaultLocation();
+    const auto guard = platform::RecordGuard::of(records);
+    if (!guard->ours()) {
+        const bool raised = guard->knock();
+        // The holder may have let go meanwhile.
+        if (raised || !guard->ours()) {
+            if (!raised)
+                std::fprintf(stderr, "%s: the game is already running on %s\n",
+                             qPrintable(QCoreApplication::applicationName()), records.c_str());
+            return 0;
+        }
+    }
     Program program;
     windows::vorlane& window = program.window;
-    QObject::connect(&single, &platform::SingleGame::raiseRequested, &window, [&window] {
+    QObject::connect(guard.get(), &platform::RecordGuard::knocked, &window, [&window] {
         window.showNormal();
         window.raise();
         window.activateWindow();

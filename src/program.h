@@ -44,9 +44,12 @@ struct Program {
         });
         window.show();
         game::Player record;
-        players::readRecord(store, 1, record);
+        const auto unread = players::readRecord(store, 1, record);
         keno.startUp(record);
         // From inside the event loop, so an ending can close these boxes too.
-        QTimer::singleShot(0, &window, &windows::vorlane::startChecks);
+        QTimer::singleShot(0, &window, [this, unread] {
+            players::reportUnread(store, messages, 1, unread);
+            window.startChecks();
+        });
     }
 };

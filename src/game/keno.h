@@ -117,6 +117,10 @@ public:
     void finishDrop();
     // Settles an open play at once, its extra balls included (the program ends).
     void settleOpenPlay();
+    // The player's record with an open play paid what its base draw has won:
+    // what a play waiting at the extra-ball offer is worth at least. Nothing
+    // while its balls are falling.
+    std::optional<Player> settledRecord() const;
     void flashTick();     // every 100 ms while ballflashEnabled
     void extraBlinkTick(); // every 100 ms while extraballtimerEnabled
 

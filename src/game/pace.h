@@ -33,7 +33,5 @@ inline constexpr std::int64_t extraNoHit = displayFrame;
 inline constexpr int timerIntervalMs = 100;
 // The animator samples the clock about once per display frame.
 inline constexpr int frameIntervalMs = 16;
-// The record is saved this long after the last coin click of a burst.
-inline constexpr int creditSaveDelayMs = 500;
 
 } // namespace game::pace

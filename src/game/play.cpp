@@ -14,6 +14,15 @@
 namespace game {
 
 namespace {
+// Only the part of a win that both the credit and the total won can hold is
+// paid, so the books still balance.
+void pay(Player& player, Long win)
+{
+    const Long paid = std::min({win, std::numeric_limits<Long>::max() - player.bank,
+                                std::numeric_limits<Long>::max() - player.total});
+    player.bank += paid;
+    player.total += paid;
+}
 
 constexpr int firstExtraDraw = baseDraws + 1;
 constexpr int lastExtraDraw = ballsPerFlute;
@@ -357,14 +366,19 @@ void Keno::finishExtraBalls()
 
 void Keno::payOut()
 {
-    // Only the part of the win that both the credit and the total won can
-    // hold is paid, so the books still balance.
-    const Long paid = std::min({s.playwin, std::numeric_limits<Long>::max() - s.player.bank,
-                                std::numeric_limits<Long>::max() - s.player.total});
-    s.player.bank += paid;
-    s.player.total += paid;
+    pay(s.player, s.playwin);
     s.phase = Phase::idle;
     showPlayControls(true);
+}
+
+std::optional<Player> Keno::settledRecord() const
+{
+    if (s.phase == Phase::dropping)
+        return std::nullopt;
+    Player record = s.player;
+    if (s.playing())
+        pay(record, s.playwin);
+    return record;
 }
 
 void Keno::settleOpenPlay()

@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cerrno>
+#include <csignal>
 #include <climits>
 #include <utility>
 #include <cstdlib>
@@ -21,6 +23,8 @@ std::string failed(const char* what, int error) { return std::string(what) + " (
 
 // Closes on every path out.
 struct Fd {
+    Fd(int fd) : fd(fd) {}
+    Fd(Fd&& other) noexcept : fd(other.release()) {}
     int fd;
     ~Fd()
     {
@@ -62,42 +66,56 @@ std::optional<Target> resolve(const std::string& file, std::string& problem)
     return target;
 }
 
-// Writes \p bytes to a new file beside \p target and syncs it; returns its
-// name, or empty with \p problem set (nothing is left behind then).
-std::string writeBeside(const Target& target, const std::string& bytes, std::string& problem)
+// A new file beside \p target, with its permissions; its name in \p name,
+// or no file with \p problem set.
+Fd makeBeside(const Target& target, std::string& name, std::string& problem)
 {
     const QString folder = QFileInfo(QString::fromStdString(target.path)).path();
     if (!QDir().mkpath(folder)) {
         problem = "its folder cannot be made";
-        return {};
+        return {-1};
     }
     if (target.exists && ::access(target.path.c_str(), W_OK) != 0) {
         problem = failed("it is read-only", errno);
-        return {};
+        return {-1};
     }
-    std::string name;
     Fd out{-1};
     for (int n = 0; out.fd < 0; ++n) {
+        // Named after this program, so another can tell it from one left by a kill.
         name = target.path + '.' + std::to_string(::getpid()) + '.' + std::to_string(n) + ".new";
         // New files get the usual 0666 less the umask, as any other would.
         out.fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (out.fd < 0 && errno != EEXIST) {
             problem = failed("no file can be made beside it", errno);
-            return {};
+            return {-1};
         }
     }
+    if (target.exists) {
+        if (::fchmod(out.fd, target.info.st_mode & 07777) != 0) {
+            problem = failed("its permissions cannot be kept", errno);
+            ::unlink(name.c_str());
+            return {-1};
+        }
+        // Only root can give the file back to its owner; others own it anyway.
+        if (target.info.st_uid != ::geteuid() || target.info.st_gid != ::getegid())
+            (void)!::fchown(out.fd, target.info.st_uid, target.info.st_gid);
+    }
+    return out;
+}
+
+// Writes \p bytes to a new file beside \p target and syncs it; returns its
+// name, or empty with \p problem set (nothing is left behind then).
+std::string writeBeside(const Target& target, const std::string& bytes, std::string& problem)
+{
+    std::string name;
+    Fd out = makeBeside(target, name, problem);
+    if (out.fd < 0)
+        return {};
     const auto fail = [&](const char* what) {
         problem = failed(what, errno);
         ::unlink(name.c_str());
         return std::string();
     };
-    if (target.exists) {
-        if (::fchmod(out.fd, target.info.st_mode & 07777) != 0)
-            return fail("its permissions cannot be kept");
-        // Only root can give the file back to its owner; others own it anyway.
-        if (target.info.st_uid != ::geteuid() || target.info.st_gid != ::getegid())
-            (void)!::fchown(out.fd, target.info.st_uid, target.info.st_gid);
-    }
     for (std::size_t done = 0; done < bytes.size();) {
         const ssize_t n = ::write(out.fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
@@ -113,23 +131,57 @@ std::string writeBeside(const Target& target, const std::string& bytes, std::str
     return name;
 }
 
-bool readAll(const std::string& file, std::string& into)
+// Reads \p fd to its end, handing each piece to \p take; false on an error
+// or when \p take says stop.
+template <typename Take> bool readPieces(int fd, Take take)
 {
-    Fd in{::open(file.c_str(), O_RDONLY | O_CLOEXEC)};
-    if (in.fd < 0)
-        return false;
-    into.clear();
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(in.fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0)
+        if (n <= 0)
+            return n == 0;
+        if (!take(buffer, std::size_t(n)))
             return false;
-        if (n == 0)
-            return true;
-        into.append(buffer, std::size_t(n));
     }
+}
+
+// Whether \p file holds exactly \p bytes, compared a piece at a time.
+bool holds(const std::string& file, const std::string& bytes)
+{
+    Fd in{::open(file.c_str(), O_RDONLY | O_CLOEXEC)};
+    std::size_t done = 0;
+    return in.fd >= 0 &&
+           readPieces(in.fd,
+                      [&](const char* piece, std::size_t n) {
+                          const bool same = done + n <= bytes.size() && bytes.compare(done, n, piece, n) == 0;
+                          done += n;
+                          return same;
+                      }) &&
+           done == bytes.size();
+}
+
+FileStamp stampFrom(const struct stat& info)
+{
+    return {std::uint64_t(info.st_dev), std::uint64_t(info.st_ino), std::uint64_t(info.st_size),
+            std::uint64_t(info.st_mtim.tv_sec) * 1000000000u + std::uint64_t(info.st_mtim.tv_nsec)};
+}
+
+bool readAll(const std::string& file, std::string& into, std::optional<FileStamp>* stamp)
+{
+    Fd in{::open(file.c_str(), O_RDONLY | O_CLOEXEC)};
+    struct stat info;
+    if (in.fd < 0 || ::fstat(in.fd, &info) != 0)
+        return false;
+    if (stamp)
+        *stamp = stampFrom(info);
+    into.clear();
+    into.reserve(std::size_t(info.st_size));
+    return readPieces(in.fd, [&](const char* piece, std::size_t n) {
+        into.append(piece, n);
+        return true;
+    });
 }
 
 bool syncFolder(const std::string& path)
@@ -150,8 +202,7 @@ std::string replaceFile(const std::string& file, const std::string& bytes)
     const std::string written = writeBeside(*target, bytes, problem);
     if (written.empty())
         return problem;
-    std::string back;
-    if (!readAll(written, back) || back != bytes) {
+    if (!holds(written, bytes)) {
         ::unlink(written.c_str());
         return "what was written did not read back the same";
     }
@@ -171,23 +222,57 @@ std::string checkReplaceable(const std::string& file, std::size_t bytes)
     const auto target = resolve(file, problem);
     if (!target)
         return problem;
-    const std::string written = writeBeside(*target, std::string(bytes, '\n'), problem);
-    if (!written.empty())
-        ::unlink(written.c_str());
+    std::string name;
+    const Fd trial = makeBeside(*target, name, problem);
+    if (trial.fd < 0)
+        return problem;
+    if (const int error = ::posix_fallocate(trial.fd, 0, off_t(bytes)); error != 0)
+        problem = failed("writing failed", error);
+    ::unlink(name.c_str());
     return problem;
 }
 
-std::optional<std::string> readRegularFile(const std::string& file, std::string& problem)
+std::optional<FileStamp> stampOf(const std::string& file)
+{
+    struct stat info;
+    if (::stat(file.c_str(), &info) != 0)
+        return std::nullopt;
+    return stampFrom(info);
+}
+
+std::optional<std::string> readRegularFile(const std::string& file, std::string& problem,
+                                           std::optional<FileStamp>* stamp)
 {
     const auto target = resolve(file, problem);
     if (!target)
         return std::nullopt;
     std::string text;
-    if (target->exists && !readAll(target->path, text)) {
+    if (stamp)
+        stamp->reset();
+    if (target->exists && !readAll(target->path, text, stamp)) {
         problem = failed("it cannot be read", errno);
         return std::nullopt;
     }
     return text;
+}
+
+void removeLeftovers(const std::string& file)
+{
+    std::string problem;
+    const auto target = resolve(file, problem);
+    if (!target)
+        return;
+    const QFileInfo path(QString::fromStdString(target->path));
+    const QRegularExpression ours(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(path.fileName()) + QStringLiteral("\\.(\\d+)\\.\\d+\\.new")));
+    for (const QString& name : path.dir().entryList(QDir::Files)) {
+        const QRegularExpressionMatch match = ours.match(name);
+        // A program that is still there may be writing it; this program's
+        // number may have been another's before.
+        const pid_t writer = pid_t(match.captured(1).toLongLong());
+        if (match.hasMatch() && (writer == ::getpid() || (::kill(writer, 0) != 0 && errno == ESRCH)))
+            ::unlink(path.dir().filePath(name).toLocal8Bit().constData());
+    }
 }
 
 } // namespace platform

@@ -28,21 +28,25 @@ template <typename Record, typename Visit> void eachKey(Record& record, Visit vi
 std::string sectionOf(int slot) { return "player" + std::to_string(slot); }
 } // namespace
 
-void readRecord(const platform::SettingsStore& store, int slot, game::Player& into)
+std::vector<Unread> readRecord(platform::SettingsStore& store, int slot, game::Player& into)
 {
     const std::string section = sectionOf(slot);
+    std::vector<Unread> unread;
     eachKey(into, [&](const char* key, auto& field) {
         const auto text = store.value(section, key);
         if (!text)
             return;
         if constexpr (std::is_same_v<std::decay_t<decltype(field)>, std::string>)
             field = *text;
-        else
-            parseStrict(*text, field);
+        else if (!text->empty() && !parseStrict(*text, field))
+            unread.push_back({key, *text});
     });
+    if (!unread.empty())
+        store.keepAside();
+    return unread;
 }
 
-bool saveRecord(platform::SettingsStore& store, int slot, const game::Player& record)
+void putRecord(platform::SettingsStore& store, int slot, const game::Player& record)
 {
     const std::string section = sectionOf(slot);
     eachKey(record, [&](const char* key, const auto& field) {
@@ -51,6 +55,11 @@ bool saveRecord(platform::SettingsStore& store, int slot, const game::Player& re
         else
             store.setValue(section, key, std::to_string(field));
     });
+}
+
+bool saveRecord(platform::SettingsStore& store, int slot, const game::Player& record)
+{
+    putRecord(store, slot, record);
     return store.sync();
 }
 

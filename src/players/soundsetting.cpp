@@ -8,10 +8,10 @@ namespace players {
 
 bool readSoundOn(const platform::SettingsStore& store) { return store.value("sound", "on") != "0"; }
 
-bool saveSoundOn(platform::SettingsStore& store, bool on)
+void saveSoundOn(platform::SettingsStore& store, bool on)
 {
     store.setValue("sound", "on", on ? "1" : "0");
-    return store.sync();
+    store.syncLater(nullptr);
 }
 
 } // namespace players

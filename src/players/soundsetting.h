@@ -11,6 +11,6 @@ class SettingsStore;
 namespace players {
 
 bool readSoundOn(const platform::SettingsStore& store); // on unless stored as "0"
-bool saveSoundOn(platform::SettingsStore& store, bool on);
+void saveSoundOn(platform::SettingsStore& store, bool on); // written beside the game
 
 } // namespace players

@@ -205,7 +205,7 @@ void frmvorlaneoptions::machine_Click(int index)
 {
     machine[std::size_t(index)]->setChecked(true);
     game::Player record;
-    players::readRecord(store, index, record);
+    const auto unread = players::readRecord(store, index, record);
     const QString shown = QString::fromStdString(record.currentplayer).toUpper();
     keno.choosePlayer(index, record, shown.toStdString());
     player1->setFocus();
@@ -216,6 +216,7 @@ void frmvorlaneoptions::machine_Click(int index)
         lblcurrentplayer->setText(currentPlayer(4) + shown);
     showStatistics(false);
     selectSpeed();
+    players::reportUnread(store, messages, index, unread);
 }
 
 void frmvorlaneoptions::player1_Enter()

@@ -80,7 +80,6 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
       field(new QGraphicsScene(this)),
       ballflash(tickTimer(this, "ballflash", [&keno] { keno.flashTick(); })),
       extraballtimer(tickTimer(this, "extraballtimer", [&keno] { keno.extraBlinkTick(); })),
-      recordSave(new QTimer(this)),
       drop(new DropAnimator(
           clock, [this](const game::DropStep& step, std::int64_t elapsed) { showStep(step, elapsed); },
           [&keno] { keno.finishDrop(); }, this))
@@ -102,12 +101,6 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
     resize(fieldSize.width(), fieldSize.height() + menuBar()->sizeHint().height());
     move(0, 0);
 
-    recordSave->setSingleShot(true);
-    connect(recordSave, &QTimer::timeout, this, [this] {
-        const game::State& s = this->keno.state();
-        if (!s.playing() && !ended)
-            saver.save(players::slotOf(s.playerno), s.player);
-    });
     keno.setListener([this](game::Changes what) { refresh(what); });
 }
 
@@ -471,13 +464,8 @@ void vorlane::runTimers(const game::State& s)
 
 void vorlane::keepRecord()
 {
-    const game::State& s = keno.state();
-    const int slot = players::slotOf(s.playerno);
-    // An open play is kept once it is settled; the drop is never held up.
-    if (s.playing() || ended || saver.holds(slot, s.player))
-        return;
-    // Coins come in bursts of clicks: one save once the clicks stop.
-    recordSave->start(saver.onlyCreditAdded(slot, s.player) ? game::pace::creditSaveDelayMs : 0);
+    if (!ended)
+        saver.keep(players::slotOf(keno.state().playerno), keno.settledRecord());
 }
 
 void vorlane::closeEvent(QCloseEvent* event)
@@ -490,7 +478,6 @@ void vorlane::end(Ending how)
 {
     if (!ended) {
         ended = true;
-        recordSave->stop();
         // A play the player has paid for is played out before the record is kept.
         drop->stop();
         keno.settleOpenPlay();

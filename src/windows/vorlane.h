@@ -101,7 +101,7 @@ private:
     void showFlutes(const game::State& s);
     void showControls(const game::State& s);
     void runTimers(const game::State& s);
-    // Saves the record soon after every settled change.
+    // Keeps every settled change, and a play at the extra-ball offer.
     void keepRecord();
     // One item of the field's layout, at its place on the field or in its parent.
     QGraphicsItem* make(const layout::Item& row);
@@ -140,7 +140,6 @@ private:
     PanelItem* winnings = nullptr;
     QTimer* ballflash;
     QTimer* extraballtimer;
-    QTimer* recordSave;
     bool ended = false;
     DropAnimator* drop;
 

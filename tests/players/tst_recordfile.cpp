@@ -34,11 +34,17 @@ game::Player generation(const QString& who, int k)
 }
 
 // A second program over $XDG_CONFIG_HOME: `save SLOT BANK NAME`, `read SLOT`, `loop WHO` (saves
-// generations 1, 2, ... in slot 1 until killed) or `generation` ("WHO K" for a whole generation in slot 1).
+// generations 1, 2, ... in slot 1 until killed), `generation` ("WHO K" for a whole generation in slot 1)
+// or `hold` (plays on the file, as a game does, until killed).
 int runChild(const QStringList& args)
 {
     platform::QtSettingsStore store;
     game::Player record;
+    if (args[0] == u"hold") {
+        std::printf("held\n");
+        std::fflush(stdout);
+        return std::getchar();
+    }
     if (args[0] == u"loop")
         for (int k = 1;; ++k)
             players::saveRecord(store, 1, generation(args.value(1), k));
@@ -109,10 +115,10 @@ class tst_recordfile : public QObject {
         config = folder;
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
     }
-    void start(QProcess& process, const QStringList& arguments)
+    void start(QProcess& process, const QStringList& arguments, const QString& folder = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"XDG_CONFIG_HOME"_s, config);
+        env.insert(u"XDG_CONFIG_HOME"_s, folder.isEmpty() ? config : folder);
         process.setProcessEnvironment(env);
         process.start(QCoreApplication::applicationFilePath(), QStringList{u"--child"_s} + arguments);
     }
@@ -139,6 +145,13 @@ class tst_recordfile : public QObject {
     {
         process.kill();
         process.waitForFinished();
+    }
+    // A game playing on the file of $XDG_CONFIG_HOME=\p folder; the caller kills it.
+    std::unique_ptr<QProcess> holder(const QString& folder)
+    {
+        auto process = std::make_unique<QProcess>();
+        start(*process, {u"hold"_s}, folder);
+        return process->waitForReadyRead(10'000) ? std::move(process) : nullptr;
     }
     // A tmpfs of 16 KiB at \p folder, unmounted after the test however it ends.
     bool mountTmpfs(const QString& folder)
@@ -181,37 +194,6 @@ private slots:
         }
     }
 
-    // While one program holds the file no other (a stale copy of the game) can write it; no lock
-    // outlives its holder, and a lock file lying about holds up no save.
-    void oneWriterAtATime()
-    {
-        QVERIFY(write(file() + u".lock"_s, {}));
-        QElapsedTimer took;
-        took.start();
-        auto a = writer();
-        QVERIFY2(took.elapsed() < 1000, QByteArray::number(took.elapsed()) + " ms to the first record");
-        QCOMPARE(child(u"save 1 5 B"_s), QByteArray("(child failed)"));
-        kill(*a);
-        took.start();
-        QCOMPARE(child(u"save 1 5 B"_s), QByteArray());
-        QVERIFY2(took.elapsed() < 1000, QByteArray::number(took.elapsed()) + " ms after the holder was killed");
-    }
-
-    // Coins come in bursts, so only their save may wait; anything else is saved at once.
-    void onlyCoinsWaitForTheirSave()
-    {
-        fakes::MemoryStore store;
-        fakes::FakeMessages messages;
-        players::RecordSaver saver(store, messages);
-        const game::Player start{1, 10, 0, 0, 10, 0, "ann"}, coins{1, 15, 0, 0, 15, 0, "ann"},
-            won{1, 10, 1, 5, 14, 1, "ann"};
-        QVERIFY(saver.holds(1, start)); // the record the game started from
-        QVERIFY(!saver.holds(2, start) && !saver.holds(1, coins));
-        QVERIFY(saver.onlyCreditAdded(1, coins));
-        QVERIFY(!saver.onlyCreditAdded(2, coins) && !saver.onlyCreditAdded(1, won));
-        QVERIFY(saver.save(1, coins) && saver.holds(1, coins) && !saver.onlyCreditAdded(1, coins));
-    }
-
     // A first save makes the config folder, and the sound choice keeps a
     // section of its own beside the player.
     void firstSaveMakesItsFolderAndKeepsSoundApart()
@@ -221,9 +203,11 @@ private slots:
             platform::QtSettingsStore store;
             fakes::FakeMessages messages;
             QVERIFY(players::readSoundOn(store));
-            QVERIFY(players::RecordSaver(store, messages).save(1, generation(u"A"_s, 3)));
+            players::RecordSaver(store, messages).save(1, generation(u"A"_s, 3));
+            players::saveSoundOn(store, false);
+            QVERIFY(store.sync());
+            QCoreApplication::processEvents();
             QVERIFY(messages.shown.empty());
-            QVERIFY(players::saveSoundOn(store, false));
         }
         const QByteArray text = contents(file());
         QVERIFY2(text.contains("[sound]\non=0\n"), text);
@@ -292,6 +276,12 @@ private slots:
             << u"file as folder"_s << QByteArray() << u"(Not a directory)"_s;
         QTest::newRow("link to a device") << u"device"_s << QByteArray() << u"not a regular file"_s;
         QTest::newRow("named pipe") << u"fifo"_s << QByteArray() << u"not a regular file"_s;
+        // Another game plays on the file, whatever happens to its folder.
+        const QString held = u"another copy of the game is using it"_s;
+        QTest::newRow("another game on it") << u"held"_s << good << held;
+        QTest::newRow("another game on it, lock file deleted") << u"held, lock deleted"_s << good << held;
+        QTest::newRow("another game on it, folder deleted") << u"held, folder deleted"_s << good << held;
+        QTest::newRow("another game on it through a linked folder") << u"held, linked"_s << good << held;
         // Root writes through these; the rows above stand in for it.
         if (::geteuid() != 0) {
             QTest::newRow("read-only file") << u"read-only file"_s << good << u"read-only"_s;
@@ -309,8 +299,21 @@ private slots:
         QVERIFY(QDir().mkpath(config));
         if (fault == u"full disk" && !mountTmpfs(config))
             QSKIP("a full disk needs root to mount a small tmpfs (the suite runs as root in CI)");
+        QString other = config; // the folder of the game on the file
+        if (fault == u"held, linked") {
+            other = home->path() + u"/other"_s;
+            QVERIFY(QDir().mkpath(other) && write(home->path() + u"/shared.ini"_s, text));
+            QVERIFY(QFile::link(u"../shared.ini"_s, file()) && QFile::link(u"../shared.ini"_s, other + u"/Vorlen.ini"_s));
+        }
         QVERIFY(text.isEmpty() || write(file(), text));
-        if (fault == u"full disk") {
+        std::unique_ptr<QProcess> game = fault.startsWith(u"held") ? holder(other) : nullptr;
+        QVERIFY(!fault.startsWith(u"held") || game);
+        if (fault.startsWith(u"held")) {
+            if (fault == u"held, lock deleted")
+                QFile::remove(file() + u".lock"_s);
+            if (fault == u"held, folder deleted")
+                QVERIFY(QDir(config).removeRecursively());
+        } else if (fault == u"full disk") {
             fill(config, 0);
         } else if (fault == u"names taken") {
             for (int n = 1; n <= 100; ++n)
@@ -346,18 +349,29 @@ private slots:
             saver.checkAtStart();
             QCOMPARE(messages.shown.size(), 1u);
             QVERIFY2(toldLast(told.toStdString()), messages.shown[0].prompt.c_str());
-            QVERIFY(!saver.save(1, generation(u"B"_s, 9)));
-            saver.saveAtEnd(1, generation(u"B"_s, 9), true);
-            QCOMPARE(messages.shown.size(), 2u);
-            QVERIFY(toldLast("The game is closing."));
             // A fault met only while playing is told once.
+            saver.save(1, generation(u"B"_s, 8));
             players::RecordSaver playing(store, messages);
-            QVERIFY(!playing.save(1, generation(u"B"_s, 9)));
-            QVERIFY(!playing.save(1, generation(u"B"_s, 10)));
-            QCOMPARE(messages.shown.size(), 3u);
+            playing.save(1, generation(u"B"_s, 9));
+            playing.save(1, generation(u"B"_s, 10));
+            QVERIFY(!store.sync());
+            QCoreApplication::processEvents();
+            QCOMPARE(messages.shown.size(), 2u);
             QVERIFY(toldLast("The game goes on"));
+            saver.saveAtEnd(1, generation(u"B"_s, 11), true);
+            QCOMPARE(messages.shown.size(), 3u);
+            QVERIFY(toldLast("The game is closing."));
         }
         QCOMPARE(snapshot(file()), before);
+        if (!game)
+            return;
+        // No guard outlives the game that held it.
+        kill(*game);
+        QElapsedTimer took;
+        took.start();
+        platform::QtSettingsStore store;
+        QVERIFY(players::saveRecord(store, 1, generation(u"C"_s, 1)));
+        QVERIFY2(took.elapsed() < 1000, QByteArray::number(took.elapsed()) + " ms after the game was killed");
     }
 };
 

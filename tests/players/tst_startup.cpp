@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -19,11 +21,23 @@ Q_DECLARE_METATYPE(game::Player)
 using namespace Qt::StringLiterals;
 
 // The game starts from whatever the player's settings file holds, read
-// strictly: a value that is not a number in range leaves its start value.
+// strictly: a value that is not a number in range leaves its start value, and
+// the file is kept aside before anything can be written over it.
 class tst_startup : public QObject {
     Q_OBJECT
     QString iniPath;
     QMap<QString, QByteArray> copies; // of the damaged files met so far
+
+    static bool write(const QString& path, const QByteArray& text)
+    {
+        QFile out(path);
+        return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
+    }
+    static QByteArray contents(const QString& path)
+    {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(none)");
+    }
 
 private slots:
     void initTestCase()
@@ -38,9 +52,11 @@ private slots:
     {
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<game::Player>("start");
-        QTest::addColumn<bool>("damaged"); // copied aside, and the game starts afresh
-        const auto row = [](const char* name, const QByteArray& ini, const game::Player& start, bool damaged = false) {
-            QTest::newRow(name) << ini << start << damaged;
+        // Why the file is copied aside: "file" when it does not parse (the game
+        // starts afresh), else the values it cannot take ("key = text"), if any.
+        QTest::addColumn<QString>("kept");
+        const auto row = [](const char* name, const QByteArray& ini, const game::Player& start, const char* kept = "") {
+            QTest::newRow(name) << ini << start << QString::fromUtf8(kept);
         };
         const QByteArray full = "[player1]\nreelspeed=10\namountinvested=500\nwager=120\ntotal=80\n"
                                 "bank=460\ngames=12\ncurrentplayer=ANNA\n";
@@ -50,28 +66,33 @@ private slots:
         const game::Player anna{10, 500, 120, 80, 460, 12, "ANNA"}, none = start(0);
         row("empty store", {}, none);
         row("full record", full, anna);
-        row("other slots ignored", "[player2]\nbank=9\n", none);
-        row("bank not a number", "[player1]\nbank=lots\ngames=3\n", start(0, 1, 3));
-        row("bank 12abc", "[player1]\nbank=12abc\n", none);
-        row("bank 0x10", "[player1]\nbank=0x10\n", none);
-        row("bank plus sign", "[player1]\nbank=+5\n", none);
-        row("bank quoted blank", "[player1]\nbank=\" 5\"\n", none);
+        // Other programs' and players' text, read otherwise by QSettings, stays byte for byte.
+        row("other players as they are",
+            "; kept\n[player2]\ncurrentplayer=a;b#c=d\n\n[player3]\ncurrentplayer=\xff\xfeZ\n" + full, anna);
+        row("bank not a number", "[player1]\nbank=lots\ngames=3\n", start(0, 1, 3), "bank = lots");
+        row("bank 12abc", "[player1]\nbank=12abc\n", none, "bank = 12abc");
+        row("bank 0x10", "[player1]\nbank=0x10\n", none, "bank = 0x10");
+        row("bank plus sign", "[player1]\nbank=+250\n", none, "bank = +250");
+        row("bank decimal point", "[player1]\nbank=250.0\n", none, "bank = 250.0");
+        row("bank quoted blank", "[player1]\nbank=\" 5\"\n", none, "bank =  5");
         row("bank negative", "[player1]\nbank=-25\n", start(-25));
         row("bank largest", "[player1]\nbank=2147483647\n", start(2147483647));
-        row("bank past 32 bits", "[player1]\nbank=99999999999\n", none);
+        row("bank past 32 bits", "[player1]\nbank=2147483648\ncurrentplayer=ANN\n", start(0, 1, 0, "ANN"),
+            "bank = 2147483648");
         row("reelspeed 0", "[player1]\nreelspeed=0\n", none);
         row("reelspeed 60", "[player1]\nreelspeed=60\n", start(0, 60));
         row("reelspeed 16-bit max", "[player1]\nreelspeed=32767\n", start(0, 32767));
-        row("reelspeed past 16 bits", "[player1]\nreelspeed=40000\n", none);
+        row("reelspeed past 16 bits", "[player1]\nreelspeed=40000\n", none, "reelspeed = 40000");
         row("name with comma", "[player1]\ncurrentplayer=\"SMITH, J\"\n", start(0, 1, 0, "SMITH, J"));
         row("cut after a line", full.left(full.indexOf("games=")), {10, 500, 120, 80, 460, 0, ""});
         // A file that does not parse counts as empty rather than half-read.
-        row("cut inside a key", full.left(full.indexOf("games=") + 4), none, true);
-        row("cut inside a section", full + "[pla", none, true);
-        row("binary garbage", QByteArray::fromRawData("\x01\x02\xff\xfe[[[==\n\n\x00\x7f", 13), none, true);
-        row("10 MB of text", full + QByteArray(10 << 20, 'x'), none, true);
+        row("cut inside a key", full.left(full.indexOf("games=") + 4), none, "file");
+        row("cut inside a section", full + "[pla", none, "file");
+        row("binary garbage", QByteArray::fromRawData("\x01\x02\xff\xfe[[[==\n\n\x00\x7f", 13), none, "file");
+        row("10 MB of text", full + QByteArray(10 << 20, 'x'), none, "file");
         row("10 MB of keys", full + QByteArray("k=v\n").repeated(10 << 18), anna);
         row("section twice", full + "[player1]\nbank=9\n", {10, 500, 120, 80, 9, 12, "ANNA"});
+        row("last line left open", "note=\"a quote never closed", none); // what follows it would join it
         row("empty value", "[player1]\nbank=\ngames=2\n", start(0, 1, 2));
         row("value amid blanks", "[player1]\nbank =  5  \n", start(5));
     }
@@ -79,13 +100,13 @@ private slots:
     {
         QFETCH(QByteArray, ini);
         QFETCH(game::Player, start);
-        QFETCH(bool, damaged);
+        QFETCH(QString, kept);
         // A damaged file goes beside those of the rows before, never over one.
         const QString bad = iniPath + (copies.isEmpty() ? u".bad"_s : u".bad.%1"_s.arg(copies.size() + 1));
         QFile::remove(iniPath);
-        QFile file(iniPath);
-        QVERIFY(ini.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size()));
-        file.close();
+        QVERIFY(ini.isEmpty() || write(iniPath, ini));
+        // Left by a write of a game killed before it was done.
+        QVERIFY(write(iniPath + u".4194305.0.new"_s, "[pla"));
 
         fakes::FakeSound sound;
         fakes::FakeMessages messages;
@@ -93,43 +114,61 @@ private slots:
         game::Keno keno(sound, messages, random);
         game::Changes seen = 0;
         keno.setListener([&](game::Changes what) { seen |= what; });
-        platform::QtSettingsStore store;
-        game::Player record;
-        players::readRecord(store, 1, record);
-        keno.startUp(record);
-        players::reportSetAside(store, messages);
-
         const game::State& s = keno.state();
+        {
+            platform::QtSettingsStore store;
+            game::Player record;
+            const auto unread = players::readRecord(store, 1, record);
+            keno.startUp(record);
+            players::reportUnread(store, messages, 1, unread);
+            players::reportSetAside(store, messages);
+            // Ended at once: nothing is written, a value the game could not take stays.
+            players::RecordSaver saver(store, messages);
+            saver.keep(1, s.player);
+            saver.saveAtEnd(1, s.player, false);
+        }
         QCOMPARE(s.player, start);
         QCOMPARE(s.creditCaption(), std::to_string(start.bank));
         // The rest of a fresh start: slot 1, a bet of 1, all of it shown.
         QVERIFY(s.playerno == "1" && s.bet == 1 && s.coinsbet == 1 && s.betpanCaption.empty() && seen == game::changeAll);
         QCOMPARE(sound.calls, (std::vector<fakes::FakeSound::Call>{{fakes::FakeSound::Kind::once, platform::Cue::snd104}}));
+        QVERIFY(!QFile::exists(iniPath + u".4194305.0.new"_s));
 
-        if (damaged) {
-            // Kept byte for byte, the store emptied in place (a link or its
-            // permissions kept), the player told where, and the next save sound.
+        if (kept.isEmpty()) {
+            QVERIFY(messages.shown.empty());
+            QVERIFY(!QFile::exists(bad));
+        } else {
+            // Told once where, what and whose, and kept byte for byte beside the
+            // copies of the rows before.
             copies[bad] = ini;
-            for (auto [path, text] : copies.asKeyValueRange()) {
-                QFile kept(path);
-                QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == text);
-            }
-            QCOMPARE(QFileInfo(iniPath).size(), 0);
+            for (auto [path, text] : copies.asKeyValueRange())
+                QCOMPARE(contents(path), text);
             QCOMPARE(messages.shown.size(), std::size_t(1));
             QCOMPARE(messages.shown[0].title, std::string("Slot_Vorlane"));
-            QVERIFY(messages.shown[0].prompt.find(iniPath.toStdString() + "\r") != std::string::npos);
-            QVERIFY(messages.shown[0].prompt.find(bad.toStdString()) != std::string::npos);
-            QVERIFY(players::saveRecord(store, 1, s.player));
-            game::Player saved;
-            players::readRecord(platform::QtSettingsStore(), 1, saved);
-            QCOMPARE(saved, s.player);
-            return;
+            for (const QString& words : QStringList{iniPath + u'\r', bad, kept == u"file" ? u"could not be read"_s : kept + u'\r'})
+                QVERIFY2(messages.shown[0].prompt.find(words.toStdString()) != std::string::npos,
+                         messages.shown[0].prompt.c_str());
         }
-        QVERIFY(messages.shown.empty());
-        QVERIFY(!QFile::exists(bad));
-        // Starting never writes the store: the file is exactly as it was.
-        QCOMPARE(file.exists(), !ini.isEmpty());
-        QVERIFY(ini.isEmpty() || (file.open(QIODevice::ReadOnly) && file.readAll() == ini));
+        // Starting never writes the store (a damaged file is emptied in place, a
+        // link or its permissions kept).
+        QCOMPARE(contents(iniPath), kept == u"file" ? QByteArray() : ini.isEmpty() ? QByteArray("(none)") : ini);
+
+        // A save changes the record's own lines and no other byte.
+        game::Player changed = start;
+        changed.bank = 77;
+        {
+            platform::QtSettingsStore store;
+            QVERIFY(players::saveRecord(store, 1, changed));
+        }
+        game::Player saved;
+        platform::QtSettingsStore again;
+        players::readRecord(again, 1, saved);
+        QCOMPARE(saved, changed);
+        const QList<QByteArray> after = contents(iniPath).split('\n');
+        const QSet<QByteArray> lines(after.begin(), after.end());
+        static const QRegularExpression ours(u"^\\s*(reelspeed|amountinvested|wager|total|bank|games|currentplayer)\\s*="_s);
+        for (const QByteArray& line : kept == u"file" ? QList<QByteArray>() : ini.split('\n'))
+            QVERIFY2(lines.contains(line) || ours.match(QString::fromUtf8(line)).hasMatch(), line.left(80));
     }
 };
 

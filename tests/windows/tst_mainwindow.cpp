@@ -242,13 +242,16 @@ private slots:
         QVERIFY(game->rig.messages.shown.empty());
         QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 1);
         QVERIFY(game->window.isEnabled());
-        const auto closeAndFindThePlayKept = [this, won] {
+        const auto stored = [this](const char* key) { return store.value("player1", key).value_or("(none)"); };
+        const auto kept = [&](qint64 paid) {
+            QCOMPARE(stored("bank"), std::to_string(35 - 1 + paid));
+            QCOMPARE(stored("total"), std::to_string(paid));
+            QCOMPARE(stored("wager") + stored("games"), std::string("11"));
+        };
+        const auto closeAndFindThePlayKept = [&] {
             game->window.close();
             QVERIFY(!game->window.animator().running() && !game->rig.keno.state().playing());
-            const auto stored = [this](const char* key) { return store.value("player1", key).value_or("(none)"); };
-            QCOMPARE(stored("bank"), std::to_string(35 - 1 + won));
-            QCOMPARE(stored("total"), std::to_string(won));
-            QCOMPARE(stored("wager") + stored("games"), std::string("11"));
+            kept(won);
         };
         if (closeAt == 1)
             return closeAndFindThePlayKept();
@@ -257,6 +260,8 @@ private slots:
         QVERIFY(!game->window.animator().running());
         auto* ballflash = game->window.findChild<QTimer*>(QStringLiteral("ballflash"));
         QCOMPARE(game->window.item("extraballs")->isVisible(), extraBalls);
+        if (extraBalls) // kept at the offer, paid what the base draw won
+            kept(game->caption("winnings").toLongLong());
         if (closeAt == 2)
             return closeAndFindThePlayKept();
         if (extraBalls) {
@@ -273,6 +278,7 @@ private slots:
         QVERIFY(game->window.item("PLAY", 1)->isVisible() && !game->window.item("goodluck")->isVisible());
         game->click("coinsin");
         QCOMPARE(game->caption("credit"), QString::number(35 - 1 + won + 5));
+        QCOMPARE(stored("amountinvested"), "5"); // kept at once
         QCOMPARE(game->rig.keno.state().player.games, game::Long(1));
     }
     void captionsFitAndStandOut_data()

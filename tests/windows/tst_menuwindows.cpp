@@ -292,8 +292,10 @@ private:
     }
     QString creditShown() const { return game->caption("credit"); }
     // What the settings file on disk holds for the slot, key=value in key order.
+    // The file's record once the game's writes are done.
     QString record(int slot) const
     {
+        store->sync();
         QSettings file(home->filePath(QStringLiteral("Vorlen.ini")), QSettings::IniFormat);
         file.beginGroup(QStringLiteral("player%1").arg(slot));
         QStringList pairs;
