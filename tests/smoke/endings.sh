@@ -4,12 +4,15 @@
 #
 # The built game in a real X window, ended again and again at random moments
 # in every way a game can end: its close box (also while a message box is
-# up), Exit, SIGTERM, SIGINT, SIGHUP, SIGKILL, its window destroyed by
-# another program and the X server gone. A second copy is started in every
-# round and must leave at once without a window. After each round the
-# settings file must hold a whole record whose books balance, with every
-# coin put in at least a second before the end, and no statistic lower
-# than before. Last, the start-up box of a damaged file is ended the same way.
+# up), Exit, SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM,
+# 2,000 of them at once, SIGKILL during a burst of coins, its window destroyed
+# by another program and the X server gone; SIGPIPE must not end it. A second
+# copy is started in every round, from another runtime folder, and must leave
+# at once without a window. After each round the settings file must hold a
+# whole record whose books balance, with every coin put in (at least 0.5 s
+# before a SIGKILL), and no statistic lower than before. Then the start-up box
+# of a damaged file is ended the same way, and the game is killed while it
+# offers extra balls: the play must be on disk at its base win.
 # Usage: endings.sh GAME CLOSEBOX OUTDIR [SECONDS]
 set -euo pipefail
 game=$1
@@ -22,11 +25,12 @@ RANDOM=$seed
 
 config=$(mktemp -d)
 runtime=$(mktemp -d)
+elsewhere=$(mktemp -d) # the runtime folder of the second copies
 xpid="" gpid=""
 cleanup() {
     [ -n "$gpid" ] && kill -9 "$gpid" 2>/dev/null
     [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-    rm -rf "$config" "$runtime"
+    rm -rf "$config" "$runtime" "$elsewhere"
 }
 trap cleanup EXIT
 unset QT_QPA_PLATFORM
@@ -61,7 +65,8 @@ window() { xwininfo -root -tree 2> /dev/null | grep -c '"Current Player ' || tru
 start() {
     local attempt
     for attempt in 1 2; do
-        "$game" > /dev/null 2> "$out/stderr.txt" &
+        # As from a desktop or a terminal: no signal ignored.
+        env --default-signal "$game" > /dev/null 2> "$out/stderr.txt" &
         gpid=$!
         win=""
         for _ in $(seq 100); do
@@ -96,6 +101,13 @@ end_game() {
     exit) key alt+e ;;
     destroyed) xdotool windowclose "$win" ;;
     display) kill "$xpid"; wait "$xpid" 2> /dev/null || true; xpid="" ;;
+    PIPE)
+        kill -PIPE "$gpid"
+        sleep 0.3
+        kill -0 "$gpid" 2> /dev/null || fail "SIGPIPE ended the game"
+        kill -TERM "$gpid"
+        ;;
+    storm) for _ in $(seq 667); do kill -TERM "$gpid"; kill -HUP "$gpid"; kill -INT "$gpid"; done 2> /dev/null ;;
     *) kill -"$ending" "$gpid" ;;
     esac
     for _ in $(seq 50); do kill -0 "$gpid" 2> /dev/null || break; sleep 0.02; done
@@ -103,7 +115,9 @@ end_game() {
     if kill -0 "$gpid" 2> /dev/null; then fail "still running ${took} ms after the ending"; fi
 }
 
-endings=(closebox exit TERM INT HUP KILL destroyed display)
+# Every ending once during plays, and those that can meet a message box with one up.
+endings=(closebox exit TERM INT HUP QUIT USR1 USR2 ALRM PIPE storm KILL destroyed display)
+schedule=("${endings[@]/%/:0}" closebox:1 TERM:1 INT:1 HUP:1 KILL:1 destroyed:1 display:1)
 declare -A tried=()
 prev_invested=0 prev_wager=0 prev_total=0 prev_games=0
 slowest=0
@@ -113,22 +127,27 @@ startx
 round=0
 while :; do
     round=$((round + 1))
-    # Every ending, with and without a message box, before the time is up.
-    ending=${endings[$(((round - 1) % ${#endings[@]}))]}
-    box=$(((round - 1) / ${#endings[@]} % 2))
-    [ "$ending" = exit ] && box=0 # Exit is out of reach behind a box
+    entry=${schedule[$(((round - 1) % ${#schedule[@]}))]}
+    ending=${entry%:*} box=${entry#*:}
     elapsed=$(($(date +%s) - began))
-    [ "$round" -gt $((2 * ${#endings[@]})) ] && [ "$elapsed" -ge "$budget" ] && break
+    [ "$round" -gt ${#schedule[@]} ] && [ "$elapsed" -ge "$budget" ] && break
     start
+    clicked=()
 
     # A second copy goes at once, without a window of its own.
-    timeout 5 "$game" 2> /dev/null || fail "a second copy did not leave by itself"
+    t0=$(date +%s%N)
+    XDG_RUNTIME_DIR=$elsewhere timeout 5 "$game" 2> /dev/null || fail "a second copy did not leave by itself"
+    [ $(($(date +%s%N) - t0)) -lt 2000000000 ] || fail "a second copy took $((($(date +%s%N) - t0) / 1000000)) ms"
     [ "$(window)" = 1 ] || fail "a second window was opened"
 
-    coins=$((RANDOM % 5 + 2))
-    for _ in $(seq "$coins"); do click 743 41; sleep 0.1; done
-    sleep 1.2 # every coin is older than a second when the game ends
-    if [ "$box" = 1 ]; then
+    coins=$((RANDOM % 5 + 2)) old=0
+    [ "$ending:$box" = KILL:0 ] && coins=$((coins + 6))
+    for _ in $(seq "$coins"); do click 743 41; clicked+=("$(date +%s%N)"); sleep 0.1; done
+    if [ "$ending:$box" = KILL:0 ]; then
+        # Killed during the burst: every coin 0.5 s old is on disk.
+        now=$(date +%s%N)
+        for t in "${clicked[@]}"; do [ $((now - t)) -ge 500000000 ] && old=$((old + 1)); done
+    elif [ "$box" = 1 ]; then
         key alt+h # the help box
         sleep 0.3
     else
@@ -163,7 +182,12 @@ while :; do
     grep -q '^currentplayer=' "$config/Vorlen.ini" || fail "no whole record: currentplayer"
     invested=$(value amountinvested) wager=$(value wager) total=$(value total) games=$(value games)
     [ "$(value bank)" = $((invested - wager + total)) ] || fail "the books do not balance"
-    [ "$invested" = $((prev_invested + 5 * coins)) ] || fail "coins lost: $invested, not $((prev_invested + 5 * coins))"
+    if [ "$ending:$box" = KILL:0 ]; then
+        [ "$invested" -ge $((prev_invested + 5 * old)) ] && [ "$invested" -le $((prev_invested + 5 * coins)) ] ||
+            fail "coins lost: $invested, not at least $((prev_invested + 5 * old))"
+    else
+        [ "$invested" = $((prev_invested + 5 * coins)) ] || fail "coins lost: $invested, not $((prev_invested + 5 * coins))"
+    fi
     [ "$wager" -ge "$prev_wager" ] && [ "$total" -ge "$prev_total" ] && [ "$games" -ge "$prev_games" ] ||
         fail "a statistic went down"
     prev_invested=$invested prev_wager=$wager prev_total=$total prev_games=$games
@@ -180,6 +204,36 @@ for ending in closebox TERM HUP; do
     rm -f "$config"/Vorlen.ini.bad*
 done
 
+# Killed while it offers extra balls (plays of ten flutes at full speed until
+# one does): the play is on disk, paid what its base draw won.
+round=offer ending=KILL box=0
+printf '[player1]\nreelspeed=32767\namountinvested=1000\nbank=1000\n' > "$config/Vorlen.ini"
+start
+pixel() { import -window root -crop "1x1+$1+$(($2 + 27))" txt:- 2> /dev/null | tail -n1 | awk '{print $3}'; }
+none=$(pixel 745 378) controls=$(pixel 560 520) plays=0 offered="" since=$(date +%s) # EXTRA BALLS hidden, PLAY 10 shown
+click 743 488 # AUTO SELECT: ten spots
+while [ -z "$offered" ] && [ "$plays" -lt 40 ] && [ $(($(date +%s) - since)) -lt 40 ]; do
+    before=$(value games) plays=$((plays + 1))
+    click 560 520 # PLAY 10
+    # A settled play is saved, and so is an offer; either way the picture decides.
+    for _ in $(seq 120); do [ "$(value games)" != "$before" ] && break; sleep 0.05; done
+    for _ in $(seq 30); do
+        [ "$(pixel 745 378)" != "$none" ] && offered=1 && break
+        [ "$(pixel 560 520)" = "$controls" ] && break
+    done
+done
+if [ -n "$offered" ]; then
+    sleep 0.3
+    kill -KILL "$gpid"
+    wait "$gpid" 2> /dev/null || true
+    gpid=""
+    [ "$(value games)" = $((${before:-0} + 1)) ] || fail "the play at the offer was not on disk"
+    [ "$(value bank)" = $(($(value amountinvested) - $(value wager) + $(value total))) ] || fail "the books do not balance"
+    offer="killed at an offer after $plays plays"
+else
+    offer="no offer in $plays plays"
+fi
+
 summary=""
 for e in "${endings[@]}"; do summary+=" $e ${tried[$e]}"; done
-echo "PASS: $rounds rounds in $(($(date +%s) - began)) s (seed $seed), $prev_games plays; endings:$summary; slowest ending ${slowest} ms"
+echo "PASS: $rounds rounds in $(($(date +%s) - began)) s (seed $seed), $prev_games plays; endings:$summary; slowest ending ${slowest} ms; $offer"
