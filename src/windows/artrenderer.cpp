@@ -31,13 +31,16 @@ QPixmap ArtRenderer::pixmap(const QString& name, QSize devicePixels)
                         QString::number(devicePixels.height());
     if (const QPixmap* found = cache.object(key))
         return *found;
-    QPixmap image(devicePixels);
+    QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer(name)->render(&painter);
     painter.end();
-    cache.insert(key, new QPixmap(image), std::max<qsizetype>(1, qsizetype(image.width()) * image.height() * 4 / 1024));
-    return image;
+    // A picture without a see-through pixel becomes an opaque one, which is
+    // copied onto the screen rather than blended.
+    const QPixmap picture = QPixmap::fromImage(std::move(image));
+    cache.insert(key, new QPixmap(picture), std::max<qsizetype>(1, qsizetype(picture.width()) * picture.height() * 4 / 1024));
+    return picture;
 }
 
 } // namespace windows

@@ -15,7 +15,7 @@ FieldView::FieldView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(sce
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     setBackgroundBrush(purple);
-    setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
+    setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
 }
 
 QSize FieldView::sizeHint() const { return sceneRect().size().toSize(); }

@@ -35,6 +35,8 @@ void PictureItem::setNumber(int number, QColor color)
         return;
     shownNumber = number;
     shownColor = color;
+    numberText.setText(QString::number(number));
+    numberText.prepare(QTransform(), numberFont);
     update();
 }
 
@@ -66,13 +68,20 @@ void PictureItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     // Held down, a button sinks a pixel and darkens.
     const QRectF place = pressed ? target.translated(1, 1) : target;
     if (!pictureName.isEmpty()) {
-        // Render at the device size the view shows us at, so scaling stays sharp.
-        const QRectF device = painter->transform().mapRect(target);
+        // Rendered at the device size the view shows us at, so scaling stays
+        // sharp, and put down on whole device pixels: a plain copy, where a
+        // picture drawn through the view's scale is filtered anew at every
+        // paint. Each edge is rounded alike, so pictures side by side meet.
         const qreal ratio = painter->device()->devicePixelRatioF();
-        const QSize pixels = (device.size() * ratio).toSize();
-        QPixmap image = art.pixmap(pictureName, pixels);
-        image.setDevicePixelRatio(ratio);
-        painter->drawPixmap(place, image, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        const QRectF device = painter->worldTransform().mapRect(place);
+        const QRect pixels(QPoint(qRound(device.left() * ratio), qRound(device.top() * ratio)),
+                           QPoint(qRound(device.right() * ratio) - 1, qRound(device.bottom() * ratio) - 1));
+        const QPixmap image = art.pixmap(pictureName, pixels.size());
+        painter->save();
+        painter->setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter->drawPixmap(pixels.topLeft(), image);
+        painter->restore();
     }
     if (pressed)
         painter->fillRect(place, QColor(0, 0, 0, 70));
@@ -86,7 +95,8 @@ void PictureItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     if (shownNumber > 0) {
         painter->setFont(numberFont);
         painter->setPen(shownColor);
-        painter->drawText(place, Qt::AlignCenter, QString::number(shownNumber));
+        const QSizeF text = numberText.size();
+        painter->drawStaticText(place.center() - QPointF(text.width(), text.height()) / 2, numberText);
     }
 }
 

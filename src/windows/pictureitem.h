@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGraphicsObject>
+#include <QStaticText>
 #include <QString>
 
 namespace windows {
@@ -54,6 +55,7 @@ private:
     QFont numberFont; // fixed by the size; made once, not at every frame
     QString pictureName;
     int shownNumber = 0;
+    QStaticText numberText; // laid out once per number, not at every paint
     QColor shownColor = Qt::black;
     bool button = false;
     bool pressed = false;

@@ -432,6 +432,7 @@ void vorlane::showPanels(const game::State& s)
 void vorlane::showBallplay(const game::State& s)
 {
     ballplay->setVisible(s.ballplayVisible);
+    item(QStringLiteral("Picture1"))->setVisible(!s.ballplayVisible);
     ballplay->setPicture(flutePanel(s.ballplayFlutes));
 }
 
