@@ -55,7 +55,29 @@ bool shows(int hits, int spots)
     }
 }
 
+// Calls `blink(index, n)` for every hit ball n of flute f that has a picture.
+template <typename Blink> void forHitBalls(const State& s, std::size_t f, Blink blink)
+{
+    const int hits = std::min<int>(s.flutehits[f], placesPerFlute);
+    for (std::size_t n = 1; n <= std::size_t(std::max(hits, 0)); ++n) {
+        const Integer index = s.hitballindex[f][n];
+        if (index >= 1 && index <= dropballCount)
+            blink(std::size_t(index), n);
+    }
+}
+
 } // namespace
+
+bool Keno::flashBlinks() const
+{
+    bool any = false;
+    for (std::size_t f = 1; f <= fluteCount; ++f) {
+        const int hits = std::min<int>(s.flutehits[f], placesPerFlute);
+        if (hides(hits, s.spotsmarked) || shows(hits, s.spotsmarked))
+            forHitBalls(s, f, [&any](std::size_t, std::size_t) { any = true; });
+    }
+    return any;
+}
 
 void Keno::flashTick()
 {
@@ -68,16 +90,13 @@ void Keno::flashTick()
         const int hits = std::min<int>(s.flutehits[f], placesPerFlute);
         if (hide ? !hides(hits, s.spotsmarked) : !shows(hits, s.spotsmarked))
             continue;
-        for (std::size_t n = 1; n <= std::size_t(std::max(hits, 0)); ++n) {
-            const Integer index = s.hitballindex[f][n];
-            if (index < 1 || index > dropballCount)
-                continue;
-            BallPicture& picture = s.look.dropball[std::size_t(index)];
+        forHitBalls(s, f, [&](std::size_t index, std::size_t n) {
+            BallPicture& picture = s.look.dropball[index];
             picture.visible = !hide;
             blinked = true;
             if (!hide)
                 picture.number = s.hitballnum[f][n] == wildBall ? 0 : s.hitballnum[f][n];
-        }
+        });
     }
     if (!hide)
         s.flashtick = 0;

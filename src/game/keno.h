@@ -122,6 +122,9 @@ public:
     // while its balls are falling.
     std::optional<Player> settledRecord() const;
     void flashTick();     // every 100 ms while ballflashEnabled
+    // Whether the flash has a ball to hide or show: after a play that won
+    // nothing it has none, and its ticks can rest.
+    bool flashBlinks() const;
     void extraBlinkTick(); // every 100 ms while extraballtimerEnabled
 
     // The options window's changes of player (src/game/playerchoice.cpp).

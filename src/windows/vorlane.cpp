@@ -377,7 +377,7 @@ void vorlane::refresh(game::Changes what)
         {game::changeBoard, &vorlane::showBoard},       {game::changeBet, &vorlane::showBet},
         {game::changePanels, &vorlane::showPanels},     {game::changeBallplay, &vorlane::showBallplay},
         {game::changeFlutes, &vorlane::showFlutes},     {game::changeControls, &vorlane::showControls},
-        {game::changeTimers, &vorlane::runTimers}};
+        {game::Change(game::changeTimers | game::changeBoard), &vorlane::runTimers}};
     for (const auto& [part, show] : parts)
         if (what & part)
             (this->*show)(keno.state());
@@ -454,11 +454,11 @@ void vorlane::showControls(const game::State& s)
     extraback->setVisible(s.extrabackVisible);
 }
 
-// A timer runs only while it has something to do.
+// A timer runs only while it has something to do; the spots decide what the flash blinks.
 void vorlane::runTimers(const game::State& s)
 {
-    for (const auto& [timer, enabled] :
-         {std::pair{ballflash, s.ballflashEnabled}, {extraballtimer, s.extraballtimerEnabled}})
+    for (const auto& [timer, enabled] : {std::pair{ballflash, s.ballflashEnabled && keno.flashBlinks()},
+                                         {extraballtimer, s.extraballtimerEnabled}})
         if (enabled != timer->isActive())
             enabled ? timer->start() : timer->stop();
 }
