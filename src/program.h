@@ -4,7 +4,7 @@
 
 #include "game/keno.h"
 #include "platform/qtsettingsstore.h"
-#include "platform/sdlsound.h"
+#include "platform/soundthread.h"
 #include "platform/soundswitch.h"
 #include "platform/xoshirorandomsource.h"
 #include "platform/steadyclock.h"
@@ -23,7 +23,7 @@ struct Program {
     // `clock`, when given, stands in for the machine's (to measure without waiting).
     explicit Program(const platform::Clock* clock = nullptr) : clock(clock ? *clock : steady) {}
 
-    platform::SdlSound speakers;
+    platform::SoundThread speakers;
     platform::SoundSwitch sound{speakers};
     windows::GameMessages messages;
     platform::XoshiroRandomSource random;

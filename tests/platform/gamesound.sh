@@ -5,6 +5,8 @@
 # The whole game in a real X window on a real sound server: COINS, a spot
 # marked and unmarked, ERASE, AUTO SELECT and plays, taking any extra balls;
 # every sound the game starts must be heard, and the game prints nothing.
+# Left alone, the game keeps no stream open on the server, so the server
+# rests too; the next sound is heard from its start all the same.
 # Usage: gamesound.sh GAME SOUNDCHECK SOUNDLOG_LIBRARY OUTDIR [ROUNDS [PLAYS]]
 set -euo pipefail
 game=$1
@@ -67,6 +69,13 @@ for _ in $(seq "$plays"); do
 done
 sleep 2
 import -window root "$out/screenshot.png"
+for _ in $(seq 60); do
+    [ -z "$(pactl list short sink-inputs)" ] && break
+    sleep 0.1
+done
+[ -z "$(pactl list short sink-inputs)" ] || fail "the game keeps a stream open on the server while idle"
+click 743 41 # COINS
+sleep 1
 kill -TERM "$game_pid"
 wait "$game_pid" || fail "the game ended with status $?"
 stop_recording

@@ -3,14 +3,16 @@
 //
 // Checks by ear, so to speak, that the game's sound reaches a real sound
 // server; realsound.sh and gamesound.sh run it around a private one:
-//   drive LOG|- [cues|steady]  plays a script through the real Sound class
-//                              ("steady": 100 ms plays for 3 s), logging each call
+//   drive LOG|- [cues|steady|long]  plays a script through the game's Sound
+//                              ("steady": 100 ms plays for 3 s, "long": for 12 s),
+//                              logging each call
 //   record RAW                 keeps the server's s16le stereo 44.1 kHz output from
 //                              stdin with arrival times
-//   analyse RAW LOG            finds every logged cue in the recording
+//   analyse RAW LOG [FROM]     finds every cue logged (from FROM on) in the recording
+//   now                        prints the time on the clock of the log
 // A LOG line is "nanoseconds play|loop|stop cue" on the monotonic clock, cue 0
 // being RESOURCE_ID_101.
-#include "platform/sdlsound.h"
+#include "platform/soundthread.h"
 
 #include <QFile>
 #include <SDL.h>
@@ -19,6 +21,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -49,8 +52,8 @@ int drive(const char* logPath, const std::string& script)
     };
     // The game's first sound comes right after start-up: it must not be lost.
     std::vector<Step> steps{{"play", 3, 300}};
-    if (script == "steady") {
-        for (int i = 0; i < 30; ++i)
+    if (script != "cues") {
+        for (int i = 0; i < (script == "long" ? 120 : 30); ++i)
             steps.push_back({"play", i % 2 ? 0 : 7, 100});
     } else {
         // Every cue 30 times in shuffled rounds at the pace of a drop and a
@@ -59,11 +62,13 @@ int drive(const char* logPath, const std::string& script)
         for (int round = 0; round < 30; ++round)
             for (int j = 0; j < cues; ++j)
                 steps.push_back({"play", (4 * j + 3 * round) % cues, pauses[(round * cues + j) % 5]});
-        // The rolling loop goes round twice, is cut by a hit; loops again, is stopped.
+        // After a quiet spell the rolling loop goes round twice, is cut by a
+        // hit; loops again, is stopped.
+        steps.back().pauseMs = 5500;
         steps.insert(steps.end(), {{"loop", 6, 3500}, {"play", 5, 900}, {"loop", 6, 1000}, {"stop", 0, 0}});
     }
     const long long begun = nowNs();
-    platform::SdlSound sound;
+    platform::SoundThread sound;
     const double startupMs = (nowNs() - begun) / 1e6;
     double slowestCallMs = 0;
     std::vector<Event> events;
@@ -197,7 +202,7 @@ long long find(const std::vector<float>& rec, const std::vector<float>& ref, lon
     return best;
 }
 
-int analyse(const char* rawPath, const char* logPath)
+int analyse(const char* rawPath, const char* logPath, long long fromNs)
 {
     const auto refs = referenceMonos();
     const std::vector<float> rec = readMono(rawPath);
@@ -221,7 +226,8 @@ int analyse(const char* rawPath, const char* logPath)
     std::vector<Event> events;
     std::ifstream log(logPath);
     for (Event e; log >> e.ns >> e.kind >> e.cue;)
-        events.push_back(e);
+        if (e.ns >= fromNs)
+            events.push_back(e);
 
     int expected = 0, replacedAtOnce = 0, failures = 0;
     const auto fail = [&](const std::string& what) {
@@ -316,8 +322,10 @@ int main(int argc, char* argv[])
         return drive(argv[2], argc > 3 ? argv[3] : "cues");
     if (job == "record" && argc == 3)
         return record(argv[2]);
-    if (job == "analyse" && argc == 4)
-        return analyse(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: soundcheck drive LOG|- [cues|steady] | record RAW | analyse RAW LOG\n");
+    if (job == "analyse" && (argc == 4 || argc == 5))
+        return analyse(argv[2], argv[3], argc == 5 ? std::atoll(argv[4]) : 0);
+    if (job == "now" && argc == 2)
+        return std::printf("%lld\n", nowNs()) < 0;
+    std::fprintf(stderr, "usage: soundcheck drive LOG|- [cues|steady|long] | record RAW | analyse RAW LOG [FROM] | now\n");
     return 2;
 }
