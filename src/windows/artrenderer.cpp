@@ -36,6 +36,7 @@ QPixmap ArtRenderer::pixmap(const QString& name, QSize devicePixels)
     QPainter painter(&image);
     renderer(name)->render(&painter);
     painter.end();
+    ++renderCount;
     // A picture without a see-through pixel becomes an opaque one, which is
     // copied onto the screen rather than blended.
     const QPixmap picture = QPixmap::fromImage(std::move(image));
