@@ -5,17 +5,14 @@
 // drop plan, the scoring and any extra balls, with nothing drawn.
 #include "game/keno.h"
 #include "platform/xoshirorandomsource.h"
-#include "quiet.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 struct Table {
-    QuietSound sound;
-    QuietMessages messages;
     platform::XoshiroRandomSource random;
-    game::Keno keno{sound, messages, random};
+    game::Keno keno{random};
 
     explicit Table(int spots)
     {

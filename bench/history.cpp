@@ -10,7 +10,6 @@
 #include "history/fairness.h"
 #include "history/store.h"
 #include "platform/xoshirorandomsource.h"
-#include "quiet.h"
 
 #include <algorithm>
 #include <chrono>
@@ -27,10 +26,8 @@ double micros(Clock::duration d) { return std::chrono::duration<double, std::mic
 // Plays as players play them: 1, 3, 5 and 10 flutes in turn, 3 to 10 spots
 // and a bet chosen afresh each time.
 struct Player {
-    QuietSound sound;
-    QuietMessages messages;
     platform::XoshiroRandomSource random;
-    game::Keno keno{sound, messages, random};
+    game::Keno keno{random};
     int turn = 0;
 
     Player()

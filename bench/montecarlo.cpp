@@ -7,7 +7,6 @@
 #include "montecarlo.h"
 #include "platform/randomsource.h"
 #include "platform/xoshiro256.h"
-#include "quiet.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,7 +35,7 @@ int main(int argc, char* argv[])
     bool agrees = true;
     for (int spots = 3; spots <= 10; ++spots) {
         SeededSource random(std::uint64_t(20261207 + spots));
-        const auto t = montecarlo::play<QuietSound, QuietMessages>(spots, flutes / 10, random);
+        const auto t = montecarlo::play(spots, flutes / 10, random);
         const auto exact = game::odds::flute(spots);
         const long double zLine = montecarlo::zOfShare(t.linePrizes, t.flutes, exact.linePrize);
         const long double zExtra =

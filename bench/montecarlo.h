@@ -20,12 +20,9 @@ struct Tally {
 };
 
 // Plays `plays` plays of ten flutes with spots 1..spots marked.
-template <typename Sound, typename Messages>
-Tally play(int spots, long long plays, platform::RandomSource& random)
+inline Tally play(int spots, long long plays, platform::RandomSource& random)
 {
-    Sound sound;
-    Messages messages;
-    game::Keno keno(sound, messages, random);
+    game::Keno keno(random);
     game::Player record;
     record.bank = 2'000'000'000; // ten coins a play: enough for a hundred million plays
     keno.startUp(record);

@@ -30,7 +30,7 @@ struct Program {
     platform::QtSettingsStore store;
     platform::SteadyClock steady;
     const platform::Clock& clock;
-    game::Keno keno{sound, messages, random};
+    game::Keno keno{random};
     windows::ArtRenderer art;
     windows::vorlane window{keno, art, messages, store, sound, clock};
 

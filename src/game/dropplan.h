@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
-#include "platform/sound.h"
+#include "events.h"
+#include "flutes.h"
 
 #include <array>
 #include <cstdint>
@@ -14,19 +15,13 @@ namespace game {
 // played and in an unplayed flute, and yellow (a missing spot, an extra ball).
 enum class BallLook { white, grey, wild, wildGrey, yellow };
 
-inline constexpr int fluteCount = 10;
-// A flute can stack every spot and the wild ball.
-inline constexpr int placesPerFlute = 11;
-// Enough ball pictures for every stacked ball of a play and the one falling.
-inline constexpr int dropballCount = fluteCount * placesPerFlute + 1;
-
 // A ball picture in the flute panel; positions in twips.
 struct BallPicture {
     bool visible = false;
     BallLook look = BallLook::white;
     int number = 0;
-    int left = 360; // the design-time place, above the flutes
-    int top = -480;
+    int left = 0;
+    int top = 0;
     bool operator==(const BallPicture&) const = default;
 };
 
@@ -44,8 +39,7 @@ struct DropStep {
         fall,        // dropball(dropballIndex) falls from fromTop to toTop at `left`
         hideBall,    // dropball(dropballIndex) vanishes: a miss
         noHit,       // the no-hit picture shows at (left, toTop)
-        cue,         // a sound starts
-        loopCue,     // a sound starts and loops until the next one
+        event,       // the player meets `event`
         missingSpot, // ball(spot) of the strip turns yellow
         resetSpots,  // the strip turns white again
         wait,
@@ -60,7 +54,7 @@ struct DropStep {
     int twipsPerStep = 1;
     std::int64_t microsPerStep = 0;
     int spot = 0;
-    platform::Cue cue = platform::Cue::none;
+    Event::Kind event = Event::hitAboveLine;
     std::int64_t micros = 0;
 
     // Frames of a fall: every `twipsPerStep` from fromTop, the last one not

@@ -100,18 +100,16 @@ void Keno::flashTick()
     }
     if (!hide)
         s.flashtick = 0;
-    // After a play without a winner the flash has nothing to redraw.
+    // After a play without a winner the flash has nothing to show.
     if (blinked)
-        notify(changeFlutes);
+        tell(Event::winnersFlashed);
 }
 
 void Keno::extraBlinkTick()
 {
-    ++s.blinkcount;
-    s.extrabackVisible = s.blinkcount != 2;
-    if (s.blinkcount == 2)
+    if (++s.blinkcount == 2)
         s.blinkcount = 0;
-    notify(changeControls);
+    tell(Event::offerBlinked);
 }
 
 } // namespace game

@@ -2,25 +2,15 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "keno.h"
 
-#include "paytable.h"
-
-#include "platform/messages.h"
 #include "platform/randomsource.h"
-#include "platform/sound.h"
+
+#include <algorithm>
 
 namespace game {
 
-Keno::Keno(platform::Sound& sound, platform::Messages& messages, platform::RandomSource& random)
-    : sound(sound), messages(messages), random(random)
-{
-}
+Keno::Keno(platform::RandomSource& random) : random(random) {}
 
 namespace {
-
-constexpr int maxSpots = 10;
-
-// Panels are cleared from 5 hits up to 10, then from 4 down to 2.
-constexpr std::array<std::size_t, 9> panelOrder{1, 6, 5, 4, 3, 2, 7, 8, 9};
 
 // Draws out[1..count] from 1..poolSize without repeats: each pick is
 // replaced by the last number still in the pool.
@@ -40,30 +30,33 @@ void drawDistinct(platform::RandomSource& random, std::array<Integer, N>& out, i
 
 } // namespace
 
-void Keno::notify(Changes what)
+int State::betButton() const
 {
-    if (changed && what)
-        changed(what);
+    const auto found = std::find(betOfButton.begin() + 1, betOfButton.end(), bet);
+    return found == betOfButton.end() ? 0 : int(found - betOfButton.begin());
+}
+
+void Keno::tell(Event::Kind kind, int number)
+{
+    if (told)
+        told({kind, Refusal::none, number});
+}
+
+void Keno::refuse(Refusal why, int number)
+{
+    if (told)
+        told({Event::refused, why, number});
 }
 
 void Keno::startUp(const Player& record)
 {
-    s.playerno = "1";
+    s.playerno = 1;
     s.player = record;
     s.creditBlank = false;
-    s.captionName = s.player.currentplayer;
     if (s.player.reelspeed < 1)
         s.player.reelspeed = 1;
-    sound.play(platform::Cue::snd104);
     s.bet = 1;
-    s.coinsbet = 1;
-    notify(changeAll);
-}
-
-void Keno::shutDown()
-{
-    sound.stop();
-    changed = nullptr;
+    tell(Event::gameStarted);
 }
 
 // While a play is open the board and the play controls are covered or
@@ -72,22 +65,21 @@ void Keno::shutDown()
 
 void Keno::markSpot(int n)
 {
-    if (s.playing() || n < 1 || n > boardSize)
+    if (n < 1 || n > boardSize)
         return;
-    if (s.player.bank <= 0) {
-        messages.show(platform::Messages::Icon::critical,
-                      "YOU HAVE NO CREDIT...PLEASE INSERT SOME COINS\r CLICK ON COINS BUTTON");
-        return;
-    }
+    if (s.playing())
+        return refuse(Refusal::playOpen, n);
+    if (s.player.bank <= 0)
+        return refuse(Refusal::noCredit, n);
     auto& marked = s.spotmarked[std::size_t(n)];
     if (marked != 1) {
-        if (s.spotsmarked == maxSpots)
-            return;
-        sound.play(platform::Cue::snd108);
+        if (s.spotsmarked == paytable::maxSpots)
+            return refuse(Refusal::tenSpots, n);
         marked = 1;
         ++s.spotsmarked;
         s.spots[std::size_t(s.spotsmarked)] = Integer(n);
         s.look.strip[std::size_t(s.spotsmarked)] = BallLook::white;
+        tell(Event::spotMarked, n);
     } else {
         // Close up the list in marking order; slots above the new count
         // keep their stale copies.
@@ -101,50 +93,42 @@ void Keno::markSpot(int n)
         --s.spotsmarked;
         marked = 0;
         whitenStrip();
+        tell(Event::spotUnmarked, n);
     }
-    payoutpanels();
-    notify(changeBoard | changePanels);
 }
 
 void Keno::erase()
 {
     if (s.playing())
-        return;
-    sound.play(platform::Cue::snd102);
-    s.stopLines.fill(false);
-    for (std::size_t panel : panelOrder)
-        s.payoutPanels[panel].caption.clear();
+        return refuse(Refusal::playOpen);
     s.ballplayVisible = false;
     s.spotsmarked = 0;
     s.spots.fill(0);
     s.spotmarked.fill(0);
-    notify(changeBoard | changePanels | changeBallplay);
+    tell(Event::spotsErased);
 }
 
 void Keno::autoSelect()
 {
     if (s.playing())
-        return;
-    sound.play(platform::Cue::snd102);
-    if (s.spotsmarked < 3)
-        s.spotsmarked = maxSpots;
+        return refuse(Refusal::playOpen);
+    if (s.spotsmarked < paytable::minSpots)
+        s.spotsmarked = paytable::maxSpots;
     s.spotmarked.fill(0);
     random.reseed();
     drawDistinct<boardSize>(random, s.spots, s.spotsmarked);
     for (int k = 1; k <= s.spotsmarked; ++k)
         s.spotmarked[std::size_t(s.spots[std::size_t(k)])] = 1;
     whitenStrip();
-    payoutpanels();
-    notify(changeBoard | changePanels);
+    tell(Event::spotsAutoSelected);
 }
 
 void Keno::insertCoins()
 {
     if (s.playing())
-        return;
-    sound.play(platform::Cue::snd103);
+        return refuse(Refusal::playOpen);
     addCredit(5);
-    notify(changeCredit);
+    tell(Event::coinsInserted);
 }
 
 void Keno::addCredit(Long coins)
@@ -159,23 +143,17 @@ void Keno::addCredit(Long coins)
 
 void Keno::chooseBet(int index)
 {
-    if (s.playing() || index < 1 || index > 4)
+    if (index < 1 || index > 4)
         return;
+    if (s.playing())
+        return refuse(Refusal::playOpen);
     s.bet = betOfButton[std::size_t(index)];
-    s.coinsbet = index;
-    payoutpanels();
     workOutStake();
-    s.betpanCaption = s.stake >= 1 ? std::to_string(s.stake) : std::string();
-    notify(changeBet | changePanels | changeCredit);
+    s.shownStake = s.stake;
+    tell(Event::betChosen);
 }
 
-void Keno::workOutStake()
-{
-    // A stake too large to hold leaves the last one standing.
-    Integer stake = s.bet;
-    if (mulChecked(stake, s.flutes))
-        s.stake = stake;
-}
+void Keno::workOutStake() { s.stake = Integer(s.bet * s.flutes); }
 
 void Keno::picknums()
 {
@@ -194,24 +172,6 @@ void Keno::picknums()
         }
         if (s.wildcount >= wildKeptEvery)
             s.wildcount = 0;
-    }
-}
-
-void Keno::payoutpanels()
-{
-    for (std::size_t panel : panelOrder)
-        s.payoutPanels[panel] = {};
-    const int spots = s.spotsmarked;
-    if (spots < paytable::minSpots || spots > paytable::maxSpots)
-        return;
-    s.linehits = paytable::line(spots);
-    s.stopLines[std::size_t(s.linehits + 1)] = true;
-    if (spots >= 5)
-        s.payoutPanels[std::size_t(paytable::panelFor(s.linehits + 1))].black = true;
-    for (int hits = 2; hits <= spots; ++hits) {
-        Long coins = s.bet;
-        if (paytable::prize(spots, hits) > 0 && mulChecked(coins, paytable::prize(spots, hits)))
-            s.payoutPanels[std::size_t(paytable::panelFor(hits))].caption = std::to_string(coins);
     }
 }
 

@@ -3,29 +3,22 @@
 #pragma once
 
 #include "balls.h"
-#include "changes.h"
 #include "dropplan.h"
+#include "events.h"
 #include "numbers.h"
+#include "paytable.h"
 #include "player.h"
+#include "playrecord.h"
 
 #include <array>
 #include <functional>
 #include <optional>
-#include <string>
 
 namespace platform {
-class Messages;
 class RandomSource;
-class Sound;
-} // namespace platform
+}
 
 namespace game {
-
-// What a 3-D caption panel shows.
-struct PanelCaption {
-    std::string caption;
-    bool black = false; // else yellow
-};
 
 // The coins each bet button stakes, indexed from 1 like the buttons.
 inline constexpr std::array<Integer, 5> betOfButton{0, 1, 2, 5, 10};
@@ -37,11 +30,11 @@ enum class Phase { idle, dropping, offer, extraDropping };
 // they drive; element 0 is never used.
 struct State {
     Player player;
-    std::string playerno = "1";
-    std::string captionName; // the player's name as the window caption shows it
+    int playerno = 1; // the slot of the player's record
     Phase phase = Phase::idle;
     // A play is open from its stake until it is paid out.
     bool playing() const { return phase != Phase::idle; }
+    bool offer() const { return phase == Phase::offer; }
     Long playwin = 0;
 
     Integer spotsmarked = 0;
@@ -50,13 +43,13 @@ struct State {
     Integer bet = 0;
     Integer flutes = 0;
     Integer stake = 0;
-    Integer linehits = 0;
+    Integer linehits() const { return paytable::line(spotsmarked); }
+    // The bet button of the bet, 0 for none.
+    int betButton() const;
     Integer wildcount = 0;
     std::array<std::array<Integer, 25>, 11> fluteballs{};
 
     // The flutes of the current play, 1..10.
-    std::array<Integer, 11> fluteleft{};
-    std::array<Integer, 11> flutetop{};
     std::array<Integer, 11> flutehits{};
     std::array<Integer, 11> flutewild{};
     std::array<Integer, 11> fluteextra{};
@@ -66,38 +59,34 @@ struct State {
     Integer nextdrop = 1;
     Integer flashtick = 0;
     Integer blinkcount = 0;
+    // The frame of EXTRA BALLS shows every other tick of the offer.
+    bool extrabackLit() const { return offer() && blinkcount == 1; }
     FluteLook look;
 
-    // What the panels and pictures of the window show.
-    // Blank before a player is loaded and after the player's details are
-    // deleted, until the credit or the player next changes.
+    // What the panels announce, kept until a rule changes it.
+    // The credit is not shown before a player is loaded and after the
+    // player's details are deleted, until the credit or the player next changes.
     bool creditBlank = true;
-    std::string creditCaption() const { return creditBlank ? std::string() : std::to_string(player.bank); }
-    std::string betpanCaption;
-    std::string winningsCaption;
-    int coinsbet = 0;                           // index of the bet button pictured
-    std::array<PanelCaption, 10> payoutPanels{}; // SSPanel1..9
-    std::array<bool, 6> stopLines{};              // stop2..stop5 visible
-    bool ballplayVisible = false;                 // the flute panel covers the board
-    int ballplayFlutes = 10;                      // the flutes lit on its picture
-    bool playControlsVisible = true;              // PLAY, BET, AUTO SELECT, ERASE; else GOOD LUCK
-    bool extraballsVisible = false;
-    bool extrabackVisible = false;
-    bool ballflashEnabled = false;
-    bool extraballtimerEnabled = false;
+    Integer shownStake = 0;      // the stake of the last play or bet chosen; 0 for none
+    std::optional<Long> shownWin; // the win of the last play, once it is known
+    bool ballplayVisible = false; // the flute panel covers the board
+    bool ballflashEnabled = false; // the winning balls of the last play blink
 };
 
 class Keno {
 public:
-    Keno(platform::Sound& sound, platform::Messages& messages, platform::RandomSource& random);
+    explicit Keno(platform::RandomSource& random);
 
     const State& state() const { return s; }
-    void setListener(std::function<void(Changes)> listener) { changed = std::move(listener); }
+    // Hears every event, in order, once the state shows it.
+    void setListener(std::function<void(const Event&)> listener) { told = std::move(listener); }
+    // The last play settled, as a play history keeps it.
+    const PlayRecord& settledPlay() const { return settled; }
 
     // The window has loaded: take the stored record of the first player.
     void startUp(const Player& record);
-    // The program ends: silence, and no further game event.
-    void shutDown();
+    // The program ends: no further event is told.
+    void shutDown() { told = nullptr; }
 
     void markSpot(int n); // marks or unmarks board number n; refused without credit
     void erase();
@@ -121,32 +110,31 @@ public:
     // what a play waiting at the extra-ball offer is worth at least. Nothing
     // while its balls are falling.
     std::optional<Player> settledRecord() const;
-    void flashTick();     // every 100 ms while ballflashEnabled
+    void flashTick();      // every 100 ms while ballflashEnabled
     // Whether the flash has a ball to hide or show: after a play that won
     // nothing it has none, and its ticks can rest.
     bool flashBlinks() const;
-    void extraBlinkTick(); // every 100 ms while extraballtimerEnabled
+    void extraBlinkTick(); // every 100 ms while extra balls are offered
 
     // The options window's changes of player (src/game/playerchoice.cpp).
-    // \p shownName is how the window caption shows the name.
-    void choosePlayer(int slot, const Player& record, const std::string& shownName);
-    void renamePlayer(const std::string& name, const std::string& shownName);
+    void choosePlayer(int slot, const Player& record);
+    // Names the player: 1 to 12 letters. False when refused.
+    bool renamePlayer(const std::string& name);
     void deleteDetails();
-    // Adds 500 coins unless that takes the credit past 5000; false when refused.
-    bool fastMoney();
+    // Adds 500 coins unless that takes the credit past 5000.
+    void fastMoney();
     void setReelspeed(Integer reelspeed);
 
 private:
     friend struct KenoTestAccess; // lets tests start from states only a play reaches
 
-    void notify(Changes what);
-    void payoutpanels();
-    void workOutStake(); // bet times flutes
+    void tell(Event::Kind kind, int number = 0);
+    void refuse(Refusal why, int number = 0);
     void whitenStrip();
-    void showPlayControls(bool visible);
+    void workOutStake(); // bet times flutes
     // The steps of play() (src/game/play.cpp).
     void prepareBoard(int flutes);
-    bool acceptStake();
+    Refusal acceptStake();
     void openPlay();
     DropPlan planBaseDraw(int flutes);
     // The drop of one ball into flute f (src/game/play.cpp).
@@ -160,12 +148,11 @@ private:
     // Coins put in: the credit and the coins invested grow together or not at all.
     void addCredit(Long coins);
 
-    platform::Sound& sound;
-    platform::Messages& messages;
     platform::RandomSource& random;
-    std::function<void(Changes)> changed;
+    std::function<void(const Event&)> told;
     State s;
     DropPlan drop; // the drop being shown: finishDrop() takes its end look
+    PlayRecord settled;
 };
 
 } // namespace game

@@ -3,10 +3,6 @@
 #include "keno.h"
 
 #include "pace.h"
-#include "paytable.h"
-
-#include "platform/messages.h"
-#include "platform/sound.h"
 
 #include <algorithm>
 #include <limits>
@@ -26,22 +22,21 @@ void pay(Player& player, Long win)
 
 constexpr int firstExtraDraw = baseDraws + 1;
 constexpr int lastExtraDraw = ballsPerFlute;
-constexpr std::array<Integer, 11> fluteLeft{0, 220, 960, 1750, 2520, 3270, 4040, 4800, 5560, 6330, 7110};
-constexpr Integer restTop = 6240; // the first stacked ball of a flute
-constexpr Integer stackRise = 600;
-constexpr int dropTop = 240; // where every falling ball starts
 
 // The board's marks and the list of spots always agree, and a play cannot
 // change them.
 bool isSpot(const State& s, int n) { return n >= 1 && n <= boardSize && s.spotmarked[std::size_t(n)] == 1; }
 
-DropStep cueStep(platform::Cue cue, DropStep::Kind kind = DropStep::Kind::cue)
+DropStep eventStep(Event::Kind event)
 {
     DropStep step;
-    step.kind = kind;
-    step.cue = cue;
+    step.kind = DropStep::Kind::event;
+    step.event = event;
     return step;
 }
+
+// Where the next ball stacked in flute f comes to rest.
+int flutetop(const State& s, int f) { return restTop(s.flutehits[std::size_t(f)] + 1); }
 
 } // namespace
 
@@ -86,11 +81,6 @@ void Keno::whitenStrip()
     s.look.strip.fill(BallLook::white);
 }
 
-void Keno::showPlayControls(bool visible)
-{
-    s.playControlsVisible = visible;
-}
-
 void Keno::fall(DropPlan& plan, int f, BallLook look, int number, int twipsPerStep, std::int64_t microsPerStep)
 {
     DropStep step;
@@ -98,9 +88,9 @@ void Keno::fall(DropPlan& plan, int f, BallLook look, int number, int twipsPerSt
     step.dropballIndex = s.nextdrop;
     step.look = look;
     step.number = number;
-    step.left = s.fluteleft[std::size_t(f)];
+    step.left = fluteLeft[std::size_t(f)];
     step.fromTop = dropTop;
-    step.toTop = s.flutetop[std::size_t(f)];
+    step.toTop = flutetop(s, f);
     step.twipsPerStep = std::max(twipsPerStep, 1);
     step.microsPerStep = microsPerStep;
     step.micros = step.frames() * microsPerStep;
@@ -110,7 +100,6 @@ void Keno::fall(DropPlan& plan, int f, BallLook look, int number, int twipsPerSt
 void Keno::stack(int f, int number)
 {
     const auto flute = std::size_t(f);
-    subChecked(s.flutetop[flute], stackRise);
     addChecked(s.flutehits[flute], 1);
     if (s.flutehits[flute] >= 1 && s.flutehits[flute] <= placesPerFlute) {
         s.hitballindex[flute][std::size_t(s.flutehits[flute])] = s.nextdrop;
@@ -128,24 +117,30 @@ void Keno::miss(DropPlan& plan, int f, BallLook look, std::int64_t micros)
     DropStep noHit;
     noHit.kind = DropStep::Kind::noHit;
     noHit.look = look;
-    noHit.left = s.fluteleft[std::size_t(f)];
-    noHit.toTop = s.flutetop[std::size_t(f)];
+    noHit.left = fluteLeft[std::size_t(f)];
+    noHit.toTop = flutetop(s, f);
     noHit.micros = micros;
     plan.steps.push_back(noHit);
 }
 
 std::optional<DropPlan> Keno::play(int flutes)
 {
+    if (flutes != 1 && flutes != 3 && flutes != 5 && flutes != 10)
+        return std::nullopt;
     // One play at a time: PLAY is hidden until the open one is settled.
-    if (s.playing() || (flutes != 1 && flutes != 3 && flutes != 5 && flutes != 10))
+    if (s.playing()) {
+        refuse(Refusal::playOpen);
         return std::nullopt;
+    }
     prepareBoard(flutes);
-    if (!acceptStake())
+    if (const Refusal why = acceptStake(); why != Refusal::none) {
+        refuse(why);
         return std::nullopt;
+    }
     openPlay();
     picknums();
     drop = planBaseDraw(flutes);
-    notify(changeAll);
+    tell(Event::playStarted);
     return drop;
 }
 
@@ -154,42 +149,31 @@ std::optional<DropPlan> Keno::play(int flutes)
 void Keno::prepareBoard(int flutes)
 {
     s.playwin = 0;
-    s.ballplayFlutes = flutes;
     s.ballflashEnabled = false;
-    s.winningsCaption.clear();
+    s.shownWin.reset();
     s.nextdrop = 1;
     whitenStrip();
     s.flutes = Integer(flutes);
     workOutStake();
-    notify(changeBallplay | changeTimers | changeCredit | changeFlutes);
 }
 
 // Refuses a play the spots, the bet or the credit do not allow; otherwise
 // counts it in the games and the wager.
-bool Keno::acceptStake()
+Refusal Keno::acceptStake()
 {
-    if (s.spotsmarked < 3) {
-        messages.show(platform::Messages::Icon::critical, "MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!");
-        return false;
-    }
-    if (s.stake > s.player.bank) {
-        messages.show(platform::Messages::Icon::critical,
-                      "You Are Trying To Bet  " + std::to_string(s.stake) + "\rCoins...But You Only Have  " +
-                          std::to_string(s.player.bank) + "\rUse COINS Button To Insert More Credit");
-        return false;
-    }
-    if (s.stake < 1) {
-        messages.show(platform::Messages::Icon::critical,
-                      "How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ");
-        return false;
-    }
+    if (s.spotsmarked < paytable::minSpots)
+        return Refusal::tooFewSpots;
+    if (s.stake > s.player.bank)
+        return Refusal::stakeOverCredit;
+    if (s.stake < 1)
+        return Refusal::noBet;
     // A stake the wager count cannot hold would leave the books unbalanced.
     Long wager = s.player.wager;
     if (!addChecked(wager, s.stake))
-        return false;
+        return Refusal::wagerFull;
     s.player.wager = wager;
     addSaturating(s.player.games, 1);
-    return true;
+    return Refusal::none;
 }
 
 // Takes the stake and clears the flutes for the drop.
@@ -197,16 +181,11 @@ void Keno::openPlay()
 {
     s.phase = Phase::dropping;
     s.ballplayVisible = true;
-    showPlayControls(false);
-    s.stopLines.fill(false);
-    payoutpanels();
     s.player.bank -= s.stake;
-    s.betpanCaption = std::to_string(s.stake);
+    s.shownStake = s.stake;
     for (std::size_t f = 1; f <= fluteCount; ++f) {
-        s.fluteleft[f] = fluteLeft[f];
         s.flutewin[f] = 0;
         s.fluteextra[f] = 0;
-        s.flutetop[f] = restTop;
         s.flutehits[f] = 0;
         s.flutewild[f] = 0;
         s.hitballindex[f].fill(0);
@@ -219,7 +198,8 @@ void Keno::openPlay()
 DropPlan Keno::planBaseDraw(int flutes)
 {
     DropPlan plan;
-    // At most a fall, a sound and a miss for every ball: one allocation.
+    const int line = s.linehits();
+    // At most a fall, an event and a miss for every ball: one allocation.
     plan.steps.reserve(std::size_t(3 * baseDraws * fluteCount));
     for (int d = 1; d <= baseDraws; ++d) {
         for (int f = 1; f <= fluteCount; ++f) {
@@ -234,12 +214,12 @@ DropPlan Keno::planBaseDraw(int flutes)
             const bool hit = isSpot(s, n);
             const BallLook look = played ? BallLook::white : BallLook::grey;
             // Below the line a flute shows only its hits.
-            if (s.flutehits[std::size_t(f)] < s.linehits && !hit)
+            if (s.flutehits[std::size_t(f)] < line && !hit)
                 continue;
             fall(plan, f, look, n, s.player.reelspeed, pace::fallStep);
             if (hit) {
-                if (s.flutehits[std::size_t(f)] >= s.linehits)
-                    plan.steps.push_back(cueStep(platform::Cue::snd101));
+                if (s.flutehits[std::size_t(f)] >= line)
+                    plan.steps.push_back(eventStep(Event::hitAboveLine));
                 stack(f, n);
             } else {
                 miss(plan, f, look, pace::noHit);
@@ -262,42 +242,36 @@ void Keno::finishBaseDraw()
     s.look = drop.lookAfter(s.look);
     for (std::size_t f = std::size_t(s.flutes) + 1; f <= fluteCount; ++f)
         s.flutehits[f] = 0;
-    s.ballflashEnabled = true;
+    bool extraBalls = false;
     for (std::size_t f = 1; f <= fluteCount; ++f) {
         const auto score = paytable::scoreBaseDraw(s.spotsmarked, s.flutehits[f], s.flutewild[f] == 1, s.bet);
         addChecked(s.flutewin[f], score.coins);
+        addChecked(s.playwin, s.flutewin[f]);
         if (score.extraBalls) {
             s.fluteextra[f] = 1;
-            s.extraballsVisible = true;
+            extraBalls = true;
         }
     }
-    for (std::size_t f = 1; f <= fluteCount; ++f) {
-        addChecked(s.playwin, s.flutewin[f]);
-        s.flutewin[f] = 0;
-    }
-    if (s.playwin > 0) {
-        s.winningsCaption = std::to_string(s.playwin);
-        sound.play(platform::Cue::snd104);
-    }
-    if (!s.extraballsVisible) {
-        payOut();
-    } else {
-        s.extraballtimerEnabled = true;
-        s.ballflashEnabled = false;
-        sound.play(platform::Cue::snd110);
+    if (s.playwin > 0)
+        s.shownWin = s.playwin;
+    if (extraBalls) {
         s.phase = Phase::offer;
+        s.blinkcount = 0; // the frame lights at the first tick
+    } else {
+        payOut();
     }
-    notify(changeAll);
+    if (s.playwin > 0)
+        tell(Event::playWon);
+    tell(extraBalls ? Event::extraBallsOffered : Event::playSettled);
 }
 
 std::optional<DropPlan> Keno::collectExtraBalls()
 {
-    if (s.phase != Phase::offer)
+    if (!s.offer()) {
+        refuse(Refusal::notOffered);
         return std::nullopt;
+    }
     s.phase = Phase::extraDropping;
-    s.extraballtimerEnabled = false;
-    s.extraballsVisible = false;
-    s.extrabackVisible = false;
 
     DropPlan plan;
     DropStep start;
@@ -314,27 +288,26 @@ std::optional<DropPlan> Keno::collectExtraBalls()
         for (int k = 1; k <= std::min<int>(s.spotsmarked, 10); ++k) {
             if (std::find(drawn, drawn + baseDraws, s.spots[std::size_t(k)]) != drawn + baseDraws)
                 continue;
-            plan.steps.push_back(cueStep(platform::Cue::snd111));
+            plan.steps.push_back(eventStep(Event::spotStillMissing));
             DropStep missing;
             missing.kind = DropStep::Kind::missingSpot;
             missing.spot = k;
             missing.micros = pace::missingSpot;
             plan.steps.push_back(missing);
         }
-        plan.steps.push_back(cueStep(platform::Cue::snd107, DropStep::Kind::loopCue));
+        plan.steps.push_back(eventStep(Event::extraBallsFalling));
         for (int k = firstExtraDraw; k <= lastExtraDraw; ++k) {
             const Integer n = balls[std::size_t(k)];
             if (n == wildBall) {
-                balls[std::size_t(k)] = 0;
                 fall(plan, f, BallLook::wild, 0, s.player.reelspeed, pace::wildExtraFallStep);
-                plan.steps.push_back(cueStep(platform::Cue::snd106));
+                plan.steps.push_back(eventStep(Event::extraBallHit));
                 stack(f, wildBall);
                 s.flutewild[std::size_t(f)] = 1;
                 continue;
             }
             fall(plan, f, BallLook::yellow, n, pace::extraFallTwips, pace::extraFallStep);
             if (isSpot(s, n)) {
-                plan.steps.push_back(cueStep(platform::Cue::snd106));
+                plan.steps.push_back(eventStep(Event::extraBallHit));
                 stack(f, n);
             } else {
                 miss(plan, f, BallLook::yellow, pace::extraNoHit);
@@ -342,7 +315,7 @@ std::optional<DropPlan> Keno::collectExtraBalls()
         }
     }
     drop = std::move(plan);
-    notify(changeControls | changeTimers);
+    tell(Event::extraBallsCollected);
     return drop;
 }
 
@@ -351,24 +324,31 @@ void Keno::finishExtraBalls()
     s.look = drop.lookAfter(s.look);
     // Only the flutes that won the extra balls are scored again: the others
     // were paid in full after their 20 balls.
-    for (std::size_t f = 1; f <= fluteCount; ++f)
-        if (s.fluteextra[f] == 1)
-            addChecked(s.flutewin[f],
-                       paytable::scoreExtraBalls(s.spotsmarked, s.flutehits[f], s.flutewild[f] == 1, s.bet));
-    for (std::size_t f = 1; f <= fluteCount; ++f)
-        addChecked(s.playwin, s.flutewin[f]);
-    sound.play(platform::Cue::snd105);
-    s.winningsCaption = std::to_string(s.playwin);
-    s.ballflashEnabled = true;
+    for (std::size_t f = 1; f <= fluteCount; ++f) {
+        if (s.fluteextra[f] != 1)
+            continue;
+        const Long extra = paytable::scoreExtraBalls(s.spotsmarked, s.flutehits[f], s.flutewild[f] == 1, s.bet);
+        addChecked(s.flutewin[f], extra);
+        addChecked(s.playwin, extra);
+    }
+    s.shownWin = s.playwin;
     payOut();
-    notify(changeAll);
+    tell(Event::extraBallsPaid);
+    tell(Event::playSettled);
 }
 
 void Keno::payOut()
 {
     pay(s.player, s.playwin);
     s.phase = Phase::idle;
-    showPlayControls(true);
+    s.ballflashEnabled = true;
+    settled = {s.playerno, s.player.currentplayer, {s.spots.begin() + 1, s.spots.begin() + 1 + s.spotsmarked},
+               s.bet, s.flutes, s.stake, {}, s.playwin};
+    for (std::size_t f = 1; f <= fluteCount; ++f) {
+        FluteRecord& flute = settled.flute[f - 1];
+        flute = {{}, s.flutehits[f], s.flutewild[f] == 1, s.fluteextra[f] == 1, s.flutewin[f]};
+        std::copy_n(s.fluteballs[f].begin() + 1, ballsPerFlute, flute.balls.begin());
+    }
 }
 
 std::optional<Player> Keno::settledRecord() const

@@ -2,28 +2,40 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "keno.h"
 
+#include <algorithm>
+
 namespace game {
 
 namespace {
 constexpr Long fastMoneyCoins = 500;
 constexpr Long fastMoneyLimit = 5000;
+constexpr std::size_t longestName = 12; // letters, whatever their script
+
+// Letters of UTF-8 text: every byte but those that continue a letter.
+std::size_t letters(const std::string& text)
+{
+    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
 } // namespace
 
-void Keno::choosePlayer(int slot, const Player& record, const std::string& shownName)
+void Keno::choosePlayer(int slot, const Player& record)
 {
-    s.playerno = std::to_string(slot);
+    s.playerno = slot;
     s.player = record;
     s.creditBlank = false;
-    s.captionName = shownName;
-    notify(changeCaption | changeCredit);
+    tell(Event::playerChosen);
 }
 
-void Keno::renamePlayer(const std::string& name, const std::string& shownName)
+bool Keno::renamePlayer(const std::string& name)
 {
+    if (name.empty() || letters(name) > longestName) {
+        refuse(name.empty() ? Refusal::noName : Refusal::nameTooLong);
+        return false;
+    }
     s.player.currentplayer = name;
     s.creditBlank = false;
-    s.captionName = shownName;
-    notify(changeCaption | changeCredit);
+    tell(Event::playerRenamed);
+    return true;
 }
 
 void Keno::deleteDetails()
@@ -31,17 +43,16 @@ void Keno::deleteDetails()
     s.player.amountinvested = s.player.wager = s.player.total = s.player.bank = s.player.games = 0;
     // The credit panel stays blank until the credit next changes.
     s.creditBlank = true;
-    notify(changeCredit);
+    tell(Event::detailsDeleted);
 }
 
-bool Keno::fastMoney()
+void Keno::fastMoney()
 {
     Long bank = s.player.bank;
     if (!addChecked(bank, fastMoneyCoins) || bank > fastMoneyLimit)
-        return false;
+        return refuse(Refusal::creditLimit);
     addCredit(fastMoneyCoins);
-    notify(changeCredit);
-    return true;
+    tell(Event::fastMoneyAdded);
 }
 
 void Keno::setReelspeed(Integer reelspeed) { s.player.reelspeed = reelspeed; }

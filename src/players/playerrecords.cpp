@@ -63,14 +63,6 @@ bool saveRecord(platform::SettingsStore& store, int slot, const game::Player& re
     return store.sync();
 }
 
-int slotOf(const std::string& playerno)
-{
-    for (int slot = 1; slot <= slotCount; ++slot)
-        if (playerno == std::to_string(slot))
-            return slot;
-    return 1;
-}
-
 std::string readName(const platform::SettingsStore& store, int slot)
 {
     return store.value(sectionOf(slot), nameKey).value_or(std::string());

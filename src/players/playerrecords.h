@@ -34,9 +34,6 @@ bool saveRecord(platform::SettingsStore& store, int slot, const game::Player& re
 // Players are kept in slots 1 to slotCount.
 inline constexpr int slotCount = 6;
 
-// The slot that \p playerno names; 1 for anything else.
-int slotOf(const std::string& playerno);
-
 // The name kept in the slot; empty for a vacant slot.
 std::string readName(const platform::SettingsStore& store, int slot);
 

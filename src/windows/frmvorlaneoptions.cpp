@@ -7,7 +7,6 @@
 #include "game/pace.h"
 #include "gamelook.h"
 #include "twips.h"
-#include "platform/messages.h"
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
 #include "players/statistics.h"
@@ -27,7 +26,6 @@ namespace windows {
 
 namespace {
 using game::pace::speedSteps;
-constexpr int maxNameLength = 12;
 
 QString currentPlayer(int blanks) { return QString::fromStdString(players::currentPlayer(blanks)); }
 
@@ -154,7 +152,7 @@ void frmvorlaneoptions::showAtOpening()
     showStatistics(true);
 }
 
-int frmvorlaneoptions::slot() const { return players::slotOf(keno.state().playerno); }
+int frmvorlaneoptions::slot() const { return keno.state().playerno; }
 
 QString frmvorlaneoptions::name() const
 {
@@ -207,7 +205,7 @@ void frmvorlaneoptions::machine_Click(int index)
     game::Player record;
     const auto unread = players::readRecord(store, index, record);
     const QString shown = QString::fromStdString(record.currentplayer).toUpper();
-    keno.choosePlayer(index, record, shown.toStdString());
+    keno.choosePlayer(index, record);
     player1->setFocus();
     lblcurrentplayer->setText(currentPlayer(3) + shown);
     machine[std::size_t(index)]->setText(shown.isEmpty() ? QStringLiteral("Vacant") : shown);
@@ -223,22 +221,12 @@ void frmvorlaneoptions::player1_Enter()
 {
     const QString text = player1->text();
     player1->clear();
-    if (text.isEmpty())
-        refuse("Nothing Entered");
-    else if (text.toUcs4().size() > maxNameLength)
-        refuse("Name Too Long");
-    else {
-        keno.renamePlayer(text.toStdString(), text.toUpper().toStdString());
+    if (keno.renamePlayer(text.toStdString())) {
         machine[std::size_t(slot())]->setText(name());
         save();
         Btndeletedetails->setText(QString::fromStdString(players::deleteCaption(text.toStdString())));
     }
     lblcurrentplayer->setText(currentPlayer(2) + name());
-}
-
-void frmvorlaneoptions::refuse(const char* message)
-{
-    messages.show(platform::Messages::Icon::information, message, players::programName);
 }
 
 void frmvorlaneoptions::Btndeletedetails_Click()
@@ -250,11 +238,7 @@ void frmvorlaneoptions::Btndeletedetails_Click()
     showFigures(players::statistics(keno.state().player, players::returnedPrefix));
 }
 
-void frmvorlaneoptions::quickmoney_Click()
-{
-    if (!keno.fastMoney())
-        refuse("Sorry... You've reached the limit, \rPlease lose some more first\r(Shouldn't take long !!!)");
-}
+void frmvorlaneoptions::quickmoney_Click() { keno.fastMoney(); }
 
 void frmvorlaneoptions::setspeed_Click(int index)
 {

@@ -65,7 +65,6 @@ private:
     void selectSpeed();
     void showStatistics(bool windowOpen);
     void showFigures(const players::Statistics& s);
-    void refuse(const char* message);
 
     game::Keno& keno;
     platform::SettingsStore& store;

@@ -9,6 +9,7 @@
 #include "frmvorlaneoptions.h"
 #include "gamelook.h"
 #include "game/pace.h"
+#include "game/paytable.h"
 #include "panelitem.h"
 #include "pictureitem.h"
 #include "platform/messages.h"
@@ -64,6 +65,19 @@ QString flutePanel(int flutes)
     }
 }
 
+using Event = game::Event;
+using platform::Cue;
+
+// The sound of each event heard; the rest are silent.
+constexpr std::pair<Event::Kind, Cue> sounds[]{
+    {Event::hitAboveLine, Cue::snd101},    {Event::spotsErased, Cue::snd102},
+    {Event::spotsAutoSelected, Cue::snd102}, {Event::coinsInserted, Cue::snd103},
+    {Event::gameStarted, Cue::snd104},     {Event::playWon, Cue::snd104},
+    {Event::extraBallsPaid, Cue::snd105},  {Event::extraBallHit, Cue::snd106},
+    {Event::extraBallsFalling, Cue::snd107}, {Event::spotMarked, Cue::snd108},
+    {Event::extraBallsOffered, Cue::snd110}, {Event::spotStillMissing, Cue::snd111},
+};
+
 QTimer* tickTimer(QObject* parent, const char* name, std::function<void()> tick)
 {
     auto* timer = new QTimer(parent);
@@ -101,7 +115,7 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
     resize(fieldSize.width(), fieldSize.height() + menuBar()->sizeHint().height());
     move(0, 0);
 
-    keno.setListener([this](game::Changes what) { refresh(what); });
+    keno.setListener([this](const game::Event& event) { refresh(event); });
 }
 
 vorlane::~vorlane()
@@ -346,11 +360,8 @@ void vorlane::showStep(const game::DropStep& step, std::int64_t elapsed)
         noHit->setVisible(elapsed < step.micros);
         break;
     }
-    case Kind::cue:
-        sound.play(step.cue);
-        break;
-    case Kind::loopCue:
-        sound.loop(step.cue);
+    case Kind::event:
+        voice(step.event);
         break;
     case Kind::missingSpot:
         showStrip(step.spot, game::BallLook::yellow);
@@ -370,30 +381,66 @@ QGraphicsItem* vorlane::item(const QString& name, int index) const
     return found == items.end() ? nullptr : found->second;
 }
 
-void vorlane::refresh(game::Changes what)
+void vorlane::refresh(const game::Event& event)
 {
-    static constexpr std::pair<game::Change, void (vorlane::*)(const game::State&)> parts[]{
-        {game::changeCaption, &vorlane::showCaption},   {game::changeCredit, &vorlane::showCredit},
-        {game::changeBoard, &vorlane::showBoard},       {game::changeBet, &vorlane::showBet},
-        {game::changePanels, &vorlane::showPanels},     {game::changeBallplay, &vorlane::showBallplay},
-        {game::changeFlutes, &vorlane::showFlutes},     {game::changeControls, &vorlane::showControls},
-        {game::Change(game::changeTimers | game::changeBoard), &vorlane::runTimers}};
-    for (const auto& [part, show] : parts)
-        if (what & part)
-            (this->*show)(keno.state());
+    voice(event.kind);
+    if (event.kind == Event::refused)
+        tellRefusal(event.refusal);
+    const game::State& s = keno.state();
+    if (event.kind == Event::gameStarted || event.kind == Event::playerChosen || event.kind == Event::playerRenamed) {
+        // The options window shows the names in capitals, and from then on the caption does too.
+        const QString name = QString::fromStdString(s.player.currentplayer);
+        setWindowTitle(QString::fromStdString(players::currentPlayer(7)) +
+                       (event.kind == Event::gameStarted ? name : name.toUpper()));
+    }
+    for (const auto show : {&vorlane::showCredit, &vorlane::showBoard, &vorlane::showBet, &vorlane::showPanels,
+                            &vorlane::showBallplay, &vorlane::showFlutes, &vorlane::showControls,
+                            &vorlane::runTimers})
+        (this->*show)(s);
     keepRecord();
 }
 
-void vorlane::showCaption(const game::State& s)
+void vorlane::voice(Event::Kind event)
 {
-    setWindowTitle(QString::fromStdString(players::currentPlayer(7) + s.captionName));
+    for (const auto& [kind, cue] : sounds)
+        if (kind == event)
+            event == Event::extraBallsFalling ? sound.loop(cue) : sound.play(cue);
+}
+
+void vorlane::tellRefusal(game::Refusal why)
+{
+    const game::State& s = keno.state();
+    const auto critical = [this](const std::string& text) { messages.show(platform::Messages::Icon::critical, text); };
+    const auto information = [this](const char* text) {
+        messages.show(platform::Messages::Icon::information, text, players::programName);
+    };
+    switch (why) {
+    case game::Refusal::noCredit:
+        return critical("YOU HAVE NO CREDIT...PLEASE INSERT SOME COINS\r CLICK ON COINS BUTTON");
+    case game::Refusal::tooFewSpots:
+        return critical("MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!");
+    case game::Refusal::stakeOverCredit:
+        return critical("You Are Trying To Bet  " + std::to_string(s.stake) + "\rCoins...But You Only Have  " +
+                        std::to_string(s.player.bank) + "\rUse COINS Button To Insert More Credit");
+    case game::Refusal::noBet:
+        return critical("How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ");
+    case game::Refusal::creditLimit:
+        return information("Sorry... You've reached the limit, \rPlease lose some more first\r(Shouldn't take long !!!)");
+    case game::Refusal::noName:
+        return information("Nothing Entered");
+    case game::Refusal::nameTooLong:
+        return information("Name Too Long");
+    default:
+        return; // the player sees why: the play runs, the board is full, nothing is offered
+    }
 }
 
 void vorlane::showCredit(const game::State& s)
 {
-    credit->setCaption(QString::fromStdString(s.creditCaption()), Qt::yellow);
-    betpan->setCaption(QString::fromStdString(s.betpanCaption), Qt::yellow);
-    winnings->setCaption(QString::fromStdString(s.winningsCaption), Qt::yellow);
+    const auto number = [](auto value) { return QString::number(value); };
+    credit->setCaption(s.creditBlank ? QString() : number(s.player.bank), Qt::yellow);
+    betpan->setCaption(s.shownStake > 0 ? number(s.shownStake) : QString(), Qt::yellow);
+    winnings->setCaption(s.shownWin ? number(*s.shownWin) : QString(), Qt::yellow);
 }
 
 void vorlane::showBoard(const game::State& s)
@@ -413,27 +460,31 @@ void vorlane::showBoard(const game::State& s)
 
 void vorlane::showBet(const game::State& s)
 {
-    for (std::size_t i = 1; i <= 4; ++i)
-        btnBET[i]->setLit(int(i) == s.coinsbet);
-    coinsbet->setPicture(s.coinsbet >= 1 && s.coinsbet <= 4
-                             ? QStringLiteral("bet%1").arg(game::betOfButton[std::size_t(s.coinsbet)])
-                             : QString());
+    for (int i = 1; i <= 4; ++i)
+        btnBET[std::size_t(i)]->setLit(i == s.betButton());
+    coinsbet->setPicture(s.bet > 0 ? QStringLiteral("bet%1").arg(s.bet) : QString());
 }
 
+// The prizes of the spots marked at the bet chosen, the line prize in black
+// from 5 spots up, and the line across the flutes.
 void vorlane::showPanels(const game::State& s)
 {
-    for (std::size_t k = 1; k <= 9; ++k)
-        SSPanel[k]->setCaption(QString::fromStdString(s.payoutPanels[k].caption),
-                               s.payoutPanels[k].black ? QColor(Qt::black) : QColor(255, 255, 0));
+    const int spots = s.spotsmarked, line = s.linehits();
+    for (int hits = 2; hits <= 10; ++hits) {
+        const game::Long prize = hits <= spots ? game::paytable::prize(spots, hits) : 0;
+        SSPanel[std::size_t(game::paytable::panelFor(hits))]->setCaption(
+            prize > 0 ? QString::number(prize * s.bet) : QString(),
+            spots >= 5 && hits == line + 1 ? QColor(Qt::black) : QColor(255, 255, 0));
+    }
     for (std::size_t k = 2; k <= 5; ++k)
-        stop[k]->setVisible(s.stopLines[k]);
+        stop[k]->setVisible(line > 0 && int(k) == line + 1);
 }
 
 void vorlane::showBallplay(const game::State& s)
 {
     ballplay->setVisible(s.ballplayVisible);
     item(QStringLiteral("Picture1"))->setVisible(!s.ballplayVisible);
-    ballplay->setPicture(flutePanel(s.ballplayFlutes));
+    ballplay->setPicture(flutePanel(s.flutes));
 }
 
 void vorlane::showFlutes(const game::State& s)
@@ -448,17 +499,17 @@ void vorlane::showControls(const game::State& s)
 {
     for (PictureItem* control :
          {btnBET[1], btnBET[2], btnBET[3], btnBET[4], PLAY[1], PLAY[3], PLAY[5], PLAY[10], AUTOSELECT, RUBBER})
-        control->setVisible(s.playControlsVisible);
-    goodluck->setVisible(!s.playControlsVisible);
-    extraballs->setVisible(s.extraballsVisible);
-    extraback->setVisible(s.extrabackVisible);
+        control->setVisible(!s.playing());
+    goodluck->setVisible(s.playing());
+    extraballs->setVisible(s.offer());
+    extraback->setVisible(s.extrabackLit());
 }
 
 // A timer runs only while it has something to do; the spots decide what the flash blinks.
 void vorlane::runTimers(const game::State& s)
 {
-    for (const auto& [timer, enabled] : {std::pair{ballflash, s.ballflashEnabled && keno.flashBlinks()},
-                                         {extraballtimer, s.extraballtimerEnabled}})
+    for (const auto& [timer, enabled] :
+         {std::pair{ballflash, s.ballflashEnabled && keno.flashBlinks()}, {extraballtimer, s.offer()}})
         if (enabled != timer->isActive())
             enabled ? timer->start() : timer->stop();
 }
@@ -466,7 +517,7 @@ void vorlane::runTimers(const game::State& s)
 void vorlane::keepRecord()
 {
     if (!ended)
-        saver.keep(players::slotOf(keno.state().playerno), keno.settledRecord());
+        saver.keep(keno.state().playerno, keno.settledRecord());
 }
 
 void vorlane::closeEvent(QCloseEvent* event)
@@ -482,7 +533,8 @@ void vorlane::end(Ending how)
         // A play the player has paid for is played out before the record is kept.
         drop->stop();
         keno.settleOpenPlay();
-        saver.saveAtEnd(players::slotOf(keno.state().playerno), keno.state().player, how == Ending::byPlayer);
+        saver.saveAtEnd(keno.state().playerno, keno.state().player, how == Ending::byPlayer);
+        sound.stop();
         keno.shutDown();
     }
     // Every running loop, a message box's too, so no box can hold the ending up.

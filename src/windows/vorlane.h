@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
-#include "game/changes.h"
 #include "game/keno.h"
 #include "players/recordsaver.h"
 
@@ -90,8 +89,10 @@ private:
     void showStep(const game::DropStep& step, std::int64_t elapsed);
     void showBall(int index, const game::BallPicture& look);
     void showStrip(int k, game::BallLook look);
-    // Shows what a command of the game changed, part by part.
-    void refresh(game::Changes what);
+    // Shows what the game tells: the state on the field, a sound, a message.
+    void refresh(const game::Event& event);
+    void voice(game::Event::Kind event);
+    void tellRefusal(game::Refusal why);
     void showCaption(const game::State& s);
     void showCredit(const game::State& s);
     void showBoard(const game::State& s);

@@ -3,8 +3,6 @@
 #pragma once
 
 #include "fakes/fakeclock.h"
-#include "fakes/fakemessages.h"
-#include "fakes/fakesound.h"
 #include "fakes/scriptedrandom.h"
 #include "game/keno.h"
 
@@ -28,17 +26,15 @@ inline std::vector<int> withExtras(std::vector<int> first, const std::vector<int
     return first;
 }
 
-// A started game over recording fakes, with a credit of its own.
+// A started game that records what it tells, with a credit of its own.
 struct Rig {
-    explicit Rig(game::Long bank = 100, platform::RandomSource* source = nullptr)
-        : keno(sound, messages, source ? *source : random)
+    explicit Rig(game::Long bank = 100, platform::RandomSource* source = nullptr) : keno(source ? *source : random)
     {
-        keno.setListener([this](game::Changes what) { notes.push_back(what); });
+        keno.setListener([this](const game::Event& event) { events.push_back(event); });
         game::Player record;
         record.bank = bank;
         keno.startUp(record);
-        sound.calls.clear();
-        notes.clear();
+        events.clear();
     }
     // Lets a test start where only a play would bring the game.
     game::State& state() { return game::KenoTestAccess::state(keno); }
@@ -67,15 +63,23 @@ struct Rig {
         const auto& balls = keno.state().look.dropball;
         return int(std::count_if(balls.begin(), balls.end(), [](const auto& b) { return b.visible; }));
     }
-    int played(platform::Cue cue) const
+    // How often the game told `kind`.
+    int told(game::Event::Kind kind) const
     {
-        return int(std::count(sound.calls.begin(), sound.calls.end(), fakes::FakeSound::Call{fakes::FakeSound::Kind::once, cue}));
+        return int(std::count_if(events.begin(), events.end(), [kind](const game::Event& e) { return e.kind == kind; }));
+    }
+    // The refusals told, in order.
+    std::vector<game::Refusal> refusals() const
+    {
+        std::vector<game::Refusal> why;
+        for (const game::Event& e : events)
+            if (e.kind == game::Event::refused)
+                why.push_back(e.refusal);
+        return why;
     }
 
-    fakes::FakeSound sound;
-    fakes::FakeMessages messages;
     fakes::ScriptedRandom random;
     fakes::FakeClock clock;
     game::Keno keno;
-    std::vector<game::Changes> notes;
+    std::vector<game::Event> events;
 };

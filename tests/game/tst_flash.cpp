@@ -55,7 +55,7 @@ private slots:
 
         Rig rig;
         layOut(rig, spots, hits);
-        rig.notes.clear();
+        rig.events.clear();
         const auto shownAfter = [&rig](int ticks) {
             for (int t = 0; t < ticks; ++t)
                 rig.keno.flashTick();
@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(shownAfter(1), hits);
         QCOMPARE(rig.state().flashtick, 0);
         // A flash without a winner has nothing to redraw.
-        QCOMPARE(rig.notes.size(), std::size_t(blinks ? 2 : 0));
+        QCOMPARE(rig.told(game::Event::winnersFlashed), blinks ? 2 : 0);
         for (int n = 1; blinks && n <= hits; ++n)
             QCOMPARE(rig.state().look.dropball[n].number, n > spots ? 0 : n);
         QCOMPARE(shownAfter(3), blinks ? 0 : hits);

@@ -1,57 +1,14 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
-#include "fakes/rig.h"
-
 #include "game/odds.h"
 #include "game/paytable.h"
 
 #include <QTest>
 #include <cmath>
 
-namespace {
-
-// The prizes themselves are pinned by the odds of every flute below and the
-// scored plays; here they are only read.
-constexpr int lineOf[11] = {0, 0, 0, 1, 2, 2, 3, 3, 4, 4, 4};
-// The ladder, top to bottom: SSPanel2 for 10 hits down to SSPanel9 for 2.
-constexpr int panelOf[11] = {0, 0, 9, 8, 7, 1, 6, 5, 4, 3, 2};
-
-} // namespace
-
 class tst_paytable : public QObject {
     Q_OBJECT
 private slots:
-    void panelsShowBetTimesPrize_data()
-    {
-        QTest::addColumn<int>("spots");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("bet");
-        for (int spots = 0; spots <= 10; ++spots) {
-            QTest::addRow("%d spots, bet 1", spots) << spots << 1 << 1;
-            QTest::addRow("%d spots, bet 10", spots) << spots << 4 << 10;
-        }
-    }
-    void panelsShowBetTimesPrize()
-    {
-        QFETCH(int, spots);
-        QFETCH(int, button);
-        QFETCH(int, bet);
-        Rig rig;
-        for (int n = 1; n <= spots; ++n)
-            rig.keno.markSpot(n * 7);
-        rig.state().stopLines.fill(false); // as a play does before it refills the panels
-        rig.keno.chooseBet(button);
-        const game::State& s = rig.keno.state();
-        for (int hits = 2; hits <= 10; ++hits) {
-            const auto& panel = s.payoutPanels[std::size_t(panelOf[hits])];
-            const auto prize = hits <= spots ? game::paytable::prize(spots, hits) : 0;
-            QCOMPARE(panel.caption, prize ? std::to_string(bet * prize) : std::string());
-            QCOMPARE(panel.black, spots >= 5 && hits == lineOf[spots] + 1);
-        }
-        for (int line = 1; line <= 4; ++line)
-            QCOMPARE(s.stopLines[std::size_t(line + 1)], spots >= 3 && line == lineOf[spots]);
-        QCOMPARE(int(s.linehits), lineOf[spots]);
-    }
     void scoresEveryCell_data()
     {
         // One letter per hit count from 0 to spots + 1: nothing, Line prize,

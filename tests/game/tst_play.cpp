@@ -14,11 +14,11 @@
 namespace {
 
 using Kind = game::DropStep::Kind;
-using Cue = platform::Cue;
+using game::Event;
+using game::Refusal;
 using Draws = std::map<int, std::vector<int>>;
 
 constexpr int fluteOneLeft = 220, fluteTenLeft = 7110;
-constexpr int restTop = 6240;
 
 // The spots of a play in marking order: the board's last number first, then 1, 2, ...
 int spot(int k) { return k == 1 ? 80 : k - 1; }
@@ -44,7 +44,7 @@ void setUp(Rig& rig, int spots, const Draws& draws, int betButton = 1)
     for (int k = 1; k <= spots; ++k)
         rig.keno.markSpot(spot(k));
     rig.keno.chooseBet(betButton);
-    rig.sound.calls.clear();
+    rig.events.clear();
     script(rig, draws);
 }
 
@@ -59,10 +59,10 @@ std::vector<int> hitting(int hits, bool wild = false)
     return balls;
 }
 
-int count(const game::DropPlan& plan, Kind kind, Cue cue = Cue::none)
+int count(const game::DropPlan& plan, Kind kind, Event::Kind event = Event::hitAboveLine)
 {
     return int(std::count_if(plan.steps.begin(), plan.steps.end(), [&](const game::DropStep& step) {
-        return step.kind == kind && step.cue == cue;
+        return step.kind == kind && (kind != Kind::event || step.event == event);
     }));
 }
 
@@ -70,6 +70,7 @@ int count(const game::DropPlan& plan, Kind kind, Cue cue = Cue::none)
 
 Q_DECLARE_METATYPE(std::vector<int>)
 Q_DECLARE_METATYPE(game::Player)
+Q_DECLARE_METATYPE(game::Refusal)
 
 class tst_play : public QObject {
     Q_OBJECT
@@ -79,50 +80,46 @@ private slots:
         QTest::addColumn<int>("spots");
         QTest::addColumn<int>("bet"); // coins; 0 for none
         QTest::addColumn<int>("bank");
-        QTest::addColumn<QString>("message"); // empty: the play is accepted
-        const QString fewSpots = "MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!";
-        const QString noBet = "How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ";
-        QTest::newRow("two spots, no bet, no credit") << 2 << 0 << 0 << fewSpots;
-        QTest::newRow("stake over credit before no bet")
-            << 3 << 10 << 99
-            << "You Are Trying To Bet  100\rCoins...But You Only Have  99\rUse COINS Button To Insert More Credit";
-        QTest::newRow("no credit, no bet") << 5 << 0 << 0 << noBet;
-        QTest::newRow("stake equal to the credit") << 4 << 1 << 10 << QString();
+        QTest::addColumn<int>("flutes");
+        QTest::addColumn<Refusal>("why"); // none: the play is accepted
+        QTest::newRow("two spots, no bet, no credit") << 2 << 0 << 0 << 10 << Refusal::tooFewSpots;
+        QTest::newRow("stake over credit before no bet") << 3 << 10 << 99 << 10 << Refusal::stakeOverCredit;
+        QTest::newRow("no credit, no bet") << 5 << 0 << 0 << 10 << Refusal::noBet;
+        for (int flutes : {1, 3, 5, 10})
+            QTest::addRow("PLAY %d, stake equal to the credit", flutes) << 4 << 1 << flutes << flutes << Refusal::none;
     }
     void refusesInOrder()
     {
         QFETCH(int, spots);
         QFETCH(int, bet);
         QFETCH(int, bank);
-        QFETCH(QString, message);
+        QFETCH(int, flutes);
+        QFETCH(Refusal, why);
         Rig rig(100);
         setUp(rig, spots, {});
         rig.state().bet = bet;
         rig.state().player.bank = bank;
         rig.state().player.games = 7;
         rig.state().player.wager = 70;
-        const bool accepted = message.isEmpty();
+        const bool accepted = why == Refusal::none;
 
-        QCOMPARE(rig.keno.play(10).has_value(), accepted);
+        QCOMPARE(rig.keno.play(flutes).has_value(), accepted);
         const auto& s = rig.keno.state();
         QCOMPARE(s.playing(), accepted);
-        QCOMPARE(s.playControlsVisible, !accepted);
         QCOMPARE(s.ballplayVisible, accepted);
         QCOMPARE(s.player.games, game::Long(accepted ? 8 : 7));
-        QCOMPARE(s.player.wager, game::Long(accepted ? 80 : 70));
+        QCOMPARE(s.player.wager, game::Long(accepted ? 70 + flutes : 70));
         QCOMPARE(s.player.bank, game::Long(accepted ? 0 : bank));
         QCOMPARE(rig.random.reseeds, accepted ? 10 : 0); // nothing drawn when refused
-        if (accepted) {
-            QVERIFY(rig.messages.shown.empty());
-            rig.keno.finishDrop();
-            QCOMPARE(s.creditCaption(), std::string("0"));
-            QVERIFY(!s.playing());
-            QVERIFY(rig.sound.calls.empty()); // no win, no fanfare
+        QCOMPARE(rig.events, (std::vector<Event>{accepted ? Event{Event::playStarted} : Event{Event::refused, why}}));
+        QVERIFY(!rig.keno.play(flutes)); // one play at a time
+        if (!accepted)
             return;
-        }
-        QCOMPARE(rig.messages.shown.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(rig.messages.shown[0].prompt), message);
-        QCOMPARE(rig.messages.shown[0].icon, platform::Messages::Icon::critical);
+        QCOMPARE(rig.refusals(), std::vector<Refusal>{Refusal::playOpen});
+        rig.keno.finishDrop();
+        QVERIFY(!s.playing() && s.shownWin == std::nullopt);
+        QCOMPARE(rig.events.back(), Event{Event::playSettled}); // no win, no fanfare
+        QCOMPARE(rig.keno.settledPlay().flutes, flutes);
     }
     void scoresEveryPathOfAFlute_data()
     {
@@ -158,20 +155,19 @@ private slots:
 
         const auto& s = rig.keno.state();
         QCOMPARE(int(s.flutehits[1]), hits + (wild ? 1 : 0));
-        QCOMPARE(s.ballplayFlutes, 1);
-        QCOMPARE(std::count(s.stopLines.begin(), s.stopLines.end(), true), 1); // the line of these spots only
+        QCOMPARE(int(s.flutes), 1);
         for (std::size_t f = 2; f <= 10; ++f)
             QVERIFY(s.flutehits[f] == 0 && s.fluteextra[f] == 0);
         QCOMPARE(s.playwin, game::Long(2 * coins));
-        QCOMPARE(s.extraballsVisible, extraBalls);
-        QCOMPARE(s.extraballtimerEnabled, extraBalls);
+        QCOMPARE(s.offer(), extraBalls);
         QCOMPARE(s.ballflashEnabled, !extraBalls);
-        QCOMPARE(s.playing(), extraBalls);
         QCOMPARE(s.player.bank, game::Long(extraBalls ? 98 : 98 + 2 * coins));
         QCOMPARE(s.player.total, game::Long(extraBalls ? 0 : 2 * coins));
-        QCOMPARE(rig.played(Cue::snd104), int(coins > 0));
-        QCOMPARE(rig.played(Cue::snd110), int(extraBalls));
-        QCOMPARE(rig.sound.calls.size(), std::size_t((coins > 0) + extraBalls));
+        std::vector<Event> told{{Event::playStarted}};
+        if (coins > 0)
+            told.push_back({Event::playWon});
+        told.push_back({extraBalls ? Event::extraBallsOffered : Event::playSettled});
+        QCOMPARE(rig.events, told);
         // Flute 1's balls stack from the bottom, each on a picture of its own.
         std::set<int> pictures;
         for (int k = 1; k <= s.flutehits[1]; ++k) {
@@ -179,7 +175,7 @@ private slots:
             pictures.insert(index);
             const auto& ball = s.look.dropball[std::size_t(index)];
             QVERIFY(ball.visible);
-            QCOMPARE(ball.top, restTop - 600 * (k - 1)); // an eleventh rests at the top of the tube
+            QCOMPARE(ball.top, game::restTop(k));
             QCOMPARE(ball.number, k > hits ? 0 : spot(k));
         }
         QCOMPARE(int(pictures.size()), int(s.flutehits[1]));
@@ -192,7 +188,7 @@ private slots:
         // The next play starts clean.
         script(rig, {});
         QVERIFY(rig.keno.play(1));
-        QVERIFY(s.winningsCaption.empty() && !s.ballflashEnabled);
+        QVERIFY(!s.shownWin && !s.ballflashEnabled);
         rig.keno.finishDrop();
         QCOMPARE(rig.shownBalls(), 0);
         QVERIFY(s.playwin == 0 && s.flutehits[1] == 0 && s.flutewild[1] == 0);
@@ -210,17 +206,17 @@ private slots:
         std::vector<Seen> seen;
         for (const auto& step : plan->steps)
             seen.push_back({step.kind, step.kind == Kind::fall ? step.number : 0, step.toTop});
+        using game::restTop;
         const std::vector<Seen> start{
-            {Kind::fall, 80, restTop},        {Kind::fall, 1, restTop - 600},
-            {Kind::fall, 52, restTop - 1200}, {Kind::hideBall, 0, 0},
-            {Kind::noHit, 0, restTop - 1200}, {Kind::fall, 2, restTop - 1200},
-            {Kind::cue, 0, 0},                {Kind::fall, 0, restTop - 1800}, // the wild ball
+            {Kind::fall, 80, restTop(1)},  {Kind::fall, 1, restTop(2)},  {Kind::fall, 52, restTop(3)},
+            {Kind::hideBall, 0, 0},        {Kind::noHit, 0, restTop(3)}, {Kind::fall, 2, restTop(3)},
+            {Kind::event, 0, 0},           {Kind::fall, 0, restTop(4)}, // the wild ball
         };
         QCOMPARE(std::vector<Seen>(seen.begin(), seen.begin() + 8), start);
         // The 13 balls after the wild ball all miss above the line.
         QCOMPARE(plan->steps.size(), std::size_t(8 + 13 * 3));
         QCOMPARE(count(*plan, Kind::noHit), 14);
-        QCOMPARE(count(*plan, Kind::cue, Cue::snd101), 1);
+        QCOMPARE(count(*plan, Kind::event, Event::hitAboveLine), 1);
 
         const auto& first = plan->steps[0];
         QCOMPARE(first.left, fluteOneLeft);
@@ -231,13 +227,13 @@ private slots:
         QCOMPARE(plan->steps[4].look, game::BallLook::white); // a played flute's miss
         QCOMPARE(plan->steps[7].look, game::BallLook::wild);
         // Nothing is scored or shown until the drop has been seen.
-        QCOMPARE(rig.keno.state().winningsCaption, std::string());
+        QVERIFY(!rig.keno.state().shownWin);
         QCOMPARE(rig.shownBalls(), 0);
         rig.keno.finishDrop();
         QCOMPARE(rig.keno.state().flutewild[1], game::Integer(1));
         QCOMPARE(rig.shownBalls(), 4);
         // Three spots and the wild ball of five: extra balls.
-        QVERIFY(rig.keno.state().extraballsVisible);
+        QVERIFY(rig.keno.state().offer());
     }
     void extraBallsAreDroppedAndScored_data()
     {
@@ -265,15 +261,15 @@ private slots:
         QList<bool> blinks; // EXTRA BALLS blinks 100 ms on, 100 ms off
         for (int t = 0; t < 5; ++t) {
             rig.keno.extraBlinkTick();
-            blinks << rig.keno.state().extrabackVisible;
+            blinks << rig.keno.state().extrabackLit();
         }
         QCOMPARE(blinks, (QList<bool>{true, false, true, false, true}));
-        rig.sound.calls.clear();
+        rig.events.clear();
 
         const auto plan = rig.keno.collectExtraBalls();
         QVERIFY(plan);
         const auto& s = rig.keno.state();
-        QVERIFY(!s.extraballsVisible && !s.extrabackVisible && !s.extraballtimerEnabled);
+        QVERIFY(!s.offer() && !s.extrabackLit());
         QVERIFY(!rig.keno.collectExtraBalls()); // once only
         // Spot 4, the fifth, was not drawn: it shows in yellow for 400 ms first.
         const auto missing = std::find_if(plan->steps.begin(), plan->steps.end(),
@@ -281,10 +277,10 @@ private slots:
         QVERIFY(missing != plan->steps.end());
         QCOMPARE(missing->spot, 5);
         QCOMPARE(missing->micros, std::int64_t(400'000));
-        QCOMPARE((missing - 1)->cue, Cue::snd111);
+        QCOMPARE((missing - 1)->event, Event::spotStillMissing);
         QCOMPARE(count(*plan, Kind::missingSpot), 1);
-        QCOMPARE(count(*plan, Kind::loopCue, Cue::snd107), 1);
-        QCOMPARE(count(*plan, Kind::cue, Cue::snd106), extraHits);
+        QCOMPARE(count(*plan, Kind::event, Event::extraBallsFalling), 1);
+        QCOMPARE(count(*plan, Kind::event, Event::extraBallHit), extraHits);
         QCOMPARE(count(*plan, Kind::fall), 3);
         for (const auto& step : plan->steps) {
             // An extra ball's miss shows the extra balls' own no-hit picture.
@@ -301,12 +297,24 @@ private slots:
 
         rig.keno.finishDrop();
         QCOMPARE(s.playwin, game::Long(coins));
-        QCOMPARE(s.winningsCaption, std::to_string(coins));
+        QCOMPARE(s.shownWin, std::optional<game::Long>(coins));
         QCOMPARE(s.player.bank, game::Long(100 - flutes + coins));
         QCOMPARE(s.player.total, game::Long(coins));
-        QVERIFY(!s.playing() && s.ballflashEnabled && s.playControlsVisible);
-        QCOMPARE(rig.played(Cue::snd105), 1);
-        QCOMPARE(rig.sound.calls.size(), std::size_t(1));
+        QVERIFY(!s.playing() && s.ballflashEnabled);
+        QCOMPARE(rig.events, (std::vector<Event>{{Event::extraBallsCollected},
+                                                 {Event::refused, Refusal::notOffered},
+                                                 {Event::extraBallsPaid},
+                                                 {Event::playSettled}}));
+        QCOMPARE(rig.shownBalls(), 4 + extraHits); // the extra balls stay where they fell
+        // All of it is there for the play history.
+        const game::PlayRecord& record = rig.keno.settledPlay();
+        const game::FluteRecord& won = record.flute[std::size_t(flutes - 1)];
+        QCOMPARE(std::vector<int>(won.balls.begin(), won.balls.end()), withExtras(hitting(4), extras));
+        QVERIFY(won.hits == 4 + extraHits && won.extraBalls && won.prize == coins);
+        QCOMPARE(won.wild, std::count(extras.begin(), extras.end(), 81) == 1);
+        QCOMPARE(record.spots, (std::vector<game::Integer>{80, 1, 2, 3, 4}));
+        QVERIFY(record.bet == 1 && record.flutes == flutes && record.stake == flutes && record.win == coins);
+        QVERIFY(record.flute[flutes == 1 ? 1 : 0].prize == 0 && !record.flute[flutes == 1 ? 1 : 0].extraBalls);
     }
     void settlesAnOpenPlayAtOnce_data()
     {
@@ -344,6 +352,7 @@ private slots:
         QCOMPARE(q.player, f.player);
         QCOMPARE(q.player.bank, game::Long(97 + 200));
         QVERIFY(q.look.dropball == f.look.dropball);
+        QCOMPARE(quick.keno.settledPlay(), full.keno.settledPlay());
         QVERIFY(!quick.keno.collectExtraBalls());
     }
     void playsAtTheLimits_data()
@@ -373,7 +382,9 @@ private slots:
         rig.keno.startUp(record);
         setUp(rig, 3, {{1, hitting(3)}});
         const auto plan = rig.keno.play(1);
-        QCOMPARE(plan.has_value(), after != record); // a stake the wager count cannot hold is refused
+        // A stake the wager count cannot hold is refused.
+        QCOMPARE(rig.refusals(), plan ? std::vector<Refusal>{} : std::vector<Refusal>{Refusal::wagerFull});
+        QCOMPARE(plan.has_value(), after != record);
         // Every ball takes at least one frame, however fast, and the slowest drop still ends.
         for (const auto& step : plan ? plan->steps : std::vector<game::DropStep>{})
             if (step.kind == Kind::fall)

@@ -66,7 +66,7 @@ private slots:
             [&] { // the drop has been shown
                 if (std::exchange(dropping, false)) {
                     rig.keno.finishDrop();
-                    offer = !offer && rig.keno.state().extraballsVisible;
+                    offer = !offer && rig.keno.state().offer();
                 }
             },
             [&] {
@@ -86,7 +86,7 @@ private slots:
                 if (idle) {
                     kept[std::size_t(slot)] = rig.keno.state().player;
                     slot = any(6);
-                    rig.keno.choosePlayer(slot, kept[std::size_t(slot)], "P");
+                    rig.keno.choosePlayer(slot, kept[std::size_t(slot)]);
                 }
             },
             [&] {

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
+#include "fakes/fakemessages.h"
+#include "fakes/fakesound.h"
 #include "fakes/rig.h"
 #include "windows/artrenderer.h"
 #include "windows/panelitem.h"
@@ -17,7 +19,7 @@
 // coins, and the ways a player reaches it.
 struct GameWindow {
     GameWindow(platform::SettingsStore& store, game::Long bank = 35, const char* name = "ANNA")
-        : window(rig.keno, art, rig.messages, store, rig.sound, rig.clock)
+        : window(rig.keno, art, messages, store, sound, rig.clock)
     {
         window.show();
         game::Player record;
@@ -52,6 +54,8 @@ struct GameWindow {
         return found;
     }
 
+    fakes::FakeSound sound;
+    fakes::FakeMessages messages;
     Rig rig{0};
     windows::ArtRenderer art;
     windows::vorlane window;

@@ -115,23 +115,41 @@ private slots:
         QTest::addColumn<int>("spots");
         QTest::addColumn<QString>("credit");
         QTest::addColumn<QString>("coinsbet");
+        QTest::addColumn<QList<int>>("heard"); // the sounds, by their resource numbers
+        QTest::addColumn<QString>("told");     // the one message box, if any
+        const QStringList three{"a:1", "a:2", "a:3"};
+        const QList<int> marked{108, 108, 108};
         for (const bool byKey : {false, true}) {
             const auto row = [byKey](const char* name) -> QTestData& {
                 return QTest::addRow("%s%s", name, byKey ? " by key" : "") << byKey;
             };
-            row("start") << QStringList{} << 0 << "35" << "bet1";
-            row("mark") << QStringList{"a:5", "a:17"} << 2 << "35" << "bet1";
-            row("unmark") << QStringList{"a:5", "a:17", "a:5"} << 1 << "35" << "bet1";
-            row("coins") << QStringList{"coinsin", "coinsin"} << 0 << "45" << "bet1";
-            row("bet 5") << QStringList{"btnBET:3"} << 0 << "35" << "bet5";
-            row("bet 10") << QStringList{"btnBET:4"} << 0 << "35" << "bet10";
-            row("erase") << QStringList{"a:5", "a:17", "RUBBER"} << 0 << "35" << "bet1";
-            row("auto select") << QStringList{"AUTOSELECT"} << 10 << "35" << "bet1";
-            row("strip click does nothing") << QStringList{"a:5", "ball:1"} << 1 << "35" << "bet1";
-            row("no extra balls on offer") << QStringList{"extraballs"} << 0 << "35" << "bet1";
+            row("start") << QStringList{} << 0 << "35" << "bet1" << QList<int>{} << QString();
+            row("mark") << QStringList{"a:5", "a:17"} << 2 << "35" << "bet1" << QList<int>{108, 108} << QString();
+            row("unmark, silently") << QStringList{"a:5", "a:17", "a:5"} << 1 << "35" << "bet1" << QList<int>{108, 108} << QString();
+            row("coins") << QStringList{"coinsin", "coinsin"} << 0 << "45" << "bet1" << QList<int>{103, 103} << QString();
+            row("bet 5") << QStringList{"btnBET:3"} << 0 << "35" << "bet5" << QList<int>{} << QString();
+            row("bet 10") << QStringList{"btnBET:4"} << 0 << "35" << "bet10" << QList<int>{} << QString();
+            row("erase") << QStringList{"a:5", "a:17", "RUBBER"} << 0 << "35" << "bet1" << QList<int>{108, 108, 102} << QString();
+            row("auto select") << QStringList{"AUTOSELECT"} << 10 << "35" << "bet1" << QList<int>{102} << QString();
+            row("strip click does nothing") << QStringList{"a:5", "ball:1"} << 1 << "35" << "bet1" << QList<int>{108} << QString();
+            row("no extra balls on offer") << QStringList{"extraballs"} << 0 << "35" << "bet1" << QList<int>{} << QString();
+            for (const int flutes : {3, 5, 10})
+                row(qPrintable(QStringLiteral("PLAY %1").arg(flutes)))
+                    << three + QStringList{QStringLiteral("PLAY:%1").arg(flutes)} << 3 << QString::number(35 - flutes)
+                    << "bet1" << marked << QString();
             // A play under way hides the bets and refuses coins, whether clicked or keyed.
-            row("during a play") << QStringList{"a:1", "a:2", "a:3", "PLAY:1", "btnBET:3", "coinsin", "RUBBER"} << 3
-                                 << "34" << "bet1";
+            row("during a play") << three + QStringList{"PLAY:1", "btnBET:3", "coinsin", "RUBBER"} << 3 << "34"
+                                 << "bet1" << marked << QString();
+            // Refused: "bank:N" and "bet:N" stand for a credit and a bet no click gives.
+            row("no credit") << QStringList{"bank:0", "a:5"} << 0 << "0" << "bet1" << QList<int>{}
+                             << "YOU HAVE NO CREDIT...PLEASE INSERT SOME COINS\r CLICK ON COINS BUTTON";
+            row("two spots") << QStringList{"a:1", "a:2", "PLAY:1"} << 2 << "35" << "bet1" << QList<int>{108, 108}
+                             << "MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!";
+            row("stake over credit") << three + QStringList{"btnBET:4", "PLAY:10"} << 3 << "35" << "bet10" << marked
+                                     << "You Are Trying To Bet  100\rCoins...But You Only Have  35\r"
+                                        "Use COINS Button To Insert More Credit";
+            row("no bet") << three + QStringList{"bet:0", "PLAY:1"} << 3 << "35" << "" << marked
+                          << "How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ";
         }
     }
     // The strip shows the spots in the order marked, the board marks them, and
@@ -143,18 +161,26 @@ private slots:
         QFETCH(QString, credit);
         QFETCH(QString, coinsbet);
         QFETCH(bool, byKey);
+        QFETCH(QList<int>, heard);
+        QFETCH(QString, told);
         static const QHash<QString, QKeyCombination> keys{
-            {"coinsin", Qt::Key_C},           {"btnBET:3", Qt::Key_5},    {"btnBET:4", Qt::Key_0},
-            {"RUBBER", Qt::Key_E},            {"AUTOSELECT", Qt::Key_A},  {"extraballs", Qt::Key_X},
-            {"PLAY:1", Qt::CTRL | Qt::Key_1}, {"PLAY:10", Qt::CTRL | Qt::Key_0}};
-        if (clicks.contains(QStringLiteral("PLAY:1")))
+            {"coinsin", Qt::Key_C},           {"btnBET:3", Qt::Key_5},          {"btnBET:4", Qt::Key_0},
+            {"RUBBER", Qt::Key_E},            {"AUTOSELECT", Qt::Key_A},        {"extraballs", Qt::Key_X},
+            {"PLAY:1", Qt::CTRL | Qt::Key_1}, {"PLAY:3", Qt::CTRL | Qt::Key_3}, {"PLAY:5", Qt::CTRL | Qt::Key_5},
+            {"PLAY:10", Qt::CTRL | Qt::Key_0}};
+        game->sound.calls.clear();
+        if (clicks.filter(QStringLiteral("PLAY")).size() > 0)
             for (int f = 1; f <= 10; ++f)
                 game->rig.random.flute({1, 2}, {1, 2, 3}); // hits take time to fall
         else
             game->rig.random.script.assign(10, 1);
         for (const QString& control : clicks) {
             const QStringList parts = control.split(u':');
-            if (byKey && keys.contains(control)) {
+            if (parts[0] == u"bank") {
+                game->rig.state().player.bank = parts[1].toInt();
+            } else if (parts[0] == u"bet") {
+                game->rig.state().bet = parts[1].toShort();
+            } else if (byKey && keys.contains(control)) {
                 const QKeyCombination key = keys[control];
                 const QGraphicsItem* item = game->window.item(parts[0], parts.value(1).toInt());
                 QVERIFY2(item->toolTip().contains(QKeySequence(key).toString(QKeySequence::NativeText)), qPrintable(control));
@@ -180,6 +206,42 @@ private slots:
         QCOMPARE(game->picture("coinsbet")->picture(), coinsbet);
         for (int i = 1; i <= 4; ++i) // the chosen bet is lit
             QCOMPARE(game->picture("btnBET", i)->isLit(), game->picture("btnBET", i)->picture() == coinsbet);
+        QCOMPARE(cues(), heard);
+        QCOMPARE(game->messages.shown.size(), std::size_t(!told.isEmpty()));
+        if (!told.isEmpty()) {
+            QCOMPARE(QString::fromStdString(game->messages.shown[0].prompt), told);
+            QVERIFY(game->messages.shown[0].icon == platform::Messages::Icon::critical && game->messages.shown[0].title.empty());
+        }
+    }
+    void ladderShowsTheBetTimesThePrize_data()
+    {
+        QTest::addColumn<int>("spots");
+        for (int spots = 0; spots <= 10; ++spots)
+            QTest::addRow("%d spots", spots) << spots;
+    }
+    // Beside the flutes, the panel of each number of hits shows its prize at the bet chosen, the
+    // line prize in black from five spots up, and a line across the flutes marks where wins begin.
+    void ladderShowsTheBetTimesThePrize()
+    {
+        QFETCH(int, spots);
+        static constexpr int lineOf[11] = {0, 0, 0, 1, 2, 2, 3, 3, 4, 4, 4};
+        // The ladder, top to bottom: SSPanel2 for 10 hits down to SSPanel9 for 2.
+        static constexpr int panelOf[11] = {0, 0, 9, 8, 7, 1, 6, 5, 4, 3, 2};
+        for (int n = 1; n <= spots; ++n)
+            game->click("a", n * 7);
+        for (const auto& [button, bet] : {std::pair{4, 10}, {1, 1}}) {
+            game->click("btnBET", button);
+            for (int hits = 2; hits <= 10; ++hits) {
+                const auto* panel = dynamic_cast<windows::PanelItem*>(game->window.item(QStringLiteral("SSPanel%1").arg(panelOf[hits])));
+                const int prize = hits <= spots ? game::paytable::prize(spots, hits) : 0;
+                QCOMPARE(panel->caption(), prize ? QString::number(bet * prize) : QString());
+                QCOMPARE(panel->foreColor() == Qt::black, spots >= 5 && hits == lineOf[spots] + 1);
+            }
+            for (int line = 1; line <= 4; ++line) {
+                const QGraphicsItem* stop = game->window.item(QStringLiteral("stop%1").arg(line + 1));
+                QCOMPARE(stop->isVisibleTo(stop->parentItem()), spots >= 3 && line == lineOf[spots]);
+            }
+        }
     }
     // Ctrl+M asks for silence and leaves the menu bar as it is; Exit (its key
     // Ctrl+Q) stops the sound.
@@ -191,7 +253,7 @@ private slots:
         QCOMPARE(game->window.menuBar()->actions().size(), 5);
         QTest::keyClick(&game->window, Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!game->window.isVisible());
-        QCOMPARE(game->rig.sound.calls.back().kind, fakes::FakeSound::Kind::stop);
+        QCOMPARE(game->sound.calls.back().kind, fakes::FakeSound::Kind::stop);
     }
     void wholePlayThroughClicks_data()
     {
@@ -200,12 +262,17 @@ private slots:
         QTest::addColumn<bool>("extraBalls");
         QTest::addColumn<qint64>("won");
         QTest::addColumn<int>("closeAt"); // the window closed: 0 never, 1 during the drop, 2 at the extra-ball offer
+        QTest::addColumn<QList<int>>("heard"); // from the start to the end of the play, unless closed
         const qint64 top = game::paytable::prize(3, 3), extra = game::paytable::scoreExtraBalls(5, 5, false, 1);
-        QTest::newRow("top prize") << 3 << std::vector<int>{1, 2, 3} << false << top << 0;
-        QTest::newRow("nothing") << 3 << std::vector<int>{1} << false << qint64(0) << 0;
-        QTest::newRow("extra balls") << 5 << extraBallsDraw << true << extra << 0;
-        QTest::newRow("closed during the drop") << 3 << std::vector<int>{1, 2, 3} << false << top << 1;
-        QTest::newRow("closed at the extra-ball offer") << 5 << extraBallsDraw << true << extra << 2;
+        // The start, the spots marked, the hits above the line, the win or the offer; the spot still
+        // missing, the extra balls' loop, their hit and their pay.
+        QTest::newRow("top prize") << 3 << std::vector<int>{1, 2, 3} << false << top << 0
+                                   << QList<int>{104, 108, 108, 108, 101, 101, 104};
+        QTest::newRow("nothing") << 3 << std::vector<int>{1} << false << qint64(0) << 0 << QList<int>{104, 108, 108, 108};
+        QTest::newRow("extra balls") << 5 << extraBallsDraw << true << extra << 0
+                                     << QList<int>{104, 108, 108, 108, 108, 108, 101, 101, 110, 111, 1107, 106, 105};
+        QTest::newRow("closed during the drop") << 3 << std::vector<int>{1, 2, 3} << false << top << 1 << QList<int>{};
+        QTest::newRow("closed at the extra-ball offer") << 5 << extraBallsDraw << true << extra << 2 << QList<int>{};
     }
     // Plays one flute by the clock: GOOD LUCK stands in for the play controls, and the prize lands
     // on the credit once the last ball has fallen. Whatever a restless player reaches meanwhile,
@@ -217,6 +284,7 @@ private slots:
         QFETCH(bool, extraBalls);
         QFETCH(qint64, won);
         QFETCH(int, closeAt);
+        QFETCH(QList<int>, heard);
         startPlay(spots, balls);
         QVERIFY(game->window.item("goodluck")->isVisible() && !game->window.item("PLAY", 1)->isVisible());
         const auto press = [this](const char* name, int index = 0) {
@@ -239,7 +307,7 @@ private slots:
         }
         QVERIFY(game->window.animator().running());
         QCOMPARE(game->caption("credit"), QStringLiteral("34"));
-        QVERIFY(game->rig.messages.shown.empty());
+        QVERIFY(game->messages.shown.empty());
         QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 1);
         QVERIFY(game->window.isEnabled());
         const auto stored = [this](const char* key) { return store.value("player1", key).value_or("(none)"); };
@@ -274,6 +342,7 @@ private slots:
             QVERIFY(!game->window.item("extraballs")->isVisible());
         }
         QCOMPARE(game->caption("credit"), QString::number(35 - 1 + won));
+        QCOMPARE(cues(), heard);
         QCOMPARE(ballflash->isActive(), won > 0); // only a win has balls to blink
         QVERIFY(game->window.item("PLAY", 1)->isVisible() && !game->window.item("goodluck")->isVisible());
         game->click("coinsin");
@@ -377,6 +446,15 @@ private:
     {
         game->rig.clock.now += 3'600'000;
         game->window.animator().advance();
+    }
+    // The sounds started so far, by their resource numbers; a loop counts as its number and 1000.
+    QList<int> cues() const
+    {
+        QList<int> numbers;
+        for (const auto& call : game->sound.calls)
+            if (call.kind != fakes::FakeSound::Kind::stop)
+                numbers << int(call.cue) + 101 + (call.kind == fakes::FakeSound::Kind::loop ? 1000 : 0);
+        return numbers;
     }
     QRectF place(const QString& name, int index = 0) const { return game->window.item(name, index)->sceneBoundingRect(); }
     QImage render(const QRectF& area) const

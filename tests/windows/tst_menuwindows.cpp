@@ -91,7 +91,7 @@ private slots:
         // The widest name and the longest statistics are drawn whole: a text that
         // would not fit its place is drawn smaller, never cut.
         options->machine_Click(3);
-        QCOMPARE(game->rig.keno.state().playerno, std::string("3"));
+        QCOMPARE(game->rig.keno.state().playerno, 3);
         QCOMPARE(creditShown(), QStringLiteral("0"));
         QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       WWWWWWWWWWWW"));
         QCOMPARE(text("lblwinlose"), QStringLiteral("Winning/Losing           -2147483647"));
@@ -147,15 +147,15 @@ private slots:
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(box->text(), QString());
         if (refusal.isEmpty()) {
-            QVERIFY(game->rig.messages.shown.empty());
+            QVERIFY(game->messages.shown.empty());
             QCOMPARE(QString::fromStdString(player().currentplayer), typed);
             QVERIFY(record(1).contains(QStringLiteral(" currentplayer=%1 games").arg(typed)));
             QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       ") + typed.toUpper());
             QCOMPARE(text("lblcurrentplayer"), QStringLiteral("Current Player  ") + typed.toUpper());
         } else {
-            QCOMPARE(game->rig.messages.shown.size(), std::size_t(1));
-            QCOMPARE(QString::fromStdString(game->rig.messages.shown[0].prompt), refusal);
-            QCOMPARE(game->rig.messages.shown[0].title, std::string("Slot_Vorlane"));
+            QCOMPARE(game->messages.shown.size(), std::size_t(1));
+            QCOMPARE(QString::fromStdString(game->messages.shown[0].prompt), refusal);
+            QCOMPARE(game->messages.shown[0].title, std::string("Slot_Vorlane"));
             QCOMPARE(player().currentplayer, std::string("ann"));
         }
     }
@@ -177,7 +177,7 @@ private slots:
         QTest::mouseClick(child("quickmoney"), Qt::LeftButton);
         QCOMPARE(player().bank, refused ? bank : bank + 500);
         QCOMPARE(player().amountinvested, refused ? 0 : 500);
-        QCOMPARE(game->rig.messages.shown.size(), std::size_t(refused));
+        QCOMPARE(game->messages.shown.size(), std::size_t(refused));
     }
     void scheduleCellsFollowThePayTable()
     {
@@ -271,8 +271,8 @@ private slots:
         game->window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&game->window));
         QTest::keyClick(&game->window, Qt::Key_F1);
-        QCOMPARE(game->rig.messages.shown.size(), std::size_t(1));
-        const auto& help = game->rig.messages.shown.front();
+        QCOMPARE(game->messages.shown.size(), std::size_t(1));
+        const auto& help = game->messages.shown.front();
         QCOMPARE(help.icon, platform::Messages::Icon::information);
         QCOMPARE(help.title, std::string());
         QCOMPARE(QString::fromStdString(help.prompt).count(u'\r'), 17); // each piece closed by a carriage return
