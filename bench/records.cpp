@@ -6,7 +6,6 @@
 // save, the time the write itself takes beside the game, the save as the game
 // ends, and the peak memory; key=value lines for scripts/bench.
 //   records [MEGABYTES]
-#include "platform/messages.h"
 #include "platform/qtsettingsstore.h"
 #include "players/recordsaver.h"
 
@@ -23,10 +22,6 @@
 #include <vector>
 
 namespace {
-
-struct QuietMessages final : platform::Messages {
-    void show(Icon, const std::string&, const std::string&) override {}
-};
 
 double peakMb()
 {
@@ -62,9 +57,8 @@ int main(int argc, char* argv[])
         if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()))
             return 2;
     }
-    QuietMessages messages;
     platform::QtSettingsStore store;
-    players::RecordSaver saver(store, messages);
+    players::RecordSaver saver(store, [](players::Trouble) {});
     game::Player record{60, 0, 0, 0, 100, 0, "ANN"};
     saver.keep(1, record);
 
@@ -83,7 +77,7 @@ int main(int argc, char* argv[])
     }
     ++record.bank;
     timer.start();
-    saver.saveAtEnd(1, record, false);
+    saver.saveAtEnd(1, record);
     const double endMs = double(timer.nsecsElapsed()) / 1e6;
     std::printf("file_mb=%ld\nsave_window_ms=%.3f\nsave_written_ms=%.1f\nend_save_ms=%.1f\npeak_mb=%.0f\n", megabytes,
                 median(windowMs), median(writeMs), endMs, peakMb());

@@ -13,6 +13,7 @@
 #include "players/soundsetting.h"
 #include "windows/artrenderer.h"
 #include "windows/gamemessages.h"
+#include "windows/recordnotices.h"
 #include "windows/vorlane.h"
 
 #include <QTimer>
@@ -48,7 +49,7 @@ struct Program {
         keno.startUp(record);
         // From inside the event loop, so an ending can close these boxes too.
         QTimer::singleShot(0, &window, [this, unread] {
-            players::reportUnread(store, messages, 1, unread);
+            windows::showNotice(messages, windows::unreadNotice(store, 1, unread));
             window.startChecks();
         });
     }

@@ -4,32 +4,23 @@
 
 #include "game/player.h"
 
-#include <string>
+#include <cmath>
+#include <cstdint>
+#include <optional>
 
+// The figures of a player's statistics that the record does not hold itself.
 namespace players {
 
-// The six statistics lines of the options window, top to bottom.
-struct Statistics {
-    std::string games, wager, totalwon, winlose, returned, invested;
-};
+// Coins ahead (or behind) of all those put in; 64 bits, since the
+// difference of two credits can pass 32.
+inline std::int64_t winningOrLosing(const game::Player& p) { return std::int64_t(p.bank) - p.amountinvested; }
 
-// The lines have different blank-padded prefixes at the moment the window
-// opens and after a slot is chosen.
-enum class Moment { windowOpen, slotChosen };
-
-// Prefixes alone, for a player who has not played yet.
-Statistics emptyStatistics(Moment moment);
-
-// The returned line's prefix, shown alone until a percentage can be worked out.
-inline constexpr const char* returnedPrefix = "Returned To Player     % ";
-
-// Prefixes with values. The percentage returned cannot be worked out while
-// nothing is wagered; that line then keeps `previousReturned`.
-Statistics statistics(const game::Player& player, const std::string& previousReturned);
-
-// What the window shows for `player` at that moment.
-Statistics shownStatistics(const game::Player& player, Moment moment, const std::string& previousReturned);
-
-std::string deleteCaption(const std::string& rawName);
+// The whole percentage of the coins wagered that came back; none while nothing is wagered.
+inline std::optional<std::int64_t> returnedPercent(const game::Player& p)
+{
+    if (p.wager == 0)
+        return std::nullopt;
+    return std::int64_t(std::floor(double(p.total) / double(p.wager) * 100));
+}
 
 } // namespace players

@@ -3,8 +3,8 @@
 #include "aboutvorlane.h"
 
 #include "gamelook.h"
-#include "players/texts.h"
 #include "twips.h"
+#include "words.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -24,7 +24,7 @@ aboutvorlane::aboutvorlane(QWidget* mainWindow) : QDialog(nullptr), mainWindow(m
     picIcon->setGeometry(twips(60, 120, 480, 480));
     picIcon->setPixmap(QIcon(QStringLiteral(":/art/icon.svg")).pixmap(QSize(32, 32)));
 
-    auto* lblTitle = new QLabel(QString::fromLatin1(players::programName) + QStringLiteral("\nv6"), this);
+    auto* lblTitle = new QLabel(programName() + QStringLiteral("\nv6"), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(twips(840, 120, 3465, 825));
     lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -9,8 +9,9 @@
 #include "twips.h"
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
-#include "players/statistics.h"
-#include "players/texts.h"
+#include "recordnotices.h"
+#include "statisticslines.h"
+#include "words.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -27,7 +28,8 @@ namespace windows {
 namespace {
 using game::pace::speedSteps;
 
-QString currentPlayer(int blanks) { return QString::fromStdString(players::currentPlayer(blanks)); }
+
+QString deleteCaption(const QString& rawName) { return QStringLiteral("Delete Currentplayer  (%1) Details").arg(rawName); }
 
 template <typename W> W* place(W* widget, const char* name, QRect where)
 {
@@ -85,13 +87,10 @@ void frmvorlaneoptions::buildSlots(QWidget* frame)
 // One row beside each slot button.
 void frmvorlaneoptions::buildStatistics(QWidget* frame)
 {
-    int top = 1200;
-    for (auto [label, name] : {std::pair{&lblgames, "lblgames"}, {&lblwager, "lblwager"},
-                               {&lbltotalwon, "lbltotalwon"}, {&lblwinlose, "lblwinlose"},
-                               {&lblreturned, "lblreturned"}, {&lblinvested, "lblinvested"}}) {
-        *label = place(new QLabel(frame), name, twips(2000, top, 2560, 300));
-        top += 360;
-    }
+    static constexpr const char* names[] = {"lblgames",    "lblwager",    "lbltotalwon",
+                                            "lblwinlose",  "lblreturned", "lblinvested"};
+    for (std::size_t k = 0; k < statistics.size(); ++k)
+        statistics[k] = place(new QLabel(frame), names[k], twips(2000, 1200 + 360 * int(k), 2560, 300));
 }
 
 void frmvorlaneoptions::buildButtons(QWidget* frame)
@@ -149,7 +148,7 @@ void frmvorlaneoptions::showAtOpening()
     machine_Click(slot());
     selectSpeed();
     lblcurrentplayer->setText(currentPlayer(4) + name());
-    showStatistics(true);
+    showStatistics(Moment::windowOpen);
 }
 
 int frmvorlaneoptions::slot() const { return keno.state().playerno; }
@@ -167,20 +166,11 @@ void frmvorlaneoptions::clampSpeed()
         keno.setReelspeed(1);
 }
 
-void frmvorlaneoptions::showStatistics(bool windowOpen)
+void frmvorlaneoptions::showStatistics(Moment moment)
 {
-    const auto moment = windowOpen ? players::Moment::windowOpen : players::Moment::slotChosen;
-    showFigures(players::shownStatistics(keno.state().player, moment, lblreturned->text().toStdString()));
-}
-
-void frmvorlaneoptions::showFigures(const players::Statistics& s)
-{
-    lblgames->setText(QString::fromStdString(s.games));
-    lblwager->setText(QString::fromStdString(s.wager));
-    lbltotalwon->setText(QString::fromStdString(s.totalwon));
-    lblwinlose->setText(QString::fromStdString(s.winlose));
-    lblreturned->setText(QString::fromStdString(s.returned));
-    lblinvested->setText(QString::fromStdString(s.invested));
+    const QStringList lines = statisticsLines(keno.state().player, moment, statistics[4]->text());
+    for (int k = 0; k < lines.size(); ++k)
+        statistics[std::size_t(k)]->setText(lines[k]);
 }
 
 void frmvorlaneoptions::selectSpeed()
@@ -209,12 +199,12 @@ void frmvorlaneoptions::machine_Click(int index)
     player1->setFocus();
     lblcurrentplayer->setText(currentPlayer(3) + shown);
     machine[std::size_t(index)]->setText(shown.isEmpty() ? QStringLiteral("Vacant") : shown);
-    Btndeletedetails->setText(QString::fromStdString(players::deleteCaption(record.currentplayer)));
+    Btndeletedetails->setText(deleteCaption(QString::fromStdString(record.currentplayer)));
     if (keno.state().player.games == 0)
         lblcurrentplayer->setText(currentPlayer(4) + shown);
-    showStatistics(false);
+    showStatistics(Moment::slotChosen);
     selectSpeed();
-    players::reportUnread(store, messages, index, unread);
+    showNotice(messages, unreadNotice(store, index, unread));
 }
 
 void frmvorlaneoptions::player1_Enter()
@@ -224,7 +214,7 @@ void frmvorlaneoptions::player1_Enter()
     if (keno.renamePlayer(text.toStdString())) {
         machine[std::size_t(slot())]->setText(name());
         save();
-        Btndeletedetails->setText(QString::fromStdString(players::deleteCaption(text.toStdString())));
+        Btndeletedetails->setText(deleteCaption(text));
     }
     lblcurrentplayer->setText(currentPlayer(2) + name());
 }
@@ -234,8 +224,7 @@ void frmvorlaneoptions::Btndeletedetails_Click()
     keno.deleteDetails();
     save();
     lblcurrentplayer->setText(currentPlayer(3) + name());
-    // Nothing is wagered now, so the percentage returned shows its prefix alone.
-    showFigures(players::statistics(keno.state().player, players::returnedPrefix));
+    showStatistics(Moment::detailsDeleted);
 }
 
 void frmvorlaneoptions::quickmoney_Click() { keno.fastMoney(); }

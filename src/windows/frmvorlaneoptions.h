@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
+#include "statisticslines.h"
+
 #include <QWidget>
 #include <array>
 
@@ -22,8 +24,7 @@ class SettingsStore;
 
 namespace players {
 class RecordSaver;
-struct Statistics;
-} // namespace players
+}
 
 namespace windows {
 
@@ -63,8 +64,7 @@ private:
     void save();
     void clampSpeed();
     void selectSpeed();
-    void showStatistics(bool windowOpen);
-    void showFigures(const players::Statistics& s);
+    void showStatistics(Moment moment);
 
     game::Keno& keno;
     platform::SettingsStore& store;
@@ -79,12 +79,7 @@ private:
     std::array<QRadioButton*, 5> setspeed{};
     QButtonGroup* speeds;
     QLabel* speedlab;
-    QLabel* lblgames;
-    QLabel* lblwager;
-    QLabel* lbltotalwon;
-    QLabel* lblwinlose;
-    QLabel* lblreturned;
-    QLabel* lblinvested;
+    std::array<QLabel*, 6> statistics{}; // lblgames ... lblinvested, top to bottom
     QPushButton* Btndeletedetails;
 };
 

@@ -15,7 +15,8 @@
 #include "platform/messages.h"
 #include "platform/sound.h"
 #include "players/playerrecords.h"
-#include "players/texts.h"
+#include "recordnotices.h"
+#include "words.h"
 #include "tarvopaysheet.h"
 #include "twips.h"
 
@@ -28,6 +29,7 @@
 #include <QShortcut>
 #include <QThread>
 #include <QTimer>
+#include <cstdio>
 #include <map>
 
 namespace windows {
@@ -90,7 +92,8 @@ QTimer* tickTimer(QObject* parent, const char* name, std::function<void()> tick)
 
 vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& messages, platform::SettingsStore& store,
                  platform::Sound& sound, const platform::Clock& clock, QWidget* parent)
-    : QMainWindow(parent), keno(keno), art(art), messages(messages), store(store), saver(store, messages), sound(sound),
+    : QMainWindow(parent), keno(keno), art(art), messages(messages), store(store),
+      saver(store, [this](players::Trouble trouble) { showNotice(this->messages, recordNotice(trouble, this->store)); }), sound(sound),
       field(new QGraphicsScene(this)),
       ballflash(tickTimer(this, "ballflash", [&keno] { keno.flashTick(); })),
       extraballtimer(tickTimer(this, "extraballtimer", [&keno] { keno.extraBlinkTick(); })),
@@ -390,7 +393,7 @@ void vorlane::refresh(const game::Event& event)
     if (event.kind == Event::gameStarted || event.kind == Event::playerChosen || event.kind == Event::playerRenamed) {
         // The options window shows the names in capitals, and from then on the caption does too.
         const QString name = QString::fromStdString(s.player.currentplayer);
-        setWindowTitle(QString::fromStdString(players::currentPlayer(7)) +
+        setWindowTitle(currentPlayer(7) +
                        (event.kind == Event::gameStarted ? name : name.toUpper()));
     }
     for (const auto show : {&vorlane::showCredit, &vorlane::showBoard, &vorlane::showBet, &vorlane::showPanels,
@@ -412,7 +415,7 @@ void vorlane::tellRefusal(game::Refusal why)
     const game::State& s = keno.state();
     const auto critical = [this](const std::string& text) { messages.show(platform::Messages::Icon::critical, text); };
     const auto information = [this](const char* text) {
-        messages.show(platform::Messages::Icon::information, text, players::programName);
+        messages.show(platform::Messages::Icon::information, text, programName().toStdString());
     };
     switch (why) {
     case game::Refusal::noCredit:
@@ -533,7 +536,13 @@ void vorlane::end(Ending how)
         // A play the player has paid for is played out before the record is kept.
         drop->stop();
         keno.settleOpenPlay();
-        saver.saveAtEnd(keno.state().playerno, keno.state().player, how == Ending::byPlayer);
+        if (!saver.saveAtEnd(keno.state().playerno, keno.state().player)) {
+            // Told in a box when the player closed the game, else (a signal, a lost display) on stderr.
+            if (how == Ending::byPlayer)
+                showNotice(messages, closingNotice(store));
+            else
+                std::fprintf(stderr, "%s\n", qPrintable(closingNotice(store).replace(u'\r', u' ')));
+        }
         sound.stop();
         keno.shutDown();
     }
@@ -542,10 +551,6 @@ void vorlane::end(Ending how)
         QCoreApplication::exit(0);
 }
 
-void vorlane::startChecks()
-{
-    players::reportSetAside(store, messages);
-    saver.checkAtStart();
-}
+void vorlane::startChecks() { saver.checkAtStart(); }
 
 } // namespace windows

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
-#include "fakes/fakemessages.h"
 #include "fakes/memorystore.h"
 #include "platform/qtsettingsstore.h"
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
 #include "players/soundsetting.h"
+#include "windows/recordnotices.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -201,13 +201,11 @@ private slots:
         useConfig(home->path() + u"/not/there/yet"_s);
         {
             platform::QtSettingsStore store;
-            fakes::FakeMessages messages;
             QVERIFY(players::readSoundOn(store));
-            players::RecordSaver(store, messages).save(1, generation(u"A"_s, 3));
+            players::RecordSaver(store, [](players::Trouble) { QFAIL("no trouble"); }).save(1, generation(u"A"_s, 3));
             players::saveSoundOn(store, false);
             QVERIFY(store.sync());
             QCoreApplication::processEvents();
-            QVERIFY(messages.shown.empty());
         }
         const QByteArray text = contents(file());
         QVERIFY2(text.contains("[sound]\non=0\n"), text);
@@ -338,29 +336,27 @@ private slots:
         const QByteArray before = snapshot(file());
         {
             platform::QtSettingsStore store;
-            fakes::FakeMessages messages;
-            const auto toldLast = [&](const std::string& words) {
-                const std::string& prompt = messages.shown.back().prompt;
-                return prompt.find(words) != std::string::npos && prompt.find(store.location()) != std::string::npos &&
-                       messages.shown.back().title == "Slot_Vorlane";
+            QStringList notices;
+            const auto toldLast = [&](const QString& words) {
+                return notices.last().contains(words) && notices.last().contains(QString::fromStdString(store.location()));
             };
-            players::RecordSaver saver(store, messages);
-            players::reportSetAside(store, messages);
+            const auto note = [&](players::Trouble trouble) { notices << windows::recordNotice(trouble, store); };
+            players::RecordSaver saver(store, note);
             saver.checkAtStart();
-            QCOMPARE(messages.shown.size(), 1u);
-            QVERIFY2(toldLast(told.toStdString()), messages.shown[0].prompt.c_str());
+            QCOMPARE(notices.size(), 1);
+            QVERIFY2(toldLast(told), qPrintable(notices[0]));
             // A fault met only while playing is told once.
             saver.save(1, generation(u"B"_s, 8));
-            players::RecordSaver playing(store, messages);
+            players::RecordSaver playing(store, note);
             playing.save(1, generation(u"B"_s, 9));
             playing.save(1, generation(u"B"_s, 10));
             QVERIFY(!store.sync());
             QCoreApplication::processEvents();
-            QCOMPARE(messages.shown.size(), 2u);
-            QVERIFY(toldLast("The game goes on"));
-            saver.saveAtEnd(1, generation(u"B"_s, 11), true);
-            QCOMPARE(messages.shown.size(), 3u);
-            QVERIFY(toldLast("The game is closing."));
+            QCOMPARE(notices.size(), 2);
+            QVERIFY(toldLast(u"The game goes on"_s));
+            QVERIFY(!saver.saveAtEnd(1, generation(u"B"_s, 11)));
+            notices << windows::closingNotice(store);
+            QVERIFY(toldLast(u"The game is closing."_s));
         }
         QCOMPARE(snapshot(file()), before);
         if (!game)

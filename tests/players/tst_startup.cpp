@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
-#include "fakes/fakemessages.h"
 #include "fakes/scriptedrandom.h"
 #include "game/keno.h"
 #include "platform/qtsettingsstore.h"
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
+#include "windows/recordnotices.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,24 +107,27 @@ private slots:
         // Left by a write of a game killed before it was done.
         QVERIFY(write(iniPath + u".4194305.0.new"_s, "[pla"));
 
-        fakes::FakeMessages messages;
         fakes::ScriptedRandom random;
         game::Keno keno(random);
         std::vector<game::Event> told;
         keno.setListener([&](const game::Event& event) { told.push_back(event); });
         const game::State& s = keno.state();
+        QStringList notices;
         {
             platform::QtSettingsStore store;
             game::Player record;
             const auto unread = players::readRecord(store, 1, record);
             keno.startUp(record);
-            players::reportUnread(store, messages, 1, unread);
-            players::reportSetAside(store, messages);
+            notices << windows::unreadNotice(store, 1, unread);
+            players::RecordSaver saver(store, [&](players::Trouble trouble) {
+                notices << windows::recordNotice(trouble, store);
+            });
+            saver.checkAtStart();
             // Ended at once: nothing is written, a value the game could not take stays.
-            players::RecordSaver saver(store, messages);
             saver.keep(1, s.player);
-            saver.saveAtEnd(1, s.player, false);
+            saver.saveAtEnd(1, s.player);
         }
+        notices.removeAll(QString());
         QCOMPARE(s.player, start);
         // The rest of a fresh start: slot 1, a bet of 1, the credit shown.
         QVERIFY(s.playerno == 1 && s.bet == 1 && s.shownStake == 0 && !s.creditBlank);
@@ -132,7 +135,7 @@ private slots:
         QVERIFY(!QFile::exists(iniPath + u".4194305.0.new"_s));
 
         if (kept.isEmpty()) {
-            QVERIFY(messages.shown.empty());
+            QVERIFY(notices.isEmpty());
             QVERIFY(!QFile::exists(bad));
         } else {
             // Told once where, what and whose, and kept byte for byte beside the
@@ -140,11 +143,9 @@ private slots:
             copies[bad] = ini;
             for (auto [path, text] : copies.asKeyValueRange())
                 QCOMPARE(contents(path), text);
-            QCOMPARE(messages.shown.size(), std::size_t(1));
-            QCOMPARE(messages.shown[0].title, std::string("Slot_Vorlane"));
+            QCOMPARE(notices.size(), 1);
             for (const QString& words : QStringList{iniPath + u'\r', bad, kept == u"file" ? u"could not be read"_s : kept + u'\r'})
-                QVERIFY2(messages.shown[0].prompt.find(words.toStdString()) != std::string::npos,
-                         messages.shown[0].prompt.c_str());
+                QVERIFY2(notices[0].contains(words), qPrintable(notices[0]));
         }
         // Starting never writes the store (a damaged file is emptied in place, a
         // link or its permissions kept).

@@ -76,6 +76,7 @@ private slots:
         QCOMPARE(text("lblcurrentplayer"), QStringLiteral("Current Player    ANN"));
         QCOMPARE(text("lblreturned"), QStringLiteral("Returned To Player     % 75"));
         QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   3"));
+        QCOMPARE(child("Btndeletedetails")->text(), QStringLiteral("Delete Currentplayer  (ann) Details"));
         QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       ANN"));
         const auto speeds = options->findChildren<QRadioButton*>(QStringLiteral("setspeed"));
         for (int i = 0; i < 5; ++i) {
@@ -126,6 +127,21 @@ private slots:
         QCOMPARE(record(2), "amountinvested=0 bank=0 currentplayer= games=0 reelspeed=1 total=0 wager=0");
         QCOMPARE(int(player().reelspeed), 1);
         QTRY_VERIFY(GameWindow::windowsOf<windows::frmvorlaneoptions>().isEmpty());
+    }
+    // A record file that cannot be read is told of once the game is up, in a box of the game's own.
+    void damagedRecordsAreTold()
+    {
+        game.reset();
+        store.reset();
+        QFile file(home->filePath(QStringLiteral("Vorlen.ini")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[pla") == 4);
+        file.close();
+        store = std::make_unique<platform::QtSettingsStore>();
+        game = std::make_unique<GameWindow>(*store);
+        game->window.startChecks();
+        QCOMPARE(game->messages.shown.size(), std::size_t(1));
+        QCOMPARE(game->messages.shown[0].title, std::string("Slot_Vorlane"));
+        QVERIFY(QString::fromStdString(game->messages.shown[0].prompt).contains(u"Vorlen.ini.bad"));
     }
     void namesAreOneToTwelveCharacters_data()
     {

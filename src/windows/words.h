@@ -2,16 +2,16 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
-#include <string>
+#include <QString>
 
-// Words of the game that more than one window shows.
-namespace players {
+// Words that more than one window shows.
+namespace windows {
 
 // The title of the game's message boxes and the first line of its About box.
-inline constexpr const char* programName = "Slot_Vorlane";
+inline QString programName() { return QStringLiteral("Slot_Vorlane"); }
 
 // Begins the main window's caption and the options window's player line,
 // followed by as many blanks as the moment shows.
-inline std::string currentPlayer(int blanks) { return "Current Player" + std::string(std::size_t(blanks), ' '); }
+inline QString currentPlayer(int blanks) { return QStringLiteral("Current Player") + QString(blanks, u' '); }
 
-} // namespace players
+} // namespace windows
