@@ -8,6 +8,7 @@
 #include "program.h"
 #include "usage.h"
 #include "windows/dropanimator.h"
+#include "windows/presenter.h"
 
 #include <QApplication>
 #include <QTest>
@@ -28,9 +29,9 @@ private:
 void playOnce(Program& program)
 {
     if (auto plan = program.keno.play(10))
-        program.window.animator().start(std::move(*plan));
+        program.window.presenter().animator().start(std::move(*plan));
     if (auto extra = program.keno.collectExtraBalls())
-        program.window.animator().start(std::move(*extra));
+        program.window.presenter().animator().start(std::move(*extra));
     QCoreApplication::processEvents(); // paint what the play left
 }
 

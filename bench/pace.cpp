@@ -12,6 +12,7 @@
 #include "program.h"
 #include "usage.h"
 #include "windows/dropanimator.h"
+#include "windows/presenter.h"
 
 #include <QApplication>
 #include <QTest>
@@ -27,8 +28,8 @@ double drop(Program& program, int flutes)
     if (!plan)
         std::exit(2);
     const double planned = double(plan->micros()) / 1000;
-    program.window.animator().start(std::move(*plan));
-    while (program.window.animator().running())
+    program.window.presenter().animator().start(std::move(*plan));
+    while (program.window.presenter().animator().running())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return planned;
 }

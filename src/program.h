@@ -13,6 +13,7 @@
 #include "players/soundsetting.h"
 #include "windows/artrenderer.h"
 #include "windows/gamemessages.h"
+#include "windows/presenter.h"
 #include "windows/recordnotices.h"
 #include "windows/vorlane.h"
 
@@ -50,7 +51,7 @@ struct Program {
         // From inside the event loop, so an ending can close these boxes too.
         QTimer::singleShot(0, &window, [this, unread] {
             windows::showNotice(messages, windows::unreadNotice(store, 1, unread));
-            window.startChecks();
+            window.presenter().startChecks();
         });
     }
 };

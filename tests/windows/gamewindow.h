@@ -6,8 +6,11 @@
 #include "fakes/fakesound.h"
 #include "fakes/rig.h"
 #include "windows/artrenderer.h"
+#include "windows/dropanimator.h"
+#include "windows/fieldscene.h"
 #include "windows/panelitem.h"
 #include "windows/pictureitem.h"
+#include "windows/presenter.h"
 #include "windows/vorlane.h"
 
 #include <QAction>
@@ -28,19 +31,21 @@ struct GameWindow {
         rig.keno.startUp(record);
     }
 
+    QGraphicsItem* item(const QString& name, int index = 0) const { return window.field().item(name, index); }
+    windows::DropAnimator& animator() const { return window.presenter().animator(); }
     QGraphicsView* view() const { return window.findChild<QGraphicsView*>(); }
     windows::PictureItem* picture(const QString& name, int index = 0) const
     {
-        return dynamic_cast<windows::PictureItem*>(window.item(name, index));
+        return dynamic_cast<windows::PictureItem*>(item(name, index));
     }
     QString caption(const QString& panel) const
     {
-        return dynamic_cast<windows::PanelItem*>(window.item(panel))->caption();
+        return dynamic_cast<windows::PanelItem*>(item(panel))->caption();
     }
     // A click at the centre of the item as the field shows it.
     void click(const QString& name, int index = 0)
     {
-        const QPointF centre = window.item(name, index)->sceneBoundingRect().center();
+        const QPointF centre = item(name, index)->sceneBoundingRect().center();
         QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->mapFromScene(centre));
     }
     void trigger(const char* menu) { window.findChild<QAction*>(QString::fromLatin1(menu))->trigger(); }

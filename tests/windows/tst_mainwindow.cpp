@@ -64,18 +64,18 @@ private slots:
             startPlay(5, extraBallsDraw);
             playOut();
         }
-        QCOMPARE(game->window.item("ballplay")->isVisible(), playing);
+        QCOMPARE(game->item("ballplay")->isVisible(), playing);
         game->window.resize(game->window.size() - game->view()->size() + view);
         QTRY_COMPARE(game->view()->size(), view);
         const qreal scale = view.height() / 564.0;
         QCOMPARE(game->view()->transform(), QTransform::fromScale(scale, scale));
         QCOMPARE(game->view()->mapFromScene(QPointF(0, 0)), QPoint((view.width() - qRound(818 * scale)) / 2, 0));
-        const QGraphicsItem* board = game->window.item("Picture1");
+        const QGraphicsItem* board = game->item("Picture1");
         int buttons = 0;
-        for (QGraphicsItem* item : game->window.scene()->items()) {
+        for (QGraphicsItem* item : game->window.field().items()) {
             if (!item->isVisible())
                 continue;
-            QVERIFY(game->window.scene()->sceneRect().contains(item->sceneBoundingRect()));
+            QVERIFY(game->window.field().sceneRect().contains(item->sceneBoundingRect()));
             if (!item->hasCursor())
                 continue;
             QCOMPARE(item->cursor().shape(), Qt::PointingHandCursor);
@@ -99,7 +99,7 @@ private slots:
     {
         const QRectF flutes = place("ballplay");
         for (int line = 1; line <= 4; ++line) {
-            auto* stop = dynamic_cast<QGraphicsLineItem*>(game->window.item(QStringLiteral("stop%1").arg(line + 1)));
+            auto* stop = dynamic_cast<QGraphicsLineItem*>(game->item(QStringLiteral("stop%1").arg(line + 1)));
             const QLineF drawn(stop->mapToScene(stop->line().p1()), stop->mapToScene(stop->line().p2()));
             const QRectF panel = place(QStringLiteral("SSPanel%1").arg(game::paytable::panelFor(line + 1)));
             QVERIFY(qAbs(drawn.y1() - panel.bottom()) <= 1);
@@ -182,7 +182,7 @@ private slots:
                 game->rig.state().bet = parts[1].toShort();
             } else if (byKey && keys.contains(control)) {
                 const QKeyCombination key = keys[control];
-                const QGraphicsItem* item = game->window.item(parts[0], parts.value(1).toInt());
+                const QGraphicsItem* item = game->item(parts[0], parts.value(1).toInt());
                 QVERIFY2(item->toolTip().contains(QKeySequence(key).toString(QKeySequence::NativeText)), qPrintable(control));
                 QTest::keyClick(&game->window, key.key(), key.keyboardModifiers());
             } else {
@@ -232,13 +232,13 @@ private slots:
         for (const auto& [button, bet] : {std::pair{4, 10}, {1, 1}}) {
             game->click("btnBET", button);
             for (int hits = 2; hits <= 10; ++hits) {
-                const auto* panel = dynamic_cast<windows::PanelItem*>(game->window.item(QStringLiteral("SSPanel%1").arg(panelOf[hits])));
+                const auto* panel = dynamic_cast<windows::PanelItem*>(game->item(QStringLiteral("SSPanel%1").arg(panelOf[hits])));
                 const int prize = hits <= spots ? game::paytable::prize(spots, hits) : 0;
                 QCOMPARE(panel->caption(), prize ? QString::number(bet * prize) : QString());
                 QCOMPARE(panel->foreColor() == Qt::black, spots >= 5 && hits == lineOf[spots] + 1);
             }
             for (int line = 1; line <= 4; ++line) {
-                const QGraphicsItem* stop = game->window.item(QStringLiteral("stop%1").arg(line + 1));
+                const QGraphicsItem* stop = game->item(QStringLiteral("stop%1").arg(line + 1));
                 QCOMPARE(stop->isVisibleTo(stop->parentItem()), spots >= 3 && line == lineOf[spots]);
             }
         }
@@ -286,7 +286,7 @@ private slots:
         QFETCH(int, closeAt);
         QFETCH(QList<int>, heard);
         startPlay(spots, balls);
-        QVERIFY(game->window.item("goodluck")->isVisible() && !game->window.item("PLAY", 1)->isVisible());
+        QVERIFY(game->item("goodluck")->isVisible() && !game->item("PLAY", 1)->isVisible());
         const auto press = [this](const char* name, int index = 0) {
             game->click(QString::fromLatin1(name), index);
             emit game->picture(QString::fromLatin1(name), index)->clicked(index);
@@ -303,9 +303,9 @@ private slots:
                 QTest::keyClick(&game->window, key);
             QTest::keyClick(&game->window, Qt::Key_3, Qt::ControlModifier);
             game->rig.clock.now += 10;
-            game->window.animator().advance();
+            game->animator().advance();
         }
-        QVERIFY(game->window.animator().running());
+        QVERIFY(game->animator().running());
         QCOMPARE(game->caption("credit"), QStringLiteral("34"));
         QVERIFY(game->messages.shown.empty());
         QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 1);
@@ -318,16 +318,16 @@ private slots:
         };
         const auto closeAndFindThePlayKept = [&] {
             game->window.close();
-            QVERIFY(!game->window.animator().running() && !game->rig.keno.state().playing());
+            QVERIFY(!game->animator().running() && !game->rig.keno.state().playing());
             kept(won);
         };
         if (closeAt == 1)
             return closeAndFindThePlayKept();
 
         playOut();
-        QVERIFY(!game->window.animator().running());
+        QVERIFY(!game->animator().running());
         auto* ballflash = game->window.findChild<QTimer*>(QStringLiteral("ballflash"));
-        QCOMPARE(game->window.item("extraballs")->isVisible(), extraBalls);
+        QCOMPARE(game->item("extraballs")->isVisible(), extraBalls);
         if (extraBalls) // kept at the offer, paid what the base draw won
             kept(game->caption("winnings").toLongLong());
         if (closeAt == 2)
@@ -336,15 +336,15 @@ private slots:
             QVERIFY(!ballflash->isActive());
             QVERIFY(game->window.findChild<QTimer*>(QStringLiteral("extraballtimer"))->isActive());
             game->click("extraballs");
-            QVERIFY(game->window.animator().running());
+            QVERIFY(game->animator().running());
             playOut();
-            QVERIFY(!game->window.animator().running());
-            QVERIFY(!game->window.item("extraballs")->isVisible());
+            QVERIFY(!game->animator().running());
+            QVERIFY(!game->item("extraballs")->isVisible());
         }
         QCOMPARE(game->caption("credit"), QString::number(35 - 1 + won));
         QCOMPARE(cues(), heard);
         QCOMPARE(ballflash->isActive(), won > 0); // only a win has balls to blink
-        QVERIFY(game->window.item("PLAY", 1)->isVisible() && !game->window.item("goodluck")->isVisible());
+        QVERIFY(game->item("PLAY", 1)->isVisible() && !game->item("goodluck")->isVisible());
         game->click("coinsin");
         QCOMPARE(game->caption("credit"), QString::number(35 - 1 + won + 5));
         QCOMPARE(stored("amountinvested"), "5"); // kept at once
@@ -374,7 +374,7 @@ private slots:
         for (int n = 1; n <= spots; ++n)
             game->rig.keno.markSpot(n);
         game->rig.keno.chooseBet(betButton);
-        const auto panel = [this](const char* name) { return dynamic_cast<windows::PanelItem*>(game->window.item(name)); };
+        const auto panel = [this](const char* name) { return dynamic_cast<windows::PanelItem*>(game->item(name)); };
         panel("betpan")->setCaption(stake, Qt::yellow);
         panel("winnings")->setCaption(win, Qt::yellow);
         const QImage field = game->view()->viewport()->grab().toImage();
@@ -383,7 +383,7 @@ private slots:
             return;
         }
         int shown = 0;
-        for (QGraphicsItem* each : game->window.scene()->items()) {
+        for (QGraphicsItem* each : game->window.field().items()) {
             auto* item = dynamic_cast<windows::PanelItem*>(each);
             if (!item || item->caption().isEmpty())
                 continue;
@@ -445,7 +445,7 @@ private:
     void playOut()
     {
         game->rig.clock.now += 3'600'000;
-        game->window.animator().advance();
+        game->animator().advance();
     }
     // The sounds started so far, by their resource numbers; a loop counts as its number and 1000.
     QList<int> cues() const
@@ -456,14 +456,14 @@ private:
                 numbers << int(call.cue) + 101 + (call.kind == fakes::FakeSound::Kind::loop ? 1000 : 0);
         return numbers;
     }
-    QRectF place(const QString& name, int index = 0) const { return game->window.item(name, index)->sceneBoundingRect(); }
+    QRectF place(const QString& name, int index = 0) const { return game->item(name, index)->sceneBoundingRect(); }
     QImage render(const QRectF& area) const
     {
         QImage image(area.size().toSize(), QImage::Format_ARGB32);
         image.fill(Qt::transparent);
         QPainter painter(&image);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-        game->window.scene()->render(&painter, QRectF(QPointF(0, 0), area.size()), area);
+        game->window.field().render(&painter, QRectF(QPointF(0, 0), area.size()), area);
         return image;
     }
     fakes::MemoryStore store;

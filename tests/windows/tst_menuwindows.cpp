@@ -138,7 +138,7 @@ private slots:
         file.close();
         store = std::make_unique<platform::QtSettingsStore>();
         game = std::make_unique<GameWindow>(*store);
-        game->window.startChecks();
+        game->window.presenter().startChecks();
         QCOMPARE(game->messages.shown.size(), std::size_t(1));
         QCOMPARE(game->messages.shown[0].title, std::string("Slot_Vorlane"));
         QVERIFY(QString::fromStdString(game->messages.shown[0].prompt).contains(u"Vorlen.ini.bad"));

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "fieldscene.h"
+
+#include "panelitem.h"
+#include "pictureitem.h"
+
+#include <QGraphicsLineItem>
+#include <QPen>
+#include <QShortcut>
+#include <QWidget>
+
+namespace windows {
+
+FieldScene::FieldScene(ArtRenderer& art, QWidget* window) : QGraphicsScene(window), art(art)
+{
+    setSceneRect(QRectF(QPointF(0, 0), QSizeF(size)));
+    setItemIndexMethod(QGraphicsScene::NoIndex);
+    for (const layout::Item& row : layout::fieldItems()) {
+        QGraphicsItem* made = make(row);
+        if (row.kind == layout::Kind::button)
+            button(static_cast<PictureItem*>(made), row, window);
+    }
+
+    const auto fill = [this](auto& array, const char* name) {
+        for (std::size_t i = 1; i < array.size(); ++i)
+            array[i] = static_cast<std::remove_reference_t<decltype(array[i])>>(item(QString::fromLatin1(name), int(i)));
+    };
+    fill(shown.a, "a");
+    fill(shown.ball, "ball");
+    fill(shown.btnBET, "btnBET");
+    fill(shown.PLAY, "PLAY");
+    fill(shown.dropball, "dropball");
+    for (std::size_t k = 1; k < shown.SSPanel.size(); ++k)
+        shown.SSPanel[k] = static_cast<PanelItem*>(item(QStringLiteral("SSPanel%1").arg(k)));
+    for (std::size_t k = 2; k < shown.stop.size(); ++k)
+        shown.stop[k] = static_cast<QGraphicsLineItem*>(item(QStringLiteral("stop%1").arg(k)));
+    for (const auto& [member, name] :
+         {std::pair{&shown.ballplay, "ballplay"}, {&shown.nohit, "nohit"}, {&shown.nohitwhite, "nohitwhite"},
+          {&shown.nohitblack, "nohitblack"}, {&shown.extraballs, "extraballs"}, {&shown.extraback, "extraback"},
+          {&shown.goodluck, "goodluck"}, {&shown.AUTOSELECT, "AUTOSELECT"}, {&shown.RUBBER, "RUBBER"},
+          {&shown.coinsbet, "coinsbet"}})
+        *member = static_cast<PictureItem*>(item(QString::fromLatin1(name)));
+    for (const auto& [member, name] :
+         {std::pair{&shown.credit, "credit"}, {&shown.betpan, "betpan"}, {&shown.winnings, "winnings"}})
+        *member = static_cast<PanelItem*>(item(QString::fromLatin1(name)));
+}
+
+QGraphicsItem* FieldScene::item(const QString& name, int index) const
+{
+    const auto found = byName.find({name, index});
+    return found == byName.end() ? nullptr : found->second;
+}
+
+QGraphicsItem* FieldScene::make(const layout::Item& row)
+{
+    QGraphicsItem* on = row.on == layout::On::board    ? item(QStringLiteral("Picture1"))
+                        : row.on == layout::On::flutes ? item(QStringLiteral("ballplay"))
+                                                       : nullptr;
+    QGraphicsItem* made = nullptr;
+    switch (row.kind) {
+    case layout::Kind::picture:
+    case layout::Kind::button: {
+        auto* picture = new PictureItem(art, row.name, row.index, row.place.size(), on);
+        picture->setPicture(row.picture);
+        made = picture;
+        break;
+    }
+    case layout::Kind::panel:
+        made = new PanelItem(row.name, row.place.size(), row.fontPoints, on);
+        break;
+    case layout::Kind::stopLine: {
+        auto* line = new QGraphicsLineItem(QLineF(row.place.topLeft(), row.place.topRight()), on);
+        line->setPen(QPen(QColor(255, 255, 0), 2));
+        made = line;
+        break;
+    }
+    }
+    if (row.kind != layout::Kind::stopLine)
+        made->setPos(row.place.topLeft());
+    made->setVisible(row.shown);
+    if (!on)
+        addItem(made);
+    byName[{row.name, row.index}] = made;
+    return made;
+}
+
+void FieldScene::button(PictureItem* item, const layout::Item& row, QWidget* window)
+{
+    item->makeButton();
+    connect(item, &PictureItem::clicked, this, [this, command = row.command](int index) { emit commanded(command, index); });
+    if (row.caption.isEmpty())
+        return;
+    const QKeySequence key(row.key);
+    item->setToolTip(QStringLiteral("%1   (key %2)").arg(row.caption, key.toString(QKeySequence::NativeText)));
+    auto* shortcut = new QShortcut(key, window);
+    connect(shortcut, &QShortcut::activated, item, &PictureItem::click);
+}
+
+} // namespace windows

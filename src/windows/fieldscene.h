@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include "fieldlayout.h"
+#include "game/flutes.h"
+
+#include <QGraphicsScene>
+#include <array>
+#include <map>
+
+class QGraphicsLineItem;
+
+namespace windows {
+
+class ArtRenderer;
+class PanelItem;
+class PictureItem;
+
+// The play field: every picture, panel, button and line of the layout at its
+// place, made once. A click on a button, or its key, is a command.
+class FieldScene : public QGraphicsScene {
+    Q_OBJECT
+public:
+    static constexpr QSize size{818, 564};
+
+    // The buttons' keys act on `window`.
+    FieldScene(ArtRenderer& art, QWidget* window);
+
+    // The item of control `name` (array element `index`).
+    QGraphicsItem* item(const QString& name, int index = 0) const;
+
+    // The items the game's state reaches, indexed like the controls;
+    // indices an array does not use stay empty.
+    struct Controls {
+        std::array<PictureItem*, 81> a{};
+        std::array<PictureItem*, 11> ball{};
+        std::array<PictureItem*, 5> btnBET{};
+        std::array<PictureItem*, 11> PLAY{};
+        std::array<PanelItem*, 10> SSPanel{};
+        std::array<QGraphicsLineItem*, 6> stop{};
+        std::array<PictureItem*, game::dropballCount + 1> dropball{};
+        PictureItem *ballplay, *nohit, *nohitwhite, *nohitblack, *extraballs, *extraback, *goodluck, *AUTOSELECT,
+            *RUBBER, *coinsbet;
+        PanelItem *credit, *betpan, *winnings;
+    };
+    const Controls& controls() const { return shown; }
+
+signals:
+    void commanded(layout::Command command, int index);
+
+private:
+    // One item of the layout, at its place on the field or in its parent.
+    QGraphicsItem* make(const layout::Item& row);
+    // A picture that takes clicks, and the row's key for the same click.
+    void button(PictureItem* item, const layout::Item& row, QWidget* window);
+
+    ArtRenderer& art;
+    std::map<std::pair<QString, int>, QGraphicsItem*> byName;
+    Controls shown;
+};
+
+} // namespace windows

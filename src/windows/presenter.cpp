@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "presenter.h"
+
+#include "dropanimator.h"
+#include "fieldscene.h"
+#include "game/pace.h"
+#include "panelitem.h"
+#include "pictureitem.h"
+#include "platform/messages.h"
+#include "platform/sound.h"
+#include "recordnotices.h"
+#include "twips.h"
+#include "words.h"
+
+#include <QGraphicsLineItem>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+
+namespace windows {
+
+namespace {
+using Event = game::Event;
+using platform::Cue;
+
+// The sound of each event heard; the rest are silent.
+constexpr std::pair<Event::Kind, Cue> sounds[]{
+    {Event::hitAboveLine, Cue::snd101},      {Event::spotsErased, Cue::snd102},
+    {Event::spotsAutoSelected, Cue::snd102}, {Event::coinsInserted, Cue::snd103},
+    {Event::gameStarted, Cue::snd104},       {Event::playWon, Cue::snd104},
+    {Event::extraBallsPaid, Cue::snd105},    {Event::extraBallHit, Cue::snd106},
+    {Event::extraBallsFalling, Cue::snd107}, {Event::spotMarked, Cue::snd108},
+    {Event::extraBallsOffered, Cue::snd110}, {Event::spotStillMissing, Cue::snd111},
+};
+
+QString ballPicture(game::BallLook look)
+{
+    switch (look) {
+    case game::BallLook::grey:
+        return QStringLiteral("ball6");
+    case game::BallLook::wild:
+        return QStringLiteral("ball3");
+    case game::BallLook::wildGrey:
+        return QStringLiteral("ball7");
+    case game::BallLook::yellow:
+        return QStringLiteral("ball4");
+    case game::BallLook::white:
+        break;
+    }
+    return QStringLiteral("ball1");
+}
+
+// Flute panel pictures by the flutes they light.
+QString flutePanel(int flutes)
+{
+    switch (flutes) {
+    case 1:
+        return QStringLiteral("flutes2");
+    case 3:
+        return QStringLiteral("flutes3");
+    case 5:
+        return QStringLiteral("flutes4");
+    default:
+        return QStringLiteral("flutes1");
+    }
+}
+
+QTimer* tickTimer(QObject* parent, const char* name, std::function<void()> tick)
+{
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(game::pace::timerIntervalMs);
+    QObject::connect(timer, &QTimer::timeout, parent, std::move(tick));
+    return timer;
+}
+} // namespace
+
+Presenter::Presenter(game::Keno& keno, FieldScene& field, platform::Sound& sound, platform::Messages& messages,
+                     platform::SettingsStore& store, const platform::Clock& clock, QWidget* window)
+    : QObject(window), keno(keno), field(field), sound(sound), messages(messages), store(store), window(window),
+      saver(store, [this](players::Trouble trouble) { showNotice(this->messages, recordNotice(trouble, this->store)); }),
+      ballflash(tickTimer(this, "ballflash", [&keno] { keno.flashTick(); })),
+      extraballtimer(tickTimer(this, "extraballtimer", [&keno] { keno.extraBlinkTick(); })),
+      drop(new DropAnimator(
+          clock, [this](const game::DropStep& step, std::int64_t elapsed) { showStep(step, elapsed); },
+          [&keno] { keno.finishDrop(); }, this))
+{
+    keno.setListener([this](const Event& event) { present(event); });
+}
+
+Presenter::~Presenter() { keno.setListener(nullptr); }
+
+void Presenter::show(std::optional<game::DropPlan> plan)
+{
+    if (plan)
+        drop->start(std::move(*plan));
+}
+
+void Presenter::present(const Event& event)
+{
+    voice(event.kind);
+    if (event.kind == Event::refused)
+        refuse(event.refusal);
+    showCaption(event.kind);
+    const game::State& s = keno.state();
+    for (const auto show : {&Presenter::showCredit, &Presenter::showBoard, &Presenter::showBet, &Presenter::showPanels,
+                            &Presenter::showFlutes, &Presenter::showControls, &Presenter::runTimers})
+        (this->*show)(s);
+    keepRecord();
+}
+
+void Presenter::voice(Event::Kind event)
+{
+    for (const auto& [kind, cue] : sounds)
+        if (kind == event)
+            event == Event::extraBallsFalling ? sound.loop(cue) : sound.play(cue);
+}
+
+void Presenter::refuse(game::Refusal why)
+{
+    const game::State& s = keno.state();
+    const auto critical = [this](const std::string& text) { messages.show(platform::Messages::Icon::critical, text); };
+    const auto information = [this](const char* text) {
+        messages.show(platform::Messages::Icon::information, text, programName().toStdString());
+    };
+    switch (why) {
+    case game::Refusal::noCredit:
+        return critical("YOU HAVE NO CREDIT...PLEASE INSERT SOME COINS\r CLICK ON COINS BUTTON");
+    case game::Refusal::tooFewSpots:
+        return critical("MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!");
+    case game::Refusal::stakeOverCredit:
+        return critical("You Are Trying To Bet  " + std::to_string(s.stake) + "\rCoins...But You Only Have  " +
+                        std::to_string(s.player.bank) + "\rUse COINS Button To Insert More Credit");
+    case game::Refusal::noBet:
+        return critical("How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ");
+    case game::Refusal::creditLimit:
+        return information("Sorry... You've reached the limit, \rPlease lose some more first\r(Shouldn't take long !!!)");
+    case game::Refusal::noName:
+        return information("Nothing Entered");
+    case game::Refusal::nameTooLong:
+        return information("Name Too Long");
+    default:
+        return; // the player sees why: the play runs, the board is full, nothing is offered
+    }
+}
+
+void Presenter::showCaption(Event::Kind event)
+{
+    if (event != Event::gameStarted && event != Event::playerChosen && event != Event::playerRenamed)
+        return;
+    // The options window shows the names in capitals, and from then on the caption does too.
+    const QString name = QString::fromStdString(keno.state().player.currentplayer);
+    window->setWindowTitle(currentPlayer(7) + (event == Event::gameStarted ? name : name.toUpper()));
+}
+
+void Presenter::showCredit(const game::State& s)
+{
+    const FieldScene::Controls& i = field.controls();
+    const auto number = [](auto value) { return QString::number(value); };
+    i.credit->setCaption(s.creditBlank ? QString() : number(s.player.bank), Qt::yellow);
+    i.betpan->setCaption(s.shownStake > 0 ? number(s.shownStake) : QString(), Qt::yellow);
+    i.winnings->setCaption(s.shownWin ? number(*s.shownWin) : QString(), Qt::yellow);
+}
+
+void Presenter::showBoard(const game::State& s)
+{
+    const FieldScene::Controls& i = field.controls();
+    for (int n = 1; n <= 80; ++n) {
+        const bool marked = s.spotmarked[std::size_t(n)] == 1;
+        i.a[std::size_t(n)]->setPicture(marked ? QStringLiteral("ball2") : QStringLiteral("ball1"));
+        i.a[std::size_t(n)]->setNumber(n, marked ? QColor(255, 255, 0) : QColor(Qt::black));
+    }
+    for (int k = 1; k <= 10; ++k) {
+        PictureItem* strip = i.ball[std::size_t(k)];
+        strip->setVisible(k <= s.spotsmarked);
+        strip->setPicture(ballPicture(s.look.strip[std::size_t(k)]));
+        strip->setNumber(k <= s.spotsmarked ? s.spots[std::size_t(k)] : 0);
+    }
+    i.ballplay->setVisible(s.ballplayVisible);
+    field.item(QStringLiteral("Picture1"))->setVisible(!s.ballplayVisible);
+    i.ballplay->setPicture(flutePanel(s.flutes));
+}
+
+void Presenter::showBet(const game::State& s)
+{
+    const FieldScene::Controls& i = field.controls();
+    for (int button = 1; button <= 4; ++button)
+        i.btnBET[std::size_t(button)]->setLit(button == s.betButton());
+    i.coinsbet->setPicture(s.bet > 0 ? QStringLiteral("bet%1").arg(s.bet) : QString());
+}
+
+// The prizes of the spots marked at the bet chosen, the line prize in black
+// from 5 spots up, and the line across the flutes.
+void Presenter::showPanels(const game::State& s)
+{
+    const FieldScene::Controls& i = field.controls();
+    const int spots = s.spotsmarked, line = s.linehits();
+    for (int hits = 2; hits <= 10; ++hits) {
+        const game::Long prize = hits <= spots ? game::paytable::prize(spots, hits) : 0;
+        i.SSPanel[std::size_t(game::paytable::panelFor(hits))]->setCaption(
+            prize > 0 ? QString::number(prize * s.bet) : QString(),
+            spots >= 5 && hits == line + 1 ? QColor(Qt::black) : QColor(255, 255, 0));
+    }
+    for (std::size_t k = 2; k <= 5; ++k)
+        i.stop[k]->setVisible(line > 0 && int(k) == line + 1);
+}
+
+void Presenter::showFlutes(const game::State& s)
+{
+    for (int k = 1; k <= game::dropballCount; ++k)
+        showBall(k, s.look.dropball[std::size_t(k)]);
+}
+
+void Presenter::showControls(const game::State& s)
+{
+    const FieldScene::Controls& i = field.controls();
+    for (PictureItem* control : {i.btnBET[1], i.btnBET[2], i.btnBET[3], i.btnBET[4], i.PLAY[1], i.PLAY[3], i.PLAY[5],
+                                 i.PLAY[10], i.AUTOSELECT, i.RUBBER})
+        control->setVisible(!s.playing());
+    i.goodluck->setVisible(s.playing());
+    i.extraballs->setVisible(s.offer());
+    i.extraback->setVisible(s.extrabackLit());
+}
+
+// A timer runs only while it has something to do; the spots decide what the flash blinks.
+void Presenter::runTimers(const game::State& s)
+{
+    for (const auto& [timer, enabled] :
+         {std::pair{ballflash, s.ballflashEnabled && keno.flashBlinks()}, {extraballtimer, s.offer()}})
+        if (enabled != timer->isActive())
+            enabled ? timer->start() : timer->stop();
+}
+
+void Presenter::showBall(int index, const game::BallPicture& look)
+{
+    if (index < 1 || index > game::dropballCount)
+        return;
+    PictureItem* picture = field.controls().dropball[std::size_t(index)];
+    picture->setVisible(look.visible);
+    picture->setPicture(ballPicture(look.look));
+    picture->setNumber(look.number);
+    picture->setPos(fromTwips(look.left, look.top));
+}
+
+void Presenter::showStep(const game::DropStep& step, std::int64_t elapsed)
+{
+    const FieldScene::Controls& i = field.controls();
+    using Kind = game::DropStep::Kind;
+    switch (step.kind) {
+    case Kind::fall:
+        showBall(step.dropballIndex, {true, step.look, step.number, step.left, step.topAt(elapsed)});
+        break;
+    case Kind::hideBall:
+        if (step.dropballIndex >= 1 && step.dropballIndex <= game::dropballCount)
+            i.dropball[std::size_t(step.dropballIndex)]->hide();
+        break;
+    case Kind::noHit: {
+        PictureItem* noHit = step.look == game::BallLook::white    ? i.nohitwhite
+                             : step.look == game::BallLook::yellow ? i.nohit
+                                                                   : i.nohitblack;
+        noHit->setPos(fromTwips(step.left, step.toTop));
+        noHit->setVisible(elapsed < step.micros);
+        break;
+    }
+    case Kind::event:
+        voice(step.event);
+        break;
+    case Kind::missingSpot:
+        i.ball[std::size_t(step.spot)]->setPicture(ballPicture(game::BallLook::yellow));
+        break;
+    case Kind::resetSpots:
+        for (int k = 1; k <= 10; ++k)
+            i.ball[std::size_t(k)]->setPicture(ballPicture(game::BallLook::white));
+        break;
+    case Kind::wait:
+        break;
+    }
+}
+
+void Presenter::keepRecord()
+{
+    if (!ended)
+        saver.keep(keno.state().playerno, keno.settledRecord());
+}
+
+void Presenter::end(bool playerClosed)
+{
+    if (std::exchange(ended, true))
+        return;
+    // A play the player has paid for is played out before the record is kept.
+    drop->stop();
+    keno.settleOpenPlay();
+    if (!saver.saveAtEnd(keno.state().playerno, keno.state().player)) {
+        if (playerClosed)
+            showNotice(messages, closingNotice(store));
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(closingNotice(store).replace(u'\r', u' ')));
+    }
+    sound.stop();
+    keno.shutDown();
+}
+
+} // namespace windows

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include "game/keno.h"
+#include "players/recordsaver.h"
+
+#include <QObject>
+#include <optional>
+
+class QTimer;
+
+namespace platform {
+class Clock;
+class Messages;
+class SettingsStore;
+class Sound;
+} // namespace platform
+
+namespace windows {
+
+class DropAnimator;
+class FieldScene;
+
+// Shows the player what the game tells: its state on the field, each event
+// as a sound, each refusal and trouble with the records in words; plays the
+// drops, runs the blink timers and keeps the record saved.
+class Presenter : public QObject {
+    Q_OBJECT
+public:
+    // The window caption names the player on `window`.
+    Presenter(game::Keno& keno, FieldScene& field, platform::Sound& sound, platform::Messages& messages,
+              platform::SettingsStore& store, const platform::Clock& clock, QWidget* window);
+    ~Presenter() override;
+
+    players::RecordSaver& records() { return saver; }
+    DropAnimator& animator() const { return *drop; }
+    // Shows a drop the game has decided, if it decided one.
+    void show(std::optional<game::DropPlan> plan);
+    // Tells the player, once the game is up, when its records were damaged
+    // or cannot be saved.
+    void startChecks() { saver.checkAtStart(); }
+    // The game ends: the open play is settled, the record saved, the sound
+    // stopped; a failed save is told in a box when the player closed the
+    // game, else on stderr. Only the first call does it.
+    void end(bool playerClosed);
+
+private:
+    void present(const game::Event& event);
+    void voice(game::Event::Kind event);
+    void refuse(game::Refusal why);
+    void showCaption(game::Event::Kind event);
+    void showCredit(const game::State& s);
+    void showBoard(const game::State& s);
+    void showBet(const game::State& s);
+    void showPanels(const game::State& s);
+    void showFlutes(const game::State& s);
+    void showControls(const game::State& s);
+    void runTimers(const game::State& s);
+    void showStep(const game::DropStep& step, std::int64_t elapsed);
+    void showBall(int index, const game::BallPicture& look);
+    // Keeps every settled change, and a play at the extra-ball offer.
+    void keepRecord();
+
+    game::Keno& keno;
+    FieldScene& field;
+    platform::Sound& sound;
+    platform::Messages& messages;
+    platform::SettingsStore& store;
+    QWidget* window;
+    players::RecordSaver saver;
+    QTimer* ballflash;
+    QTimer* extraballtimer;
+    DropAnimator* drop;
+    bool ended = false;
+};
+
+} // namespace windows
