@@ -24,9 +24,6 @@ constexpr std::array<std::array<Long, 11>, 11> prizes{{
     {0, 0, 0, 0, 0, 5, 12, 48, 150, 1200, 10000},
 }};
 
-// The ladder stacks like the balls in a flute: its Top is 6840 - 600 x hits.
-constexpr std::array<int, 11> panelOfHits{0, 0, 9, 8, 7, 1, 6, 5, 4, 3, 2};
-
 bool playable(int spots) { return spots >= minSpots && spots <= maxSpots; }
 
 } // namespace
@@ -54,8 +51,6 @@ bool extraBallZone(int spots, int hits)
 }
 
 int countedHits(int spots, int hits) { return std::min(hits, spots); }
-
-int panelFor(int hits) { return hits >= 2 && hits <= maxSpots ? panelOfHits[std::size_t(hits)] : 0; }
 
 Score scoreBaseDraw(int spots, int hits, bool wild, Long bet)
 {

@@ -25,9 +25,6 @@ bool extraBallZone(int spots, int hits);
 // spots marked; it counts as all spots hit, never as a miss.
 int countedHits(int spots, int hits);
 
-// Index of the payout panel (SSPanel1..9) that stands for hits 2..10, else 0.
-int panelFor(int hits);
-
 struct Score {
     Long coins = 0;
     bool extraBalls = false;

@@ -5,21 +5,9 @@
 namespace platform {
 
 // The eleven sound cues, named after the WAVE resources that carry them,
-// and `none` for no sound at all.
-enum class Cue {
-    snd101, // a ball dropped at or above the line is a hit
-    snd102, // ERASE, AUTO SELECT
-    snd103, // coins put in
-    snd104, // start-up; a play has won something
-    snd105, // the extra balls' result is paid
-    snd106, // an extra ball hits
-    snd107, // looped while a flute's extra balls fall
-    snd108, // a spot is marked
-    snd109, // carried with the others, never played
-    snd110, // extra balls have been won
-    snd111, // a spot the extra balls still miss
-    none,
-};
+// and `none` for no sound at all. The windows choose the cue of each event
+// of the game.
+enum class Cue { snd101, snd102, snd103, snd104, snd105, snd106, snd107, snd108, snd109, snd110, snd111, none };
 // The sounds only: `none` comes after them.
 inline constexpr int cueCount = 11;
 

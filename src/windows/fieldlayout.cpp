@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "fieldlayout.h"
 
+#include "game/flutes.h"
 #include "game/keno.h"
-#include "twips.h"
 
 #include <algorithm>
 #include <array>
@@ -12,24 +12,20 @@ namespace windows::layout {
 
 namespace {
 
-// The flute panel, and what moves inside it.
-constexpr QRectF flutePanel{168, 0, 522, 467};
-constexpr qreal flutePanelFrame = 6;
+// The flute panel, and its frame, which the stop lines stay inside.
+constexpr QRectF flutePanel{2520, 0, 7830, 7005};
+constexpr qreal flutePanelFrame = 90;
 // A ball in a tube, and the miss pictures that take its place.
-constexpr QSizeF ballSprite{33, 41};
-// Stop lines (twips), for a line of 1 to 4 hits: at the top of the stacked
-// ball the line stands on, running from x1 to x2.
-struct StopLine {
-    int y, x1, x2;
-};
-constexpr std::array<StopLine, 4> stopLines{{{6240, 0, 7920}, {5640, 0, 7800}, {5040, 240, 8160}, {4450, 0, 7800}}};
+constexpr QSizeF ballSprite{495, 615};
+// Where the stop line of a line of 1 to 4 hits begins, at the left.
+constexpr std::array<int, 5> stopLineLeft{0, 0, 0, 240, 0};
 
 // Board numbers fall into an upper and a lower block of forty.
 QRectF boardPlace(int n)
 {
     const int row = (n - 1) / 10, column = (n - 1) % 10;
-    static constexpr std::array<int, 8> rowTop{20, 60, 100, 140, 262, 302, 342, 382};
-    return {24.0 + 40 * column, qreal(rowTop[std::size_t(row)]), 40, 40};
+    static constexpr std::array<int, 8> rowTop{300, 900, 1500, 2100, 3930, 4530, 5130, 5730};
+    return {360.0 + 600 * column, qreal(rowTop[std::size_t(row)]), 600, 600};
 }
 
 Item picture(const QString& name, int index, QRectF place, const QString& art, On on = On::field)
@@ -62,14 +58,13 @@ Item panel(const QString& name, QRectF place, int fontPoints)
     return item;
 }
 
-// Each ends inside the panel's frame rather than running out over the ground.
-Item stopLine(int hits, const StopLine& line)
+// Along the top of the ball the line stands on, ending inside the panel's
+// frame rather than running out over the ground.
+Item stopLine(int hits)
 {
-    const qreal y = exactPixels(line.y);
-    Item item = picture(QStringLiteral("stop%1").arg(hits + 1), 0,
-                        {QPointF(std::max(exactPixels(line.x1), flutePanelFrame), y),
-                         QPointF(std::min(exactPixels(line.x2), flutePanel.width() - flutePanelFrame), y)},
-                        {}, On::flutes);
+    Item item = picture(QStringLiteral("stop%1").arg(hits + 1), 0, {}, {}, On::flutes);
+    const qreal left = std::max<qreal>(stopLineLeft[std::size_t(hits)], flutePanelFrame);
+    item.place = {left, qreal(game::restTop(hits)), flutePanel.width() - flutePanelFrame - left, 0};
     item.kind = Kind::stopLine;
     return item;
 }
@@ -82,62 +77,67 @@ Item hidden(Item item)
 
 } // namespace
 
+int panelFor(int hits)
+{
+    static constexpr std::array<int, 11> panelOfHits{0, 0, 9, 8, 7, 1, 6, 5, 4, 3, 2};
+    return hits >= 2 && hits <= 10 ? panelOfHits[std::size_t(hits)] : 0;
+}
+
 std::vector<Item> fieldItems()
 {
     std::vector<Item> items;
     const auto add = [&items](Item item) { items.push_back(std::move(item)); };
 
     // Left: the tube with the selection strip (index 1 lowest), the lucky-balls ladder.
-    add(picture("Picture2", 0, {0, 8, 72, 470}, "tube"));
+    add(picture("Picture2", 0, {0, 120, 1080, 7050}, "tube"));
     for (int k = 1; k <= 10; ++k)
-        add(hidden(picture("ball", k, {16, 408.0 - 40 * (k - 1), 40, 40}, {})));
-    add(picture("Picture4", 0, {80, 0, 92, 52}, "luckyballs"));
-    qreal top = 56;
-    for (const int number : {2, 3, 4, 5, 6, 1, 7, 8, 9}) {
-        add(panel(QStringLiteral("SSPanel%1").arg(number), {71, top, 98, 40}, 18));
-        top += 40;
-    }
+        add(hidden(picture("ball", k, {240, 6120.0 - 600 * (k - 1), 600, 600}, {})));
+    add(picture("Picture4", 0, {1200, 0, 1380, 780}, "luckyballs"));
+    // The panel of each number of hits stands level with that many balls stacked in a flute.
+    for (int hits = 10; hits >= 2; --hits)
+        add(panel(QStringLiteral("SSPanel%1").arg(panelFor(hits)), {1065, qreal(game::restTop(hits)), 1470, 600}, 18));
 
     // Centre: the board, and over it the flute panel.
-    add(picture("Picture1", 0, {200, 8, 442, 439}, "board"));
-    add(picture("Picture3", 0, {0, 206, 443, 35}, "banner", On::board));
+    add(picture("Picture1", 0, {3000, 120, 6630, 6585}, "board"));
+    add(picture("Picture3", 0, {0, 3090, 6645, 525}, "banner", On::board));
     for (int n = 1; n <= game::boardSize; ++n)
         add(button("a", n, boardPlace(n), "ball1", Command::markSpot, {}, {}, On::board));
     add(hidden(picture("ballplay", 0, flutePanel, "flutes1")));
-    for (std::size_t k = 0; k < stopLines.size(); ++k)
-        add(hidden(stopLine(int(k) + 1, stopLines[k])));
-    add(hidden(picture("nohit", 0, {{168, 16}, ballSprite}, "nohit", On::flutes)));
-    add(hidden(picture("nohitwhite", 0, {{320, 16}, ballSprite}, "nohitwhite", On::flutes)));
+    for (int hits = 1; hits <= 4; ++hits)
+        add(hidden(stopLine(hits)));
+    add(hidden(picture("nohit", 0, {{2520, 240}, ballSprite}, "nohit", On::flutes)));
+    add(hidden(picture("nohitwhite", 0, {{4800, 240}, ballSprite}, "nohitwhite", On::flutes)));
     add(hidden(picture("nohitblack", 0, {{0, 0}, ballSprite}, "nohitblack", On::flutes)));
     for (int k = 1; k <= game::dropballCount; ++k)
-        add(hidden(picture("dropball", k, {{24, -32}, ballSprite}, "ball1", On::flutes)));
+        add(hidden(picture("dropball", k, {{360, -480}, ballSprite}, "ball1", On::flutes)));
 
     // Right column.
-    add(button("coinsin", 0, {693, 6, 100, 70}, "coins", Command::insertCoins, "COINS", Qt::Key_C));
-    add(picture("Picture5", 0, {693, 76, 100, 34}, "credit"));
-    add(panel("credit", {706, 112, 79, 27}, 14));
-    add(picture("Picture6", 0, {706, 160, 80, 30}, "bet"));
-    add(panel("betpan", {706, 192, 44, 27}, 14));
-    add(picture("Picture7", 0, {706, 228, 80, 34}, "win"));
-    add(panel("winnings", {706, 264, 40, 27}, 14));
-    add(hidden(picture("extraback", 0, {692, 340, 105, 75}, "extraback")));
-    add(hidden(button("extraballs", 0, {695, 343, 100, 70}, "extraballs", Command::collectExtraBalls, "EXTRA BALLS",
-                      Qt::Key_X)));
-    add(button("AUTOSELECT", 0, {693, 453, 100, 70}, "autoselect", Command::autoSelect, "AUTO SELECT", Qt::Key_A));
+    add(button("coinsin", 0, {10395, 90, 1500, 1050}, "coins", Command::insertCoins, "COINS", Qt::Key_C));
+    add(picture("Picture5", 0, {10395, 1140, 1500, 510}, "credit"));
+    add(panel("credit", {10590, 1680, 1185, 405}, 14));
+    add(picture("Picture6", 0, {10590, 2400, 1200, 450}, "bet"));
+    add(panel("betpan", {10590, 2880, 660, 405}, 14));
+    add(picture("Picture7", 0, {10590, 3420, 1200, 510}, "win"));
+    add(panel("winnings", {10590, 3960, 600, 405}, 14));
+    add(hidden(picture("extraback", 0, {10380, 5100, 1575, 1125}, "extraback")));
+    add(hidden(button("extraballs", 0, {10425, 5145, 1500, 1050}, "extraballs", Command::collectExtraBalls,
+                      "EXTRA BALLS", Qt::Key_X)));
+    add(button("AUTOSELECT", 0, {10395, 6795, 1500, 1050}, "autoselect", Command::autoSelect, "AUTO SELECT",
+               Qt::Key_A));
 
     // Bottom row. Keys: the bet's last digit for a bet, with Ctrl for a play of that many flutes.
-    add(button("RUBBER", 0, {68, 456, 100, 70}, "erase", Command::erase, "ERASE", Qt::Key_E));
-    add(picture("coinsbet", 0, {73, 424, 96, 30}, {}));
-    static constexpr std::array<int, 5> betLeft{0, 200, 300, 408, 512};
+    add(button("RUBBER", 0, {1020, 6840, 1500, 1050}, "erase", Command::erase, "ERASE", Qt::Key_E));
+    add(picture("coinsbet", 0, {1095, 6360, 1440, 450}, {}));
+    static constexpr std::array<int, 5> betLeft{0, 3000, 4500, 6120, 7680};
     for (std::size_t i = 1; i <= 4; ++i) {
         const int bet = game::betOfButton[i];
-        add(button("btnBET", int(i), {qreal(betLeft[i]), 468, 96, 30}, QStringLiteral("bet%1").arg(bet),
+        add(button("btnBET", int(i), {qreal(betLeft[i]), 7020, 1440, 450}, QStringLiteral("bet%1").arg(bet),
                    Command::chooseBet, QStringLiteral("BET %1").arg(bet), Qt::Key(Qt::Key_0 + bet % 10)));
     }
-    for (const auto& [flutes, left] : {std::pair{1, 200}, {3, 304}, {5, 408}, {10, 512}})
-        add(button("PLAY", flutes, {qreal(left), 500, 96, 40}, QStringLiteral("play%1").arg(flutes), Command::play,
-                   QStringLiteral("PLAY %1").arg(flutes), Qt::CTRL | Qt::Key(Qt::Key_0 + flutes % 10)));
-    add(hidden(picture("goodluck", 0, {296, 484, 200, 30}, "goodluck")));
+    for (const auto& [flutes, left] : {std::pair{1, 3000}, {3, 4560}, {5, 6120}, {10, 7680}})
+        add(button("PLAY", flutes, {qreal(left), 7500, 1440, 600}, QStringLiteral("play%1").arg(flutes),
+                   Command::play, QStringLiteral("PLAY %1").arg(flutes), Qt::CTRL | Qt::Key(Qt::Key_0 + flutes % 10)));
+    add(hidden(picture("goodluck", 0, {4440, 7260, 3000, 450}, "goodluck")));
     return items;
 }
 

@@ -26,7 +26,7 @@ struct Item {
     Kind kind = Kind::picture;
     QString name;
     int index = 0;
-    QRectF place; // pixels; a stop line has no height
+    QRectF place; // twips; a stop line has no height
     QString picture;
     On on = On::field;
     bool shown = true;
@@ -36,8 +36,14 @@ struct Item {
     int fontPoints = 0; // a panel's
 };
 
+// The play field, in twips.
+inline constexpr QSizeF fieldSize{12270, 8460};
+
 // Every item of the play field, in the order they stack: later ones lie
 // over earlier ones, and over what they lie on.
 std::vector<Item> fieldItems();
+
+// The payout panel SSPanel1..9 that shows the prize of 2..10 hits; 0 for others.
+int panelFor(int hits);
 
 } // namespace windows::layout

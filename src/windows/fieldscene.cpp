@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "fieldscene.h"
 
+#include "gamelook.h"
 #include "panelitem.h"
 #include "pictureitem.h"
+#include "twips.h"
 
 #include <QGraphicsLineItem>
 #include <QPen>
@@ -14,7 +16,7 @@ namespace windows {
 
 FieldScene::FieldScene(ArtRenderer& art, QWidget* window) : QGraphicsScene(window), art(art)
 {
-    setSceneRect(QRectF(QPointF(0, 0), QSizeF(size)));
+    setSceneRect(fromTwips(QRectF(QPointF(0, 0), layout::fieldSize)));
     setItemIndexMethod(QGraphicsScene::NoIndex);
     for (const layout::Item& row : layout::fieldItems()) {
         QGraphicsItem* made = make(row);
@@ -54,6 +56,7 @@ QGraphicsItem* FieldScene::item(const QString& name, int index) const
 
 QGraphicsItem* FieldScene::make(const layout::Item& row)
 {
+    const QRectF place = fromTwips(row.place);
     QGraphicsItem* on = row.on == layout::On::board    ? item(QStringLiteral("Picture1"))
                         : row.on == layout::On::flutes ? item(QStringLiteral("ballplay"))
                                                        : nullptr;
@@ -61,23 +64,23 @@ QGraphicsItem* FieldScene::make(const layout::Item& row)
     switch (row.kind) {
     case layout::Kind::picture:
     case layout::Kind::button: {
-        auto* picture = new PictureItem(art, row.name, row.index, row.place.size(), on);
+        auto* picture = new PictureItem(art, row.name, row.index, place.size(), on);
         picture->setPicture(row.picture);
         made = picture;
         break;
     }
     case layout::Kind::panel:
-        made = new PanelItem(row.name, row.place.size(), row.fontPoints, on);
+        made = new PanelItem(row.name, place.size(), row.fontPoints, on);
         break;
     case layout::Kind::stopLine: {
-        auto* line = new QGraphicsLineItem(QLineF(row.place.topLeft(), row.place.topRight()), on);
-        line->setPen(QPen(QColor(255, 255, 0), 2));
+        auto* line = new QGraphicsLineItem(QLineF(place.topLeft(), place.topRight()), on);
+        line->setPen(QPen(yellow, 2));
         made = line;
         break;
     }
     }
     if (row.kind != layout::Kind::stopLine)
-        made->setPos(row.place.topLeft());
+        made->setPos(place.topLeft());
     made->setVisible(row.shown);
     if (!on)
         addItem(made);

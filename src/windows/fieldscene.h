@@ -22,8 +22,6 @@ class PictureItem;
 class FieldScene : public QGraphicsScene {
     Q_OBJECT
 public:
-    static constexpr QSize size{818, 564};
-
     // The buttons' keys act on `window`.
     FieldScene(ArtRenderer& art, QWidget* window);
 

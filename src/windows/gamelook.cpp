@@ -40,7 +40,7 @@ void rendering(QFont& font)
 
 QPalette gamePalette()
 {
-    const QColor darkPurple(75, 0, 110), yellow(255, 255, 0), cream(255, 250, 225);
+    const QColor darkPurple(75, 0, 110), cream(255, 250, 225);
     QPalette p(darkPurple, purple);
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         p.setColor(group, QPalette::WindowText, yellow);

@@ -17,6 +17,8 @@ QFont gameFontAt(qreal points, bool bold = true);
 
 // The purple behind the board and every window.
 inline constexpr QColor purple(128, 0, 128);
+// The yellow of the game's lettering, marks and lines.
+inline constexpr QColor yellow(255, 255, 0);
 
 // Makes every window of the program, message boxes included, speak the
 // game's colours and font. Safe to call more than once.

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
+#include "gamelook.h"
+
 #include <QColor>
 #include <QFont>
 #include <QGraphicsItem>
@@ -31,7 +33,7 @@ private:
     int fontPoints;
     QFont font; // the largest that fits the caption
     QString text;
-    QColor fore = Qt::yellow;
+    QColor fore = yellow;
 };
 
 } // namespace windows

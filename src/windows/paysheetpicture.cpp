@@ -81,7 +81,7 @@ QImage picture(qreal ratio)
         for (int hits = minHits; hits <= maxHits; ++hits) {
             const QRect c = cell(spots, hits);
             const game::Long prize = game::paytable::prize(spots, hits);
-            p.fillRect(c, prize > 0 ? QColor(255, 255, 0) : QColor(0, 0, 255));
+            p.fillRect(c, prize > 0 ? yellow : QColor(0, 0, 255));
             if (prize > 0) {
                 p.setPen(winsExtraBallsFirst(spots, hits) ? QColor(255, 0, 0) : QColor(Qt::black));
                 p.drawText(c, Qt::AlignCenter, QString::number(prize));

@@ -86,7 +86,7 @@ void PictureItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     if (pressed)
         painter->fillRect(place, QColor(0, 0, 0, 70));
     if (lit) {
-        painter->setPen(QPen(QColor(255, 255, 0), 3));
+        painter->setPen(QPen(yellow, 3));
         painter->setBrush(Qt::NoBrush);
         painter->drawRoundedRect(target.adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
         painter->setPen(QPen(Qt::white, 1));

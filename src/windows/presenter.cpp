@@ -5,6 +5,7 @@
 #include "dropanimator.h"
 #include "fieldscene.h"
 #include "game/pace.h"
+#include "gamelook.h"
 #include "panelitem.h"
 #include "pictureitem.h"
 #include "platform/messages.h"
@@ -158,9 +159,9 @@ void Presenter::showCredit(const game::State& s)
 {
     const FieldScene::Controls& i = field.controls();
     const auto number = [](auto value) { return QString::number(value); };
-    i.credit->setCaption(s.creditBlank ? QString() : number(s.player.bank), Qt::yellow);
-    i.betpan->setCaption(s.shownStake > 0 ? number(s.shownStake) : QString(), Qt::yellow);
-    i.winnings->setCaption(s.shownWin ? number(*s.shownWin) : QString(), Qt::yellow);
+    i.credit->setCaption(s.creditBlank ? QString() : number(s.player.bank), yellow);
+    i.betpan->setCaption(s.shownStake > 0 ? number(s.shownStake) : QString(), yellow);
+    i.winnings->setCaption(s.shownWin ? number(*s.shownWin) : QString(), yellow);
 }
 
 void Presenter::showBoard(const game::State& s)
@@ -169,7 +170,7 @@ void Presenter::showBoard(const game::State& s)
     for (int n = 1; n <= 80; ++n) {
         const bool marked = s.spotmarked[std::size_t(n)] == 1;
         i.a[std::size_t(n)]->setPicture(marked ? QStringLiteral("ball2") : QStringLiteral("ball1"));
-        i.a[std::size_t(n)]->setNumber(n, marked ? QColor(255, 255, 0) : QColor(Qt::black));
+        i.a[std::size_t(n)]->setNumber(n, marked ? yellow : QColor(Qt::black));
     }
     for (int k = 1; k <= 10; ++k) {
         PictureItem* strip = i.ball[std::size_t(k)];
@@ -198,9 +199,8 @@ void Presenter::showPanels(const game::State& s)
     const int spots = s.spotsmarked, line = s.linehits();
     for (int hits = 2; hits <= 10; ++hits) {
         const game::Long prize = hits <= spots ? game::paytable::prize(spots, hits) : 0;
-        i.SSPanel[std::size_t(game::paytable::panelFor(hits))]->setCaption(
-            prize > 0 ? QString::number(prize * s.bet) : QString(),
-            spots >= 5 && hits == line + 1 ? QColor(Qt::black) : QColor(255, 255, 0));
+        i.SSPanel[std::size_t(layout::panelFor(hits))]->setCaption(prize > 0 ? QString::number(prize * s.bet) : QString(),
+                                                                   spots >= 5 && hits == line + 1 ? QColor(Qt::black) : yellow);
     }
     for (std::size_t k = 2; k <= 5; ++k)
         i.stop[k]->setVisible(line > 0 && int(k) == line + 1);

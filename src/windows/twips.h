@@ -21,6 +21,7 @@ inline QRect twips(int left, int top, int width, int height)
     return {pixels(left), pixels(top), pixels(width), pixels(height)};
 }
 
-inline QPointF fromTwips(int left, int top) { return {exactPixels(left), exactPixels(top)}; }
+inline QPointF fromTwips(qreal left, qreal top) { return {exactPixels(left), exactPixels(top)}; }
+inline QRectF fromTwips(const QRectF& place) { return {fromTwips(place.x(), place.y()), place.size() / twipsPerPixel}; }
 
 } // namespace windows

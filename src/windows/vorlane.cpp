@@ -32,7 +32,7 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
     auto* mute = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
     connect(mute, &QShortcut::activated, this, &vorlane::soundToggleRequested);
     connect(scene, &FieldScene::commanded, this, &vorlane::command);
-    resize(FieldScene::size.width(), FieldScene::size.height() + menuBar()->sizeHint().height());
+    resize(scene->sceneRect().size().toSize() + QSize(0, menuBar()->sizeHint().height()));
     move(0, 0);
 }
 

@@ -101,7 +101,7 @@ private slots:
         for (int line = 1; line <= 4; ++line) {
             auto* stop = dynamic_cast<QGraphicsLineItem*>(game->item(QStringLiteral("stop%1").arg(line + 1)));
             const QLineF drawn(stop->mapToScene(stop->line().p1()), stop->mapToScene(stop->line().p2()));
-            const QRectF panel = place(QStringLiteral("SSPanel%1").arg(game::paytable::panelFor(line + 1)));
+            const QRectF panel = place(QStringLiteral("SSPanel%1").arg(windows::layout::panelFor(line + 1)));
             QVERIFY(qAbs(drawn.y1() - panel.bottom()) <= 1);
             QVERIFY(drawn.x1() > flutes.left() && drawn.x1() <= flutes.left() + 20);
             QVERIFY(drawn.x2() >= flutes.left() + 480 && drawn.x2() < flutes.right() - 1);
