@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "commandline.h"
 
-#include "game/oddstable.h"
+#include "windows/oddstable.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -28,13 +28,15 @@ std::optional<Start> process(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Carnival keno: mark 3 to 10 of 80 balls and watch them drop."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("commandline", "Carnival keno: mark 3 to 10 of 80 balls and watch them drop."));
     // Qt's options are single-dash words (-platform xcb).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption odds(QStringLiteral("odds"),
-                                  QStringLiteral("Print the exact odds and the return to player, then quit."));
+                                  QCoreApplication::translate("commandline",
+                                                              "Print the exact odds and the return to player, then quit."));
     parser.addOption(odds);
     for (const char* name : qtValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -54,7 +56,7 @@ std::optional<Start> process(int argc, char* argv[])
         parser.process(app);
     }
     if (parser.isSet(odds)) {
-        std::fputs(game::oddsTable().c_str(), stdout);
+        std::fputs(windows::oddsTable().toLocal8Bit().constData(), stdout);
         return std::nullopt;
     }
     return Start{parser.value(QStringLiteral("platform")).toStdString(),

@@ -68,18 +68,18 @@ DisplayProbe::DisplayProbe(const std::string& platform, const std::string& displ
     if ((tryWayland && waylandAnswers(wayland)) || (tryX && !xDisplay.empty() && xAnswers(xDisplay)))
         return;
 
-    std::string unreached;
+    QString unreached;
     if (tryX && !xDisplay.empty())
-        unreached = "DISPLAY=" + xDisplay;
-    if (tryWayland && !wayland.empty())
-        unreached += (unreached.empty() ? "WAYLAND_DISPLAY=" : " and WAYLAND_DISPLAY=") + wayland;
-    why = "no graphical display was found: ";
-    if (!unreached.empty())
-        why += unreached + " cannot be reached";
-    else if (tryX && tryWayland)
-        why += "neither DISPLAY nor WAYLAND_DISPLAY is set";
-    else
-        why += tryX ? "DISPLAY is not set" : "WAYLAND_DISPLAY is not set";
+        unreached = QStringLiteral("DISPLAY=") + QString::fromLocal8Bit(xDisplay);
+    if (tryWayland && !wayland.empty()) {
+        const QString name = QStringLiteral("WAYLAND_DISPLAY=") + QString::fromLocal8Bit(wayland);
+        unreached = unreached.isEmpty() ? name : tr("%1 and %2").arg(unreached, name);
+    }
+    const QString reason = !unreached.isEmpty()     ? tr("%1 cannot be reached").arg(unreached)
+                           : tryX && tryWayland ? tr("neither DISPLAY nor WAYLAND_DISPLAY is set")
+                           : tryX               ? tr("DISPLAY is not set")
+                                                : tr("WAYLAND_DISPLAY is not set");
+    why = tr("no graphical display was found: %1").arg(reason);
 }
 
 DisplayProbe::~DisplayProbe()

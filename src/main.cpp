@@ -25,8 +25,8 @@ int main(int argc, char* argv[])
     if (!start)
         return 0;
     auto display = std::make_unique<DisplayProbe>(start->platform, start->display);
-    if (!display->missing().empty()) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), display->missing().c_str());
+    if (!display->missing().isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(display->missing()));
         return 1;
     }
     // A relative XDG_CONFIG_HOME counts as unset (the XDG rule), before Qt reads it.

@@ -16,7 +16,7 @@ namespace windows {
 aboutvorlane::aboutvorlane(QWidget* mainWindow) : QDialog(nullptr), mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("aboutvorlane"));
-    setWindowTitle(QStringLiteral("About ") + QGuiApplication::applicationName());
+    setWindowTitle(tr("About %1").arg(QGuiApplication::applicationName()));
     setFixedWidth(pixels(5730));
 
     auto* picIcon = new QLabel(this);
@@ -31,7 +31,7 @@ aboutvorlane::aboutvorlane(QWidget* mainWindow) : QDialog(nullptr), mainWindow(m
     lblTitle->setFont(gameFontAt(12, false));
 
     // Default and cancel button: Enter and Escape both press it.
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twips(4320, 360, 1260, 345));
     cmdOK->setDefault(true);

@@ -5,12 +5,17 @@
 #include "game/flutes.h"
 #include "game/keno.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
 namespace windows::layout {
 
 namespace {
+
+struct Captions {
+    Q_DECLARE_TR_FUNCTIONS(FieldLayout)
+};
 
 // The flute panel, and its frame, which the stop lines stay inside.
 constexpr QRectF flutePanel{2520, 0, 7830, 7005};
@@ -112,7 +117,8 @@ std::vector<Item> fieldItems()
         add(hidden(picture("dropball", k, {{360, -480}, ballSprite}, "ball1", On::flutes)));
 
     // Right column.
-    add(button("coinsin", 0, {10395, 90, 1500, 1050}, "coins", Command::insertCoins, "COINS", Qt::Key_C));
+    add(button("coinsin", 0, {10395, 90, 1500, 1050}, "coins", Command::insertCoins, Captions::tr("COINS"),
+               Qt::Key_C));
     add(picture("Picture5", 0, {10395, 1140, 1500, 510}, "credit"));
     add(panel("credit", {10590, 1680, 1185, 405}, 14));
     add(picture("Picture6", 0, {10590, 2400, 1200, 450}, "bet"));
@@ -121,22 +127,23 @@ std::vector<Item> fieldItems()
     add(panel("winnings", {10590, 3960, 600, 405}, 14));
     add(hidden(picture("extraback", 0, {10380, 5100, 1575, 1125}, "extraback")));
     add(hidden(button("extraballs", 0, {10425, 5145, 1500, 1050}, "extraballs", Command::collectExtraBalls,
-                      "EXTRA BALLS", Qt::Key_X)));
-    add(button("AUTOSELECT", 0, {10395, 6795, 1500, 1050}, "autoselect", Command::autoSelect, "AUTO SELECT",
-               Qt::Key_A));
+                      Captions::tr("EXTRA BALLS"), Qt::Key_X)));
+    add(button("AUTOSELECT", 0, {10395, 6795, 1500, 1050}, "autoselect", Command::autoSelect,
+               Captions::tr("AUTO SELECT"), Qt::Key_A));
 
     // Bottom row. Keys: the bet's last digit for a bet, with Ctrl for a play of that many flutes.
-    add(button("RUBBER", 0, {1020, 6840, 1500, 1050}, "erase", Command::erase, "ERASE", Qt::Key_E));
+    add(button("RUBBER", 0, {1020, 6840, 1500, 1050}, "erase", Command::erase, Captions::tr("ERASE"),
+               Qt::Key_E));
     add(picture("coinsbet", 0, {1095, 6360, 1440, 450}, {}));
     static constexpr std::array<int, 5> betLeft{0, 3000, 4500, 6120, 7680};
     for (std::size_t i = 1; i <= 4; ++i) {
         const int bet = game::betOfButton[i];
         add(button("btnBET", int(i), {qreal(betLeft[i]), 7020, 1440, 450}, QStringLiteral("bet%1").arg(bet),
-                   Command::chooseBet, QStringLiteral("BET %1").arg(bet), Qt::Key(Qt::Key_0 + bet % 10)));
+                   Command::chooseBet, Captions::tr("BET %1").arg(bet), Qt::Key(Qt::Key_0 + bet % 10)));
     }
     for (const auto& [flutes, left] : {std::pair{1, 3000}, {3, 4560}, {5, 6120}, {10, 7680}})
         add(button("PLAY", flutes, {qreal(left), 7500, 1440, 600}, QStringLiteral("play%1").arg(flutes),
-                   Command::play, QStringLiteral("PLAY %1").arg(flutes), Qt::CTRL | Qt::Key(Qt::Key_0 + flutes % 10)));
+                   Command::play, Captions::tr("PLAY %1").arg(flutes), Qt::CTRL | Qt::Key(Qt::Key_0 + flutes % 10)));
     add(hidden(picture("goodluck", 0, {4440, 7260, 3000, 450}, "goodluck")));
     return items;
 }

@@ -95,7 +95,7 @@ void FieldScene::button(PictureItem* item, const layout::Item& row, QWidget* win
     if (row.caption.isEmpty())
         return;
     const QKeySequence key(row.key);
-    item->setToolTip(QStringLiteral("%1   (key %2)").arg(row.caption, key.toString(QKeySequence::NativeText)));
+    item->setToolTip(tr("%1   (key %2)").arg(row.caption, key.toString(QKeySequence::NativeText)));
     auto* shortcut = new QShortcut(key, window);
     connect(shortcut, &QShortcut::activated, item, &PictureItem::click);
 }

@@ -29,7 +29,7 @@ namespace {
 using game::pace::speedSteps;
 
 
-QString deleteCaption(const QString& rawName) { return QStringLiteral("Delete Currentplayer  (%1) Details").arg(rawName); }
+
 
 template <typename W> W* place(W* widget, const char* name, QRect where)
 {
@@ -44,13 +44,13 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     : QWidget(nullptr), keno(keno), store(store), saver(saver), messages(messages), mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmvorlaneoptions"));
-    setWindowTitle(QStringLiteral("VorLane Options"));
+    setWindowTitle(tr("VorLane Options"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(0, 0, 7860, 4290).size());
     setFont(gameFontAt(9));
 
     // The frame stands a little inside the window, so its title is clear of the edge.
-    auto* frame = place(new QGroupBox(QStringLiteral("Vorlane Options"), this), "Framemain", rect().adjusted(3, 3, -3, -3));
+    auto* frame = place(new QGroupBox(tr("Vorlane Options"), this), "Framemain", rect().adjusted(3, 3, -3, -3));
     buildNameEntry(frame);
     buildSlots(frame);
     buildStatistics(frame);
@@ -62,7 +62,7 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
 
 void frmvorlaneoptions::buildNameEntry(QWidget* frame)
 {
-    auto* prompt = place(new QLabel(QStringLiteral("Input Player Name") + QString(40, u' ') + QStringLiteral("Then Enter"),
+    auto* prompt = place(new QLabel(tr("Input Player Name") + QString(40, u' ') + tr("Then Enter"),
                                     frame),
                          "lblplayername", twips(240, 360, 1500, 360));
     prompt->setWordWrap(true);
@@ -97,13 +97,13 @@ void frmvorlaneoptions::buildButtons(QWidget* frame)
 {
     Btndeletedetails = place(new QPushButton(frame), "Btndeletedetails", twips(120, 3600, 4335, 435));
     connect(Btndeletedetails, &QPushButton::clicked, this, &frmvorlaneoptions::Btndeletedetails_Click);
-    auto* ok = place(new QPushButton(QStringLiteral("O.K. Close and save changes"), frame), "btnokplayer",
+    auto* ok = place(new QPushButton(tr("O.K. Close and save changes"), frame), "btnokplayer",
                      twips(4620, 3600, 2895, 435));
     connect(ok, &QPushButton::clicked, this, &frmvorlaneoptions::btnokplayer_Click);
     auto* quickmoney = place(new QPushButton(frame), "quickmoney", twips(5580, 2100, 1755, 675));
     quickmoney->setIcon(QIcon(QStringLiteral(":/art/fastmoney.svg")));
     quickmoney->setIconSize(quickmoney->size() - QSize(12, 6)); // the button's margins
-    quickmoney->setToolTip(QStringLiteral("FAST MONEY"));
+    quickmoney->setToolTip(tr("FAST MONEY"));
     connect(quickmoney, &QPushButton::clicked, this, &frmvorlaneoptions::quickmoney_Click);
     auto* banknote = place(new QLabel(frame), "Picture1", twips(4740, 2040, 750, 750));
     banknote->setPixmap(QIcon(QStringLiteral(":/art/banknote.svg")).pixmap(QSize(50, 50)));
@@ -111,7 +111,7 @@ void frmvorlaneoptions::buildButtons(QWidget* frame)
 
 void frmvorlaneoptions::buildSpeeds(QWidget* frame)
 {
-    auto* speedFrame = place(new QGroupBox(QStringLiteral("Reel Speed"), frame), "Framespeed", twips(4620, 240, 3075, 1575));
+    auto* speedFrame = place(new QGroupBox(tr("Reel Speed"), frame), "Framespeed", twips(4620, 240, 3075, 1575));
     speeds = new QButtonGroup(this);
     for (int i = 0; i <= 4; ++i) {
         setspeed[std::size_t(i)] = place(new QRadioButton(QString::number(i + 1), speedFrame), "setspeed",
@@ -120,7 +120,7 @@ void frmvorlaneoptions::buildSpeeds(QWidget* frame)
         speeds->addButton(setspeed[std::size_t(i)], i);
     }
     connect(speeds, &QButtonGroup::idClicked, this, &frmvorlaneoptions::setspeed_Click);
-    auto* fastslow = place(new QLabel(QStringLiteral("<<<Faster") + QString(30, u' ') + QStringLiteral("Slower>>>"), speedFrame),
+    auto* fastslow = place(new QLabel(tr("<<<Faster") + QString(30, u' ') + tr("Slower>>>"), speedFrame),
                            "fastslow", twips(120, 720, 2900, 300));
     fastslow->setFont(gameFontAt(7));
     speedlab = place(new QLabel(speedFrame), "speedlab", twips(120, 960, 2535, 375));
@@ -143,7 +143,7 @@ void frmvorlaneoptions::showAtOpening()
     save();
     for (int i = 1; i <= players::slotCount; ++i) {
         const QString slotName = QString::fromStdString(players::readName(store, i)).toUpper();
-        machine[std::size_t(i)]->setText(slotName.isEmpty() ? QStringLiteral("Vacant") : slotName);
+        machine[std::size_t(i)]->setText(slotName.isEmpty() ? tr("Vacant") : slotName);
     }
     machine_Click(slot());
     selectSpeed();
@@ -198,8 +198,8 @@ void frmvorlaneoptions::machine_Click(int index)
     keno.choosePlayer(index, record);
     player1->setFocus();
     lblcurrentplayer->setText(currentPlayer(3) + shown);
-    machine[std::size_t(index)]->setText(shown.isEmpty() ? QStringLiteral("Vacant") : shown);
-    Btndeletedetails->setText(deleteCaption(QString::fromStdString(record.currentplayer)));
+    machine[std::size_t(index)]->setText(shown.isEmpty() ? tr("Vacant") : shown);
+    showDeleteCaption(QString::fromStdString(record.currentplayer));
     if (keno.state().player.games == 0)
         lblcurrentplayer->setText(currentPlayer(4) + shown);
     showStatistics(Moment::slotChosen);
@@ -214,9 +214,14 @@ void frmvorlaneoptions::player1_Enter()
     if (keno.renamePlayer(text.toStdString())) {
         machine[std::size_t(slot())]->setText(name());
         save();
-        Btndeletedetails->setText(deleteCaption(text));
+        showDeleteCaption(text);
     }
     lblcurrentplayer->setText(currentPlayer(2) + name());
+}
+
+void frmvorlaneoptions::showDeleteCaption(const QString& rawName)
+{
+    Btndeletedetails->setText(tr("Delete Currentplayer  (%1) Details").arg(rawName));
 }
 
 void frmvorlaneoptions::Btndeletedetails_Click()
@@ -232,7 +237,7 @@ void frmvorlaneoptions::quickmoney_Click() { keno.fastMoney(); }
 void frmvorlaneoptions::setspeed_Click(int index)
 {
     keno.setReelspeed(speedSteps[std::size_t(index)]);
-    speedlab->setText(QStringLiteral("Current Speed =   ") + QString::number(index + 1));
+    speedlab->setText(tr("Current Speed =   %1").arg(index + 1));
 }
 
 void frmvorlaneoptions::btnokplayer_Click()

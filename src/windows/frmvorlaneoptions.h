@@ -65,6 +65,7 @@ private:
     void clampSpeed();
     void selectSpeed();
     void showStatistics(Moment moment);
+    void showDeleteCaption(const QString& rawName);
 
     game::Keno& keno;
     platform::SettingsStore& store;

@@ -25,13 +25,13 @@ GameMenu::GameMenu(QMainWindow* window, game::Keno& keno, platform::SettingsStor
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    connect(add("mnuabout", QStringLiteral("&About")), &QAction::triggered, this, &GameMenu::mnuabout_Click);
-    QAction* exit = add("mnuexit", QStringLiteral("&Exit"));
+    connect(add("mnuabout", tr("&About")), &QAction::triggered, this, &GameMenu::mnuabout_Click);
+    QAction* exit = add("mnuexit", tr("&Exit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, window, &QWidget::close);
-    connect(add("mnupay", QStringLiteral("&Payout Schedule")), &QAction::triggered, this, &GameMenu::mnupay_Click);
-    connect(add("mnudetails", QStringLiteral("Options")), &QAction::triggered, this, &GameMenu::mnudetails_Click);
-    QAction* help = add("mnuhelp", QStringLiteral("&Help"));
+    connect(add("mnupay", tr("&Payout Schedule")), &QAction::triggered, this, &GameMenu::mnupay_Click);
+    connect(add("mnudetails", tr("Options")), &QAction::triggered, this, &GameMenu::mnudetails_Click);
+    QAction* help = add("mnuhelp", tr("&Help"));
     help->setShortcut(QKeySequence(Qt::Key_F1));
     connect(help, &QAction::triggered, this, &GameMenu::mnuhelp_Click);
     for (QAction* action : bar->actions())
@@ -90,28 +90,28 @@ void GameMenu::mnuhelp_Click()
     if (keno.state().playing())
         return;
     static constexpr const char* pieces[] = {
-        "1:-Insert some credit via the coins button or the Fast credit button in ",
-        " the 'Options' menu.",
-        "2:-Click on the numbered balls until",
-        " you have the desired amount of SPOTS marked,(from 3 to 10)",
-        "3:-Click on desired BET(BET 1 through to BET 10), ",
-        " This is the amount you will be betting on each FLUTE ",
-        "4:-Clicking on Auto Select will generate your numbers for you ",
-        "5:-Click on PLAY 1,Play 3,Play 5,or PLAY 10:-",
-        " PLAY 1 plays only the 1st.FLUTE.",
-        " PLAY 3 plays the First 3 FLUTES and so on.",
-        "6:-If amount of HITS exceed the line by > 1  then you will be awarded 3 extra balls.",
-        "7:-Any WILD ball included in a win results in the prize being doubled.",
-        "8:-To change the amount of SPOTS marked click on ERASE then repeat process (2).",
-        "9:-To change the numbers selected whilst retaining the same amount of SPOTS marked click on AUTOSELECT.",
-        "10:-To change speed of execution goto'Options'.",
-        "11:-To change Player goto'Options'.",
-        "12:-To Gain entry to the SELECTION Screen click on ERASE.",
+        QT_TRANSLATE_NOOP("windows::GameMenu", "1:-Insert some credit via the coins button or the Fast credit button in "),
+        QT_TRANSLATE_NOOP("windows::GameMenu", " the 'Options' menu."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "2:-Click on the numbered balls until"),
+        QT_TRANSLATE_NOOP("windows::GameMenu", " you have the desired amount of SPOTS marked,(from 3 to 10)"),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "3:-Click on desired BET(BET 1 through to BET 10), "),
+        QT_TRANSLATE_NOOP("windows::GameMenu", " This is the amount you will be betting on each FLUTE "),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "4:-Clicking on Auto Select will generate your numbers for you "),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "5:-Click on PLAY 1,Play 3,Play 5,or PLAY 10:-"),
+        QT_TRANSLATE_NOOP("windows::GameMenu", " PLAY 1 plays only the 1st.FLUTE."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", " PLAY 3 plays the First 3 FLUTES and so on."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "6:-If amount of HITS exceed the line by > 1  then you will be awarded 3 extra balls."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "7:-Any WILD ball included in a win results in the prize being doubled."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "8:-To change the amount of SPOTS marked click on ERASE then repeat process (2)."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "9:-To change the numbers selected whilst retaining the same amount of SPOTS marked click on AUTOSELECT."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "10:-To change speed of execution goto'Options'."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "11:-To change Player goto'Options'."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "12:-To Gain entry to the SELECTION Screen click on ERASE."),
     };
-    std::string text;
+    QString text;
     for (const char* piece : pieces)
-        text += std::string(piece) + '\r';
-    messages.show(platform::Messages::Icon::information, text);
+        text += tr(piece) + u'\r';
+    messages.show(platform::Messages::Icon::information, text.toStdString());
 }
 
 GameMenu::~GameMenu()

@@ -3,8 +3,8 @@
 #include "oddswindow.h"
 
 #include "game/odds.h"
-#include "game/oddstable.h"
 #include "game/paytable.h"
+#include "oddstable.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -29,7 +29,7 @@ QTableWidget* table(QWidget* parent, const QStringList& headings, const QList<QS
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QStringList spots;
     for (int r = 0; r < rows.size(); ++r) {
-        spots << QStringLiteral("%1 spots").arg(game::paytable::minSpots + r);
+        spots << oddswindow::tr("%1 spots").arg(game::paytable::minSpots + r);
         for (int c = 0; c < rows[r].size(); ++c) {
             auto* cell = new QTableWidgetItem(rows[r][c]);
             cell->setTextAlignment(Qt::AlignCenter);
@@ -44,13 +44,12 @@ QTableWidget* table(QWidget* parent, const QStringList& headings, const QList<QS
     return t;
 }
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
 } // namespace
 
 oddswindow::oddswindow(QWidget* parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("oddswindow"));
-    setWindowTitle(QStringLiteral("Odds and Return to Player"));
+    setWindowTitle(tr("Odds and Return to Player"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -59,14 +58,13 @@ oddswindow::oddswindow(QWidget* parent) : QWidget(parent, Qt::Dialog)
     std::array<QList<QStringList>, 2> hits;
     for (int spots = game::paytable::minSpots; spots <= game::paytable::maxSpots; ++spots) {
         const game::odds::Flute f = game::odds::flute(spots);
-        prizes << QStringList{text(game::oneIn(f.linePrize)), text(game::oneIn(f.topPrize)),
-                              text(game::oneIn(f.extraBalls)),
+        prizes << QStringList{oneIn(f.linePrize), oneIn(f.topPrize), oneIn(f.extraBalls),
                               f.extraBalls > 0 ? QString::number(double(f.extraBallsPay), 'f', 2) : QStringLiteral("-"),
-                              text(game::percent(f.rtp)) + QStringLiteral(" %")};
+                              tr("%1 %").arg(percent(f.rtp))};
         for (std::size_t wild = 0; wild < 2; ++wild) {
             QStringList row;
             for (int h = 0; h <= maxHits; ++h)
-                row << text(game::percent(f.hits[wild][std::size_t(h)]));
+                row << percent(f.hits[wild][std::size_t(h)]);
             hits[wild] << row;
         }
     }
@@ -75,20 +73,20 @@ oddswindow::oddswindow(QWidget* parent) : QWidget(parent, Qt::Dialog)
         label->setWordWrap(false);
         layout->addWidget(label);
     };
-    heading(QStringLiteral("One flute, the 20 balls of a play and then the 3 extra balls when won:"));
+    heading(tr("One flute, the 20 balls of a play and then the 3 extra balls when won:"));
     layout->addWidget(table(this,
-                            {QStringLiteral("line prize"), QStringLiteral("top prize"), QStringLiteral("extra balls"),
-                             QStringLiteral("coins per coin\nafter them"), QStringLiteral("return\nto player")},
+                            {tr("line prize"), tr("top prize"), tr("extra balls"),
+                             tr("coins per coin\nafter them"), tr("return\nto player")},
                             prizes));
     QStringList hitHeadings;
     for (int h = 0; h <= maxHits; ++h)
-        hitHeadings << QStringLiteral("%1 hits").arg(h);
-    heading(QStringLiteral("Hits in the 20 balls without the wild ball, in percent of all flutes:"));
+        hitHeadings << tr("%1 hits").arg(h);
+    heading(tr("Hits in the 20 balls without the wild ball, in percent of all flutes:"));
     layout->addWidget(table(this, hitHeadings, hits[0]));
-    heading(QStringLiteral("Hits in the 20 balls with the wild ball (counted as a hit), in percent of all flutes:"));
+    heading(tr("Hits in the 20 balls with the wild ball (counted as a hit), in percent of all flutes:"));
     layout->addWidget(table(this, hitHeadings, hits[1]));
 
-    auto* close = new QPushButton(QStringLiteral("close"), this);
+    auto* close = new QPushButton(tr("close"), this);
     close->setObjectName(QStringLiteral("closeodds"));
     close->setCursor(Qt::PointingHandCursor);
     connect(close, &QPushButton::clicked, this, &QWidget::close);

@@ -5,6 +5,7 @@
 #include "game/paytable.h"
 #include "gamelook.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -12,6 +13,10 @@
 namespace windows::paysheet {
 
 namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(PaySheet)
+};
+
 constexpr int tableLeft = 96, tableTop = 73, cellWidth = 60, cellHeight = 24;
 constexpr int minHits = 2, maxHits = 10;
 constexpr QColor ink(0, 0, 200);
@@ -66,8 +71,8 @@ QImage picture(qreal ratio)
     const QRect table(tableLeft, tableTop, columns * cellWidth, (maxHits - minHits + 1) * cellHeight);
     p.setPen(ink);
     p.setFont(lettering(16, true));
-    p.drawText(QRect(table.left(), 8, table.width(), 24), Qt::AlignCenter, QStringLiteral("spots marked"));
-    p.drawText(QRect(8, tableTop - 24, tableLeft - 12, 22), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("hits"));
+    p.drawText(QRect(table.left(), 8, table.width(), 24), Qt::AlignCenter, Words::tr("spots marked"));
+    p.drawText(QRect(8, tableTop - 24, tableLeft - 12, 22), Qt::AlignRight | Qt::AlignVCenter, Words::tr("hits"));
     for (int spots = game::paytable::minSpots; spots <= game::paytable::maxSpots; ++spots) {
         const QRect c = cell(spots, minHits);
         p.drawText(QRect(c.left(), tableTop - 26, cellWidth, 24), Qt::AlignCenter, QString::number(spots));
@@ -97,9 +102,9 @@ QImage picture(qreal ratio)
     p.setPen(ink);
     p.setFont(lettering(13, true));
     p.drawText(QRect(0, 312, pictureSize.width(), 22), Qt::AlignCenter,
-               QStringLiteral("The numbers marked in RED signify the hits needed to win the 3 extra balls."));
+               Words::tr("The numbers marked in RED signify the hits needed to win the 3 extra balls."));
     p.drawText(QRect(0, 340, pictureSize.width(), 22), Qt::AlignCenter,
-               QStringLiteral("Balls marked with a W are wild balls and pay double when used."));
+               Words::tr("Balls marked with a W are wild balls and pay double when used."));
     return image;
 }
 

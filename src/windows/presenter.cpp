@@ -121,26 +121,29 @@ void Presenter::voice(Event::Kind event)
 void Presenter::refuse(game::Refusal why)
 {
     const game::State& s = keno.state();
-    const auto critical = [this](const std::string& text) { messages.show(platform::Messages::Icon::critical, text); };
-    const auto information = [this](const char* text) {
-        messages.show(platform::Messages::Icon::information, text, programName().toStdString());
+    const auto critical = [this](const QString& text) {
+        messages.show(platform::Messages::Icon::critical, text.toStdString());
+    };
+    // The options window's refusals carry the program's name.
+    const auto information = [this](const QString& text) {
+        messages.show(platform::Messages::Icon::information, text.toStdString(), programName().toStdString());
     };
     switch (why) {
     case game::Refusal::noCredit:
-        return critical("YOU HAVE NO CREDIT...PLEASE INSERT SOME COINS\r CLICK ON COINS BUTTON");
+        return critical(tr("YOU HAVE NO CREDIT...PLEASE INSERT SOME COINS\r CLICK ON COINS BUTTON"));
     case game::Refusal::tooFewSpots:
-        return critical("MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!");
+        return critical(tr("MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!"));
     case game::Refusal::stakeOverCredit:
-        return critical("You Are Trying To Bet  " + std::to_string(s.stake) + "\rCoins...But You Only Have  " +
-                        std::to_string(s.player.bank) + "\rUse COINS Button To Insert More Credit");
+        return critical(tr("You Are Trying To Bet  %1\rCoins...But You Only Have  %2\rUse COINS Button To Insert More Credit")
+                            .arg(QString::number(s.stake), QString::number(s.player.bank)));
     case game::Refusal::noBet:
-        return critical("How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  ");
+        return critical(tr("How Much Do You Want To Bet ??\r Click One Of The Bet Buttons  "));
     case game::Refusal::creditLimit:
-        return information("Sorry... You've reached the limit, \rPlease lose some more first\r(Shouldn't take long !!!)");
+        return information(tr("Sorry... You've reached the limit, \rPlease lose some more first\r(Shouldn't take long !!!)"));
     case game::Refusal::noName:
-        return information("Nothing Entered");
+        return information(tr("Nothing Entered"));
     case game::Refusal::nameTooLong:
-        return information("Name Too Long");
+        return information(tr("Name Too Long"));
     default:
         return; // the player sees why: the play runs, the board is full, nothing is offered
     }

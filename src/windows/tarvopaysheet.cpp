@@ -15,12 +15,12 @@ namespace windows {
 tarvopaysheet::tarvopaysheet(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("tarvopaysheet"));
-    setWindowTitle(QStringLiteral("Payout  Schedule "));
+    setWindowTitle(tr("Payout  Schedule "));
     // Closing, by the button or the frame, ends this window; whoever holds it sees the reference cleared.
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(pixels(9180), pixels(6195));
 
-    auto* close = new QPushButton(QStringLiteral("close pay sheet"), this);
+    auto* close = new QPushButton(tr("close pay sheet"), this);
     close->setObjectName(QStringLiteral("SSCommand1"));
     const QFont font = gameFontAt(9.75);
     close->setFont(font);
@@ -32,7 +32,7 @@ tarvopaysheet::tarvopaysheet(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     // Beside it, the odds behind the table.
-    auto* oddsButton = new QPushButton(QStringLiteral("odds"), this);
+    auto* oddsButton = new QPushButton(tr("odds"), this);
     oddsButton->setObjectName(QStringLiteral("oddsbutton"));
     oddsButton->setFont(font);
     oddsButton->setGeometry(close->geometry().right() + 1 + gap, close->y(), oddsWidth, close->height());

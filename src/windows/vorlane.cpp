@@ -24,7 +24,7 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
 {
     setObjectName(QStringLiteral("vorlane"));
     // The design-time title, replaced by the player's caption once the game has started.
-    setWindowTitle(QStringLiteral("                                        K E N O      K E N O"));
+    setWindowTitle(tr("                                        K E N O      K E N O"));
     useGameLook();
     setFont(gameFontAt(14.25));
     setCentralWidget(new FieldView(scene, this));

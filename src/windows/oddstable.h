@@ -2,16 +2,16 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #pragma once
 
-#include <string>
+#include <QString>
 
-namespace game {
+namespace windows {
 
 // The exact odds and the return to player of every number of spots, as a
-// plain-text table for a fixed-pitch font: for `--odds` and the odds window.
-std::string oddsTable();
+// plain-text table for a fixed-pitch font: for `--odds`.
+QString oddsTable();
 // "1 in 52.63", or "-" for what cannot happen.
-std::string oneIn(long double chance);
+QString oneIn(long double chance);
 // A chance in percent, in plain decimals; "-" for what cannot happen.
-std::string percent(long double chance);
+QString percent(long double chance);
 
-} // namespace game
+} // namespace windows
