@@ -345,8 +345,8 @@ void Keno::payOut()
     settled = {s.playerno, s.player.currentplayer, {s.spots.begin() + 1, s.spots.begin() + 1 + s.spotsmarked},
                s.bet, s.flutes, s.stake, {}, s.playwin};
     for (std::size_t f = 1; f <= fluteCount; ++f) {
-        FluteRecord& flute = settled.flute[f - 1];
-        flute = {{}, s.flutehits[f], s.flutewild[f] == 1, s.fluteextra[f] == 1, s.flutewin[f]};
+        FluteRecord& flute = settled.tubes[f - 1];
+        flute = {{}, s.flutehits[f], s.flutewild[f] == 1 && f <= std::size_t(s.flutes), s.fluteextra[f] == 1, s.flutewin[f]};
         std::copy_n(s.fluteballs[f].begin() + 1, ballsPerFlute, flute.balls.begin());
     }
 }

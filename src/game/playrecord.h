@@ -12,13 +12,14 @@
 
 namespace game {
 
-// One flute of a settled play, played or not.
+// One of the ten tubes of a play. Every tube receives its balls; only the
+// first `flutes` of the play were played and have an outcome.
 struct FluteRecord {
     std::array<Integer, ballsPerFlute> balls{}; // as pre-drawn: the play's 20, then the 3 extra balls
     Integer hits = 0;                           // balls stacked, the wild ball and the extra balls' hits included
-    bool wild = false;                          // the wild ball was among them
-    bool extraBalls = false;                    // it won the extra balls
-    Long prize = 0;                             // coins, the extra balls' included
+    bool wild = false;                          // the wild ball is among the hits
+    bool extraBalls = false;                    // it won the three extra balls
+    Long prize = 0;                             // coins, the base draw and the extra balls together
 
     bool operator==(const FluteRecord&) const = default;
 };
@@ -31,7 +32,7 @@ struct PlayRecord {
     Integer bet = 0;
     Integer flutes = 0; // played: 1, 3, 5 or 10
     Integer stake = 0;
-    std::array<FluteRecord, fluteCount> flute{}; // flutes 1..10 at [0..9]
+    std::array<FluteRecord, fluteCount> tubes{}; // flutes 1..10 at [0..9]
     Long win = 0;
 
     bool operator==(const PlayRecord&) const = default;

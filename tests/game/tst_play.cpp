@@ -308,13 +308,13 @@ private slots:
         QCOMPARE(rig.shownBalls(), 4 + extraHits); // the extra balls stay where they fell
         // All of it is there for the play history.
         const game::PlayRecord& record = rig.keno.settledPlay();
-        const game::FluteRecord& won = record.flute[std::size_t(flutes - 1)];
+        const game::FluteRecord& won = record.tubes[std::size_t(flutes - 1)];
         QCOMPARE(std::vector<int>(won.balls.begin(), won.balls.end()), withExtras(hitting(4), extras));
         QVERIFY(won.hits == 4 + extraHits && won.extraBalls && won.prize == coins);
         QCOMPARE(won.wild, std::count(extras.begin(), extras.end(), 81) == 1);
         QCOMPARE(record.spots, (std::vector<game::Integer>{80, 1, 2, 3, 4}));
         QVERIFY(record.bet == 1 && record.flutes == flutes && record.stake == flutes && record.win == coins);
-        QVERIFY(record.flute[flutes == 1 ? 1 : 0].prize == 0 && !record.flute[flutes == 1 ? 1 : 0].extraBalls);
+        QVERIFY(record.tubes[flutes == 1 ? 1 : 0].prize == 0 && !record.tubes[flutes == 1 ? 1 : 0].extraBalls);
     }
     void settlesAnOpenPlayAtOnce_data()
     {
