@@ -343,6 +343,11 @@ private slots:
         }
         QCOMPARE(game->caption("credit"), QString::number(35 - 1 + won));
         QCOMPARE(cues(), heard);
+        // Flute 1's hits, extra balls and all, stay where they fell.
+        int shown = 0;
+        for (int k = 1; k <= game::dropballCount; ++k)
+            shown += game->item(QStringLiteral("dropball"), k)->isVisible();
+        QCOMPARE(shown, int(game->rig.keno.state().flutehits[1]));
         QCOMPARE(ballflash->isActive(), won > 0); // only a win has balls to blink
         QVERIFY(game->item("PLAY", 1)->isVisible() && !game->item("goodluck")->isVisible());
         game->click("coinsin");
