@@ -3,25 +3,14 @@
 #pragma once
 
 #include "fieldlayout.h"
+#include "presenter.h"
 
 #include <QMainWindow>
-
-namespace game {
-class Keno;
-}
-
-namespace platform {
-class Clock;
-class Messages;
-class SettingsStore;
-class Sound;
-} // namespace platform
 
 namespace windows {
 
 class ArtRenderer;
 class FieldScene;
-class Presenter;
 
 // The main window: the play field in a view that fits it to the window,
 // and the menu bar. A click or key on the field gives the game a command;
