@@ -101,14 +101,15 @@ void Presenter::show(std::optional<game::DropPlan> plan)
 void Presenter::present(const Event& event)
 {
     voice(event.kind);
-    if (event.kind == Event::refused)
-        refuse(event.refusal);
     showCaption(event.kind);
     const game::State& s = keno.state();
-    for (const auto show : {&Presenter::showCredit, &Presenter::showBoard, &Presenter::showBet, &Presenter::showPanels,
+    for (const auto show : {&Presenter::showCredit, &Presenter::showBoard, &Presenter::showBet, &Presenter::payoutpanels,
                             &Presenter::showFlutes, &Presenter::showControls, &Presenter::runTimers})
         (this->*show)(s);
     keepRecord();
+    // A refusal's box waits for the player over the field as it now stands.
+    if (event.kind == Event::refused)
+        refuse(event.refusal);
 }
 
 void Presenter::voice(Event::Kind event)
@@ -196,7 +197,7 @@ void Presenter::showBet(const game::State& s)
 
 // The prizes of the spots marked at the bet chosen, the line prize in black
 // from 5 spots up, and the line across the flutes.
-void Presenter::showPanels(const game::State& s)
+void Presenter::payoutpanels(const game::State& s)
 {
     const FieldScene::Controls& i = field.controls();
     const int spots = s.spotsmarked, line = s.linehits();

@@ -53,7 +53,8 @@ private:
     void showCredit(const game::State& s);
     void showBoard(const game::State& s);
     void showBet(const game::State& s);
-    void showPanels(const game::State& s);
+    // The payout panels and the stop line, for the spots marked and the bet.
+    void payoutpanels(const game::State& s);
     void showFlutes(const game::State& s);
     void showControls(const game::State& s);
     void runTimers(const game::State& s);

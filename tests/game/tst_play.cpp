@@ -111,6 +111,7 @@ private slots:
         QCOMPARE(s.player.wager, game::Long(accepted ? 70 + flutes : 70));
         QCOMPARE(s.player.bank, game::Long(accepted ? 0 : bank));
         QCOMPARE(rig.random.reseeds, accepted ? 10 : 0); // nothing drawn when refused
+        QCOMPARE(int(s.shownStake), accepted ? flutes : 0);
         QCOMPARE(rig.events, (std::vector<Event>{accepted ? Event{Event::playStarted} : Event{Event::refused, why}}));
         QVERIFY(!rig.keno.play(flutes)); // one play at a time
         if (!accepted)
@@ -163,6 +164,7 @@ private slots:
         QCOMPARE(s.ballflashEnabled, !extraBalls);
         QCOMPARE(s.player.bank, game::Long(extraBalls ? 98 : 98 + 2 * coins));
         QCOMPARE(s.player.total, game::Long(extraBalls ? 0 : 2 * coins));
+        QCOMPARE(s.shownWin, coins > 0 ? std::optional<game::Long>(2 * coins) : std::nullopt);
         std::vector<Event> told{{Event::playStarted}};
         if (coins > 0)
             told.push_back({Event::playWon});
@@ -264,6 +266,7 @@ private slots:
             blinks << rig.keno.state().extrabackLit();
         }
         QCOMPARE(blinks, (QList<bool>{true, false, true, false, true}));
+        QCOMPARE(rig.told(Event::offerBlinked), 5);
         rig.events.clear();
 
         const auto plan = rig.keno.collectExtraBalls();
