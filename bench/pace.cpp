@@ -4,9 +4,9 @@
 // Plays one drop in the real main window and prints, as key=value lines for
 // scripts/bench, how long the plan said it would take, how long it took on
 // the wall clock and the CPU it cost; then the CPU of the winning-ball flash
-// for a while; with "again", then the pictures rendered for a second drop
-// (at speed 1, the pictures' sizes being the same): none, when each picture
-// is rendered once per size. QT_SCALE_FACTOR sets the screen's scale.
+// for a while; with "again", then how often a second drop (at speed 1, the
+// pictures' sizes being the same) rendered a picture again: never, when each
+// picture is rendered once per size. QT_SCALE_FACTOR sets the screen's scale.
 //   pace SPEED FLUTES [FLASH_SECONDS [again]]     speed 1..5 as in the options window
 #include "game/pace.h"
 #include "program.h"
@@ -74,9 +74,9 @@ int main(int argc, char* argv[])
     if (again) {
         program.keno.settleOpenPlay(); // an extra-ball offer, unseen
         program.keno.setReelspeed(game::pace::speedSteps[0]);
-        const int before = program.art.renders();
+        const int before = program.art.rendersAgain();
         drop(program, flutes);
-        std::printf("renders_again=%d\n", program.art.renders() - before);
+        std::printf("renders_again=%d\n", program.art.rendersAgain() - before);
     }
     return 0;
 }

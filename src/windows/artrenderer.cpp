@@ -31,12 +31,12 @@ QPixmap ArtRenderer::pixmap(const QString& name, QSize devicePixels)
                         QString::number(devicePixels.height());
     if (const QPixmap* found = cache.object(key))
         return *found;
+    againCount += renderers.contains(name);
     QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer(name)->render(&painter);
     painter.end();
-    ++renderCount;
     // A picture without a see-through pixel becomes an opaque one, which is
     // copied onto the screen rather than blended.
     const QPixmap picture = QPixmap::fromImage(std::move(image));
