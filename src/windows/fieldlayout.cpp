@@ -6,6 +6,7 @@
 #include "game/keno.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 
@@ -45,12 +46,12 @@ Item picture(const QString& name, int index, QRectF place, const QString& art, O
 }
 
 Item button(const QString& name, int index, QRectF place, const QString& art, Command command,
-            const QString& caption = {}, QKeyCombination key = {}, On on = On::field)
+            QKeyCombination key = {}, On on = On::field)
 {
     Item item = picture(name, index, place, art, on);
     item.kind = Kind::button;
     item.command = command;
-    item.caption = caption;
+    item.caption = pictureCaption(art);
     item.key = key;
     return item;
 }
@@ -82,6 +83,34 @@ Item hidden(Item item)
 
 } // namespace
 
+QString pictureCaption(const QString& picture)
+{
+    static const QRegularExpression numbered(QStringLiteral("^(bet|play)([0-9]+)$"));
+    if (const QRegularExpressionMatch m = numbered.match(picture); m.hasMatch())
+        return (m.captured(1) == u"bet" ? Captions::tr("BET %1") : Captions::tr("PLAY %1")).arg(m.captured(2));
+    static const std::pair<const char*, const char*> named[] = {
+        {"coins", QT_TRANSLATE_NOOP("FieldLayout", "COINS")},
+        {"erase", QT_TRANSLATE_NOOP("FieldLayout", "ERASE")},
+        //: Drawn on two lines, broken at the first blank.
+        {"autoselect", QT_TRANSLATE_NOOP("FieldLayout", "AUTO SELECT")},
+        //: Drawn on two lines, broken at the first blank.
+        {"extraballs", QT_TRANSLATE_NOOP("FieldLayout", "EXTRA BALLS")},
+        {"extraback", QT_TRANSLATE_NOOP("FieldLayout", "EXTRA BALLS")},
+        {"credit", QT_TRANSLATE_NOOP("FieldLayout", "CREDIT")},
+        {"bet", QT_TRANSLATE_NOOP("FieldLayout", "BET")},
+        {"win", QT_TRANSLATE_NOOP("FieldLayout", "WIN")},
+        //: Drawn on two lines, broken at the first blank.
+        {"luckyballs", QT_TRANSLATE_NOOP("FieldLayout", "LUCKY BALLS")},
+        {"goodluck", QT_TRANSLATE_NOOP("FieldLayout", "GOOD LUCK")},
+        {"banner", QT_TRANSLATE_NOOP("FieldLayout", "SELECT 3 TO 10 SPOTS")},
+        {"nohit", QT_TRANSLATE_NOOP("FieldLayout", "MISS")},
+        {"fastmoney", QT_TRANSLATE_NOOP("FieldLayout", "FAST MONEY")}};
+    for (const auto& [art, words] : named)
+        if (picture == QLatin1StringView(art))
+            return Captions::tr(words);
+    return {};
+}
+
 int panelFor(int hits)
 {
     static constexpr std::array<int, 11> panelOfHits{0, 0, 9, 8, 7, 1, 6, 5, 4, 3, 2};
@@ -106,7 +135,7 @@ std::vector<Item> fieldItems()
     add(picture("Picture1", 0, {3000, 120, 6630, 6585}, "board"));
     add(picture("Picture3", 0, {0, 3090, 6645, 525}, "banner", On::board));
     for (int n = 1; n <= game::boardSize; ++n)
-        add(button("a", n, boardPlace(n), "ball1", Command::markSpot, {}, {}, On::board));
+        add(button("a", n, boardPlace(n), "ball1", Command::markSpot, {}, On::board));
     add(hidden(picture("ballplay", 0, flutePanel, "flutes1")));
     for (int hits = 1; hits <= 4; ++hits)
         add(hidden(stopLine(hits)));
@@ -117,8 +146,7 @@ std::vector<Item> fieldItems()
         add(hidden(picture("dropball", k, {{360, -480}, ballSprite}, "ball1", On::flutes)));
 
     // Right column.
-    add(button("coinsin", 0, {10395, 90, 1500, 1050}, "coins", Command::insertCoins, Captions::tr("COINS"),
-               Qt::Key_C));
+    add(button("coinsin", 0, {10395, 90, 1500, 1050}, "coins", Command::insertCoins, Qt::Key_C));
     add(picture("Picture5", 0, {10395, 1140, 1500, 510}, "credit"));
     add(panel("credit", {10590, 1680, 1185, 405}, 14));
     add(picture("Picture6", 0, {10590, 2400, 1200, 450}, "bet"));
@@ -126,24 +154,21 @@ std::vector<Item> fieldItems()
     add(picture("Picture7", 0, {10590, 3420, 1200, 510}, "win"));
     add(panel("winnings", {10590, 3960, 600, 405}, 14));
     add(hidden(picture("extraback", 0, {10380, 5100, 1575, 1125}, "extraback")));
-    add(hidden(button("extraballs", 0, {10425, 5145, 1500, 1050}, "extraballs", Command::collectExtraBalls,
-                      Captions::tr("EXTRA BALLS"), Qt::Key_X)));
-    add(button("AUTOSELECT", 0, {10395, 6795, 1500, 1050}, "autoselect", Command::autoSelect,
-               Captions::tr("AUTO SELECT"), Qt::Key_A));
+    add(hidden(button("extraballs", 0, {10425, 5145, 1500, 1050}, "extraballs", Command::collectExtraBalls, Qt::Key_X)));
+    add(button("AUTOSELECT", 0, {10395, 6795, 1500, 1050}, "autoselect", Command::autoSelect, Qt::Key_A));
 
     // Bottom row. Keys: the bet's last digit for a bet, with Ctrl for a play of that many flutes.
-    add(button("RUBBER", 0, {1020, 6840, 1500, 1050}, "erase", Command::erase, Captions::tr("ERASE"),
-               Qt::Key_E));
+    add(button("RUBBER", 0, {1020, 6840, 1500, 1050}, "erase", Command::erase, Qt::Key_E));
     add(picture("coinsbet", 0, {1095, 6360, 1440, 450}, {}));
     static constexpr std::array<int, 5> betLeft{0, 3000, 4500, 6120, 7680};
     for (std::size_t i = 1; i <= 4; ++i) {
         const int bet = game::betOfButton[i];
         add(button("btnBET", int(i), {qreal(betLeft[i]), 7020, 1440, 450}, QStringLiteral("bet%1").arg(bet),
-                   Command::chooseBet, Captions::tr("BET %1").arg(bet), Qt::Key(Qt::Key_0 + bet % 10)));
+                   Command::chooseBet, Qt::Key(Qt::Key_0 + bet % 10)));
     }
     for (const auto& [flutes, left] : {std::pair{1, 3000}, {3, 4560}, {5, 6120}, {10, 7680}})
         add(button("PLAY", flutes, {qreal(left), 7500, 1440, 600}, QStringLiteral("play%1").arg(flutes),
-                   Command::play, Captions::tr("PLAY %1").arg(flutes), Qt::CTRL | Qt::Key(Qt::Key_0 + flutes % 10)));
+                   Command::play, Qt::CTRL | Qt::Key(Qt::Key_0 + flutes % 10)));
     add(hidden(picture("goodluck", 0, {4440, 7260, 3000, 450}, "goodluck")));
     return items;
 }

@@ -31,7 +31,7 @@ struct Item {
     On on = On::field;
     bool shown = true;
     Command command = Command::none;
-    QString caption; // a button's name in its tool tip
+    QString caption; // a button's name in its tool tip: its picture's caption
     QKeyCombination key;
     int fontPoints = 0; // a panel's
 };
@@ -42,6 +42,10 @@ inline constexpr QSizeF fieldSize{12270, 8460};
 // Every item of the play field, in the order they stack: later ones lie
 // over earlier ones, and over what they lie on.
 std::vector<Item> fieldItems();
+
+// The words drawn on a picture ("COINS" on "coins", "BET 5" on "bet5"), in
+// the player's language; empty for a picture without words.
+QString pictureCaption(const QString& picture);
 
 // The payout panel SSPanel1..9 that shows the prize of 2..10 hits; 0 for others.
 int panelFor(int hits);

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "frmvorlaneoptions.h"
 
+#include "artrenderer.h"
+#include "fieldlayout.h"
 #include "fittext.h"
 #include "game/keno.h"
 #include "game/pace.h"
@@ -22,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgRenderer>
 
 namespace windows {
 
@@ -101,9 +104,15 @@ void frmvorlaneoptions::buildButtons(QWidget* frame)
                      twips(4620, 3600, 2895, 435));
     connect(ok, &QPushButton::clicked, this, &frmvorlaneoptions::btnokplayer_Click);
     auto* quickmoney = place(new QPushButton(frame), "quickmoney", twips(5580, 2100, 1755, 675));
-    quickmoney->setIcon(QIcon(QStringLiteral(":/art/fastmoney.svg")));
     quickmoney->setIconSize(quickmoney->size() - QSize(12, 6)); // the button's margins
-    quickmoney->setToolTip(tr("FAST MONEY"));
+    // Drawn the way an icon is: its own shape, as large as the room allows.
+    const QString art = QStringLiteral("fastmoney"), words = layout::pictureCaption(art);
+    const qreal ratio = devicePixelRatioF();
+    const QSize shape = QSvgRenderer(QStringLiteral(":/art/%1.svg").arg(art)).defaultSize();
+    QPixmap icon = ArtRenderer().pixmap(art, shape.scaled(quickmoney->iconSize() * ratio, Qt::KeepAspectRatio), words);
+    icon.setDevicePixelRatio(ratio);
+    quickmoney->setIcon(QIcon(icon));
+    quickmoney->setToolTip(words);
     connect(quickmoney, &QPushButton::clicked, this, &frmvorlaneoptions::quickmoney_Click);
     auto* banknote = place(new QLabel(frame), "Picture1", twips(4740, 2040, 750, 750));
     banknote->setPixmap(QIcon(QStringLiteral(":/art/banknote.svg")).pixmap(QSize(50, 50)));

@@ -68,7 +68,10 @@ QPalette gamePalette()
 QFont gameFont(bool bold)
 {
     static const QString family = registeredFamily();
-    QFont font(family);
+    // A letter our face lacks comes from the desktop's plain face, measured
+    // and drawn with it, rather than as an empty box.
+    QFont font;
+    font.setFamilies({family, QStringLiteral("sans-serif")});
     font.setBold(bold);
     rendering(font);
     return font;

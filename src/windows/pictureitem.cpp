@@ -3,6 +3,7 @@
 #include "pictureitem.h"
 
 #include "artrenderer.h"
+#include "fieldlayout.h"
 #include "gamelook.h"
 
 #include <QCursor>
@@ -26,6 +27,7 @@ void PictureItem::setPicture(const QString& name)
     if (name == pictureName)
         return;
     pictureName = name;
+    captionText = layout::pictureCaption(name);
     update();
 }
 
@@ -76,7 +78,7 @@ void PictureItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
         const QRectF device = painter->worldTransform().mapRect(place);
         const QRect pixels(QPoint(qRound(device.left() * ratio), qRound(device.top() * ratio)),
                            QPoint(qRound(device.right() * ratio) - 1, qRound(device.bottom() * ratio) - 1));
-        const QPixmap image = art.pixmap(pictureName, pixels.size());
+        const QPixmap image = art.pixmap(pictureName, pixels.size(), captionText);
         painter->save();
         painter->setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
         painter->setRenderHint(QPainter::SmoothPixmapTransform, false);

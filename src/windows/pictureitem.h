@@ -22,6 +22,8 @@ public:
 
     int index() const { return arrayIndex; }
     const QString& picture() const { return pictureName; }
+    // The words drawn on the picture, in the player's language.
+    const QString& caption() const { return captionText; }
     int number() const { return shownNumber; }
     QColor numberColor() const { return shownColor; }
     bool isLit() const { return lit; }
@@ -54,6 +56,7 @@ private:
     QSizeF size;
     QFont numberFont; // fixed by the size; made once, not at every frame
     QString pictureName;
+    QString captionText;
     int shownNumber = 0;
     QStaticText numberText; // laid out once per number, not at every paint
     QColor shownColor = Qt::black;
