@@ -38,6 +38,13 @@ std::optional<Start> process(int argc, char* argv[])
                                   QCoreApplication::translate("commandline",
                                                               "Print the exact odds and the return to player, then quit."));
     parser.addOption(odds);
+    const QCommandLineOption language(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("commandline",
+                                    "Speak this language (de, fr, pt_BR...) instead of the desktop's; English "
+                                    "where the game has no translation."),
+        QStringLiteral("code"));
+    parser.addOption(language);
     for (const char* name : qtValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -60,7 +67,7 @@ std::optional<Start> process(int argc, char* argv[])
         return std::nullopt;
     }
     return Start{parser.value(QStringLiteral("platform")).toStdString(),
-                 parser.value(QStringLiteral("display")).toStdString()};
+                 parser.value(QStringLiteral("display")).toStdString(), parser.value(language).toStdString()};
 }
 
 } // namespace commandline

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-// The command line, by the Qt convention: --help, --version, --odds, and
+// The command line, by the Qt convention: --help, --version, --odds, --lang, and
 // Qt's own window-system options let through. It is read before any window
 // system is touched, so every answer is the same with or without a display.
 namespace commandline {
@@ -14,6 +14,7 @@ namespace commandline {
 struct Start {
     std::string platform; // -platform
     std::string display;  // -display
+    std::string language; // --lang, in place of the desktop's
 };
 
 // Names the program and its version (for --version and the about box), then

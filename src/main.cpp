@@ -7,6 +7,7 @@
 #include "platform/x11endings.h"
 #include "program.h"
 #include "startupprobe.h"
+#include "windows/language.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,6 +35,7 @@ int main(int argc, char* argv[])
         qunsetenv("XDG_CONFIG_HOME");
     QApplication app(argc, argv);
     display.reset();
+    windows::useLanguage(QString::fromStdString(start->language));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.slotvorlane.SlotVorlane"));
 

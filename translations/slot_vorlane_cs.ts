@@ -1,0 +1,579 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs">
+<context>
+    <name>DisplayProbe</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached</source>
+        <translation>%1 není dostupný</translation>
+    </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>není nastaveno DISPLAY ani WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>není nastaveno DISPLAY</translation>
+    </message>
+    <message>
+        <source>WAYLAND_DISPLAY is not set</source>
+        <translation>není nastaveno WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>no graphical display was found: %1</source>
+        <translation>nebyl nalezen žádný grafický displej: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FieldLayout</name>
+    <message>
+        <source>COINS</source>
+        <translation>ŽETONY</translation>
+    </message>
+    <message>
+        <source>EXTRA BALLS</source>
+        <extracomment>Drawn on two lines, broken at the first blank.</extracomment>
+        <translation>KOULE NAVÍC</translation>
+    </message>
+    <message>
+        <source>AUTO SELECT</source>
+        <extracomment>Drawn on two lines, broken at the first blank.</extracomment>
+        <translation>AUTO VÝBĚR</translation>
+    </message>
+    <message>
+        <source>ERASE</source>
+        <translation>SMAZAT</translation>
+    </message>
+    <message>
+        <source>BET %1</source>
+        <translation>SÁZKA %1</translation>
+    </message>
+    <message>
+        <source>PLAY %1</source>
+        <translation>HRÁT %1</translation>
+    </message>
+    <message>
+        <source>CREDIT</source>
+        <translation>KREDIT</translation>
+    </message>
+    <message>
+        <source>BET</source>
+        <translation>SÁZKA</translation>
+    </message>
+    <message>
+        <source>WIN</source>
+        <translation>VÝHRA</translation>
+    </message>
+    <message>
+        <source>LUCKY BALLS</source>
+        <extracomment>Drawn on two lines, broken at the first blank.</extracomment>
+        <translation>ŠŤASTNÉ KOULE</translation>
+    </message>
+    <message>
+        <source>GOOD LUCK</source>
+        <translation>HODNĚ ŠTĚSTÍ</translation>
+    </message>
+    <message>
+        <source>SELECT 3 TO 10 SPOTS</source>
+        <translation>VYBERTE 3 AŽ 10 ČÍSEL</translation>
+    </message>
+    <message>
+        <source>MISS</source>
+        <translation>VEDLE</translation>
+    </message>
+    <message>
+        <source>FAST MONEY</source>
+        <translation>RYCHLÉ PENÍZE</translation>
+    </message>
+</context>
+<context>
+    <name>OddsTable</name>
+    <message>
+        <source>1 in %1</source>
+        <translation>1 z %1</translation>
+    </message>
+    <message>
+        <source>Odds of one flute, per coin bet: the 20 balls of the play, then the 3 extra balls when won.</source>
+        <translation>Šance jedné trubice na vsazený žeton: 20 koulí hry, potom 3 koule navíc, pokud je vyhrajete.</translation>
+    </message>
+    <message>
+        <source>The wild ball is among a flute&apos;s 23 balls in 23 of every 487 flutes (%1 %):</source>
+        <translation>Žolíková koule je mezi 23 koulemi trubice ve 23 z každých 487 trubic (%1 %):</translation>
+    </message>
+    <message>
+        <source>drawn with 23 of the 81 balls, it is kept only on every eighth turn.</source>
+        <translation>losuje se s 23 z 81 koulí a zůstává jen v každém osmém kole.</translation>
+    </message>
+    <message>
+        <source>spots</source>
+        <translation>čísla</translation>
+    </message>
+    <message>
+        <source>line prize</source>
+        <translation>výhra za čáru</translation>
+    </message>
+    <message>
+        <source>top prize</source>
+        <translation>hlavní výhra</translation>
+    </message>
+    <message>
+        <source>extra balls</source>
+        <translation>koule navíc</translation>
+    </message>
+    <message>
+        <source>paid after them</source>
+        <translation>výplata po nich</translation>
+    </message>
+    <message>
+        <source>return to player</source>
+        <translation>návratnost</translation>
+    </message>
+    <message>
+        <source>%1 coins</source>
+        <translation>%1 žetonů</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Hits in the 20 balls without the wild ball, in percent of flutes:</source>
+        <translation>Zásahy ve 20 koulích bez žolíkové koule, v procentech trubic:</translation>
+    </message>
+    <message>
+        <source>Hits in the 20 balls with the wild ball (counted as a hit), in percent of flutes:</source>
+        <translation>Zásahy ve 20 koulích se žolíkovou koulí (počítá se jako zásah), v procentech trubic:</translation>
+    </message>
+</context>
+<context>
+    <name>PaySheet</name>
+    <message>
+        <source>spots marked</source>
+        <translation>označená čísla</translation>
+    </message>
+    <message>
+        <source>hits</source>
+        <translation>zásahy</translation>
+    </message>
+    <message>
+        <source>The numbers marked in RED signify the hits needed to win the 3 extra balls.</source>
+        <translation>Čísla označená ČERVENĚ udávají zásahy potřebné k výhře 3 koulí navíc.</translation>
+    </message>
+    <message>
+        <source>Balls marked with a W are wild balls and pay double when used.</source>
+        <translation>Koule označené písmenem W jsou žolíkové a při použití platí dvojnásobek.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordNotices</name>
+    <message>
+        <source>The file was kept unchanged as<byte value="xd"/>%1</source>
+        <translation>Soubor byl beze změny uschován jako<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>No copy of it could be made, so it was left as it was and nothing will be saved to it.</source>
+        <translation>Nepodařilo se vytvořit kopii, proto zůstal beze změny a nic se do něj neuloží.</translation>
+    </message>
+    <message>
+        <source>The player records in<byte value="xd"/>%1<byte value="xd"/>could not be read, so the game starts without them.<byte value="xd"/></source>
+        <translation>Záznamy hráčů v<byte value="xd"/>%1<byte value="xd"/>nebylo možné přečíst, hra proto začíná bez nich.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>The player records cannot be saved to<byte value="xd"/>%1<byte value="xd"/>because %2.<byte value="xd"/>You can play, but nothing won or put in will be kept.</source>
+        <translation>Záznamy hráčů nelze uložit do<byte value="xd"/>%1<byte value="xd"/>protože: %2.<byte value="xd"/>Můžete hrát, ale nic vyhraného ani vloženého se nezachová.</translation>
+    </message>
+    <message>
+        <source>The player records could not be saved to<byte value="xd"/>%1<byte value="xd"/>because %2.<byte value="xd"/>The game goes on, but coins won from now on may be lost when it closes.</source>
+        <translation>Záznamy hráčů se nepodařilo uložit do<byte value="xd"/>%1<byte value="xd"/>protože: %2.<byte value="xd"/>Hra pokračuje, ale žetony vyhrané od teď se mohou při zavření ztratit.</translation>
+    </message>
+    <message>
+        <source>The player records could not be saved to<byte value="xd"/>%1<byte value="xd"/>because %2.<byte value="xd"/>The game is closing.</source>
+        <translation>Záznamy hráčů se nepodařilo uložit do<byte value="xd"/>%1<byte value="xd"/>protože: %2.<byte value="xd"/>Hra se ukončuje.</translation>
+    </message>
+    <message>
+        <source>Player %1 in<byte value="xd"/>%2<byte value="xd"/>has what the game cannot take as a number:<byte value="xd"/></source>
+        <translation>Hráč %1 v<byte value="xd"/>%2<byte value="xd"/>má hodnoty, které hra nedokáže přečíst jako číslo:<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Player %1 (%2) in<byte value="xd"/>%3<byte value="xd"/>has what the game cannot take as a number:<byte value="xd"/></source>
+        <translation>Hráč %1 (%2) v<byte value="xd"/>%3<byte value="xd"/>má hodnoty, které hra nedokáže přečíst jako číslo:<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>The game counts it as 0.<byte value="xd"/></source>
+        <translation>Hra ji počítá jako 0.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>The game counts them as 0.<byte value="xd"/></source>
+        <translation>Hra je počítá jako 0.<byte value="xd"/></translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsLines</name>
+    <message>
+        <source>Games Played      </source>
+        <translation>Odehrané hry      </translation>
+    </message>
+    <message>
+        <source>Total Wagered     </source>
+        <translation>Celkem vsazeno     </translation>
+    </message>
+    <message>
+        <source>Total Won      </source>
+        <translation>Celkem vyhráno      </translation>
+    </message>
+    <message>
+        <source>Winning/Losing     </source>
+        <translation>Zisk/Ztráta     </translation>
+    </message>
+    <message>
+        <source>Returned To Player     </source>
+        <translation>Návratnost     </translation>
+    </message>
+    <message>
+        <source>Total Invested      </source>
+        <translation>Celkem vloženo      </translation>
+    </message>
+    <message>
+        <source>Games Played          </source>
+        <translation>Odehrané hry          </translation>
+    </message>
+    <message>
+        <source>Total Wagered         </source>
+        <translation>Celkem vsazeno         </translation>
+    </message>
+    <message>
+        <source>Total Won          </source>
+        <translation>Celkem vyhráno          </translation>
+    </message>
+    <message>
+        <source>Winning/Losing      </source>
+        <translation>Zisk/Ztráta      </translation>
+    </message>
+    <message>
+        <source>Returned To Player </source>
+        <translation>Návratnost </translation>
+    </message>
+    <message>
+        <source>Total Invested     </source>
+        <translation>Celkem vloženo     </translation>
+    </message>
+    <message>
+        <source>Returned To Player     % </source>
+        <translation>Návratnost     % </translation>
+    </message>
+    <message>
+        <source>Games Played            %1</source>
+        <translation>Odehrané hry            %1</translation>
+    </message>
+    <message>
+        <source>Total Wagered           %1</source>
+        <translation>Celkem vsazeno           %1</translation>
+    </message>
+    <message>
+        <source>Total Won                   %1</source>
+        <translation>Celkem vyhráno                   %1</translation>
+    </message>
+    <message>
+        <source>Winning/Losing           %1</source>
+        <translation>Zisk/Ztráta           %1</translation>
+    </message>
+    <message>
+        <source>Total Invested             %1</source>
+        <translation>Celkem vloženo             %1</translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>Current Player</source>
+        <translation>Aktuální hráč</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>Carnival keno: mark 3 to 10 of 80 balls and watch them drop.</source>
+        <translation>Poutové keno: označte 3 až 10 z 80 koulí a sledujte, jak padají.</translation>
+    </message>
+    <message>
+        <source>Print the exact odds and the return to player, then quit.</source>
+        <translation>Vypíše přesné šance a návratnost a skončí.</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, pt_BR...) instead of the desktop&apos;s; English where the game has no translation.</source>
+        <translation>Mluvit tímto jazykem (de, fr, pt_BR...) místo jazyka plochy; anglicky, kde hra nemá překlad.</translation>
+    </message>
+</context>
+<context>
+    <name>windows::FieldScene</name>
+    <message>
+        <source>%1   (key %2)</source>
+        <translation>%1   (klávesa %2)</translation>
+    </message>
+</context>
+<context>
+    <name>windows::GameMenu</name>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O hře</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>&amp;Payout Schedule</source>
+        <translation>&amp;Výplatní tabulka</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>1:-Insert some credit via the coins button or the Fast credit button in </source>
+        <translation>1:-Vložte kredit tlačítkem ŽETONY nebo tlačítkem Rychlé peníze v </translation>
+    </message>
+    <message>
+        <source> the &apos;Options&apos; menu.</source>
+        <translation> nabídce &apos;Možnosti&apos;.</translation>
+    </message>
+    <message>
+        <source>2:-Click on the numbered balls until</source>
+        <translation>2:-Klikejte na očíslované koule, dokud</translation>
+    </message>
+    <message>
+        <source> you have the desired amount of SPOTS marked,(from 3 to 10)</source>
+        <translation> nemáte označený požadovaný počet ČÍSEL (3 až 10)</translation>
+    </message>
+    <message>
+        <source>3:-Click on desired BET(BET 1 through to BET 10), </source>
+        <translation>3:-Klikněte na požadovanou SÁZKU (SÁZKA 1 až SÁZKA 10), </translation>
+    </message>
+    <message>
+        <source> This is the amount you will be betting on each FLUTE </source>
+        <translation> to je částka, kterou vsadíte na každou TRUBICI </translation>
+    </message>
+    <message>
+        <source>4:-Clicking on Auto Select will generate your numbers for you </source>
+        <translation>4:-Kliknutím na Auto výběr za vás hra vybere čísla </translation>
+    </message>
+    <message>
+        <source>5:-Click on PLAY 1,Play 3,Play 5,or PLAY 10:-</source>
+        <translation>5:-Klikněte na HRÁT 1, HRÁT 3, HRÁT 5 nebo HRÁT 10:-</translation>
+    </message>
+    <message>
+        <source> PLAY 1 plays only the 1st.FLUTE.</source>
+        <translation> HRÁT 1 hraje jen 1. TRUBICI.</translation>
+    </message>
+    <message>
+        <source> PLAY 3 plays the First 3 FLUTES and so on.</source>
+        <translation> HRÁT 3 hraje první 3 TRUBICE a tak dále.</translation>
+    </message>
+    <message>
+        <source>6:-If amount of HITS exceed the line by &gt; 1  then you will be awarded 3 extra balls.</source>
+        <translation>6:-Pokud ZÁSAHY přesáhnou čáru o více než 1, získáte 3 koule navíc.</translation>
+    </message>
+    <message>
+        <source>7:-Any WILD ball included in a win results in the prize being doubled.</source>
+        <translation>7:-Každá ŽOLÍKOVÁ koule ve výhře výhru zdvojnásobí.</translation>
+    </message>
+    <message>
+        <source>8:-To change the amount of SPOTS marked click on ERASE then repeat process (2).</source>
+        <translation>8:-Chcete-li změnit počet ČÍSEL, klikněte na SMAZAT a zopakujte krok (2).</translation>
+    </message>
+    <message>
+        <source>9:-To change the numbers selected whilst retaining the same amount of SPOTS marked click on AUTOSELECT.</source>
+        <translation>9:-Chcete-li změnit vybraná čísla a zachovat stejný počet ČÍSEL, klikněte na AUTO VÝBĚR.</translation>
+    </message>
+    <message>
+        <source>10:-To change speed of execution goto&apos;Options&apos;.</source>
+        <translation>10:-Rychlost změníte v &apos;Možnosti&apos;.</translation>
+    </message>
+    <message>
+        <source>11:-To change Player goto&apos;Options&apos;.</source>
+        <translation>11:-Hráče změníte v &apos;Možnosti&apos;.</translation>
+    </message>
+    <message>
+        <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
+        <translation>12:-Na obrazovku VÝBĚRU se dostanete tlačítkem SMAZAT.</translation>
+    </message>
+</context>
+<context>
+    <name>windows::Presenter</name>
+    <message>
+        <source>YOU HAVE NO CREDIT...PLEASE INSERT SOME COINS<byte value="xd"/> CLICK ON COINS BUTTON</source>
+        <translation>NEMÁTE ŽÁDNÝ KREDIT...VLOŽTE ŽETONY<byte value="xd"/> KLIKNĚTE NA TLAČÍTKO ŽETONY</translation>
+    </message>
+    <message>
+        <source>MARK FROM 3 TO 10 SPOTS (Click on the Numbered Balls) !!</source>
+        <translation>OZNAČTE 3 AŽ 10 ČÍSEL (Klikněte na očíslované koule) !!</translation>
+    </message>
+    <message>
+        <source>You Are Trying To Bet  %1<byte value="xd"/>Coins...But You Only Have  %2<byte value="xd"/>Use COINS Button To Insert More Credit</source>
+        <translation>Snažíte Se Vsadit  %1<byte value="xd"/>Žetonů...Ale Máte Jen  %2<byte value="xd"/>Tlačítkem ŽETONY Vložte Další Kredit</translation>
+    </message>
+    <message>
+        <source>How Much Do You Want To Bet ??<byte value="xd"/> Click One Of The Bet Buttons  </source>
+        <translation>Kolik Chcete Vsadit ??<byte value="xd"/> Klikněte Na Jedno Z Tlačítek SÁZKA  </translation>
+    </message>
+    <message>
+        <source>Sorry... You&apos;ve reached the limit, <byte value="xd"/>Please lose some more first<byte value="xd"/>(Shouldn&apos;t take long !!!)</source>
+        <translation>Lituji... Dosáhli Jste Limitu, <byte value="xd"/>Nejdřív Něco Prohrajte<byte value="xd"/>(To Nebude Trvat Dlouho !!!)</translation>
+    </message>
+    <message>
+        <source>Nothing Entered</source>
+        <translation>Nic Nezadáno</translation>
+    </message>
+    <message>
+        <source>Name Too Long</source>
+        <translation>Jméno Je Příliš Dlouhé</translation>
+    </message>
+</context>
+<context>
+    <name>windows::aboutvorlane</name>
+    <message>
+        <source>About %1</source>
+        <translation>O hře %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>windows::frmvorlaneoptions</name>
+    <message>
+        <source>VorLane Options</source>
+        <translation>Možnosti VorLane</translation>
+    </message>
+    <message>
+        <source>Vorlane Options</source>
+        <translation>Možnosti Vorlane</translation>
+    </message>
+    <message>
+        <source>Input Player Name</source>
+        <translation>Jméno Hráče</translation>
+    </message>
+    <message>
+        <source>Then Enter</source>
+        <translation>Pak Enter</translation>
+    </message>
+    <message>
+        <source>O.K. Close and save changes</source>
+        <translation>O.K. Zavřít a uložit</translation>
+    </message>
+    <message>
+        <source>Reel Speed</source>
+        <translation>Rychlost</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt;Faster</source>
+        <translation>&lt;&lt;&lt;Rychleji</translation>
+    </message>
+    <message>
+        <source>Slower&gt;&gt;&gt;</source>
+        <translation>Pomaleji&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Vacant</source>
+        <translation>Volno</translation>
+    </message>
+    <message>
+        <source>Delete Currentplayer  (%1) Details</source>
+        <translation>Smazat Údaje Hráče  (%1)</translation>
+    </message>
+    <message>
+        <source>Current Speed =   %1</source>
+        <translation>Aktuální rychlost =   %1</translation>
+    </message>
+</context>
+<context>
+    <name>windows::oddswindow</name>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 čísel</translation>
+    </message>
+    <message>
+        <source>Odds and Return to Player</source>
+        <translation>Šance a návratnost</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>One flute, the 20 balls of a play and then the 3 extra balls when won:</source>
+        <translation>Jedna trubice, 20 koulí hry a potom 3 koule navíc, pokud je vyhrajete:</translation>
+    </message>
+    <message>
+        <source>line prize</source>
+        <translation>výhra za čáru</translation>
+    </message>
+    <message>
+        <source>top prize</source>
+        <translation>hlavní výhra</translation>
+    </message>
+    <message>
+        <source>extra balls</source>
+        <translation>koule navíc</translation>
+    </message>
+    <message>
+        <source>coins per coin
+after them</source>
+        <translation>žetonů na žeton
+po nich</translation>
+    </message>
+    <message>
+        <source>return
+to player</source>
+        <translation>návrat-
+nost</translation>
+    </message>
+    <message>
+        <source>%1 hits</source>
+        <translation>%1 zásahů</translation>
+    </message>
+    <message>
+        <source>Hits in the 20 balls without the wild ball, in percent of all flutes:</source>
+        <translation>Zásahy ve 20 koulích bez žolíkové koule, v procentech všech trubic:</translation>
+    </message>
+    <message>
+        <source>Hits in the 20 balls with the wild ball (counted as a hit), in percent of all flutes:</source>
+        <translation>Zásahy ve 20 koulích se žolíkovou koulí (počítá se jako zásah), v procentech všech trubic:</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>zavřít</translation>
+    </message>
+</context>
+<context>
+    <name>windows::tarvopaysheet</name>
+    <message>
+        <source>Payout  Schedule </source>
+        <translation>Výplatní  Tabulka </translation>
+    </message>
+    <message>
+        <source>close pay sheet</source>
+        <translation>zavřít tabulku</translation>
+    </message>
+    <message>
+        <source>odds</source>
+        <translation>šance</translation>
+    </message>
+</context>
+<context>
+    <name>windows::vorlane</name>
+    <message>
+        <source>                                        K E N O      K E N O</source>
+        <translation>                                        K E N O      K E N O</translation>
+    </message>
+</context>
+</TS>
