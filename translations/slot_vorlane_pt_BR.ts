@@ -476,11 +476,11 @@
     </message>
     <message>
         <source>&lt;&lt;&lt;Faster</source>
-        <translation>&lt;&lt;&lt;Mais rápido</translation>
+        <translation>&lt;&lt;&lt;Rápido</translation>
     </message>
     <message>
         <source>Slower&gt;&gt;&gt;</source>
-        <translation>Mais devagar&gt;&gt;&gt;</translation>
+        <translation>Lento&gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Vacant</source>

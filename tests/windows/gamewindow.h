@@ -13,9 +13,11 @@
 #include "windows/presenter.h"
 #include "windows/vorlane.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QTest>
 
 // The main window, shown, over a game started with a record of `bank`
@@ -65,3 +67,21 @@ struct GameWindow {
     windows::ArtRenderer art;
     windows::vorlane window;
 };
+
+// Every label and button `window` shows stands whole in its fixed place, in
+// a size still legible; `checked` counts them.
+inline void verifyTextsFit(QWidget* window, int& checked)
+{
+    window->grab(); // texts are fitted as they are drawn
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || !(qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w)))
+            continue;
+        const QString what = w->objectName() + u' ' + w->property("text").toString();
+        if (w->hasHeightForWidth())
+            QVERIFY2(w->heightForWidth(w->width()) <= w->height(), qPrintable(what));
+        else
+            QVERIFY2(w->sizeHint().width() <= w->width() && w->sizeHint().height() <= w->height(), qPrintable(what));
+        QVERIFY2(w->font().pixelSize() >= 8 || w->font().pointSizeF() >= 6, qPrintable(what));
+        ++checked;
+    }
+}

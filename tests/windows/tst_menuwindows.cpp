@@ -96,19 +96,8 @@ private slots:
         QCOMPARE(creditShown(), QStringLiteral("0"));
         QCOMPARE(game->window.windowTitle(), QStringLiteral("Current Player       WWWWWWWWWWWW"));
         QCOMPARE(text("lblwinlose"), QStringLiteral("Winning/Losing           -2147483647"));
-        options->grab(); // texts are fitted as they are drawn
         int checked = 0;
-        for (QWidget* w : options->findChildren<QWidget*>()) {
-            if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w))
-                continue;
-            const QString what = w->objectName() + u' ' + w->property("text").toString();
-            if (w->hasHeightForWidth())
-                QVERIFY2(w->heightForWidth(w->width()) <= w->height(), qPrintable(what));
-            else
-                QVERIFY2(w->sizeHint().width() <= w->width() && w->sizeHint().height() <= w->height(), qPrintable(what));
-            QVERIFY2(w->font().pixelSize() >= 8 || w->font().pointSizeF() >= 6, qPrintable(what)); // still legible
-            ++checked;
-        }
+        verifyTextsFit(options, checked);
         QVERIFY(checked >= 25);
         // The frame and its title stand clear of the window's edge, the prompt below the title.
         const QWidget* frame = child<QWidget>("Framemain");
