@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "commandline.h"
 
+#include "windows/language.h"
 #include "windows/oddstable.h"
 
 #include <QCommandLineParser>
@@ -17,6 +18,34 @@ const char* const qtValueOptions[] = {"platform", "platformpluginpath", "platfor
                                       "icon",     "qwindowicon",        "session",       "style",
                                       "stylesheet"};
 const char* const qtSwitches[] = {"reverse", "widgetcount"};
+
+// The options, described in the language installed when it is called.
+void describe(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QCoreApplication::translate("commandline", "Carnival keno: mark 3 to 10 of 80 balls and watch them drop."));
+    // Qt's options are single-dash words (-platform xcb).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({QStringLiteral("odds"),
+                      QCoreApplication::translate("commandline", "Print the exact odds and the return to player, then quit.")});
+    parser.addOption({QStringLiteral("lang"),
+                      QCoreApplication::translate("commandline",
+                                                  "Speak this language (de, fr, pt_BR...) instead of the desktop's; "
+                                                  "English where the game has no translation."),
+                      QStringLiteral("code")});
+    for (const char* name : qtValueOptions) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : qtSwitches) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
 } // namespace
 
 std::optional<Start> process(int argc, char* argv[])
@@ -28,46 +57,25 @@ std::optional<Start> process(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("commandline", "Carnival keno: mark 3 to 10 of 80 balls and watch them drop."));
-    // Qt's options are single-dash words (-platform xcb).
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption odds(QStringLiteral("odds"),
-                                  QCoreApplication::translate("commandline",
-                                                              "Print the exact odds and the return to player, then quit."));
-    parser.addOption(odds);
-    const QCommandLineOption language(
-        QStringLiteral("lang"),
-        QCoreApplication::translate("commandline",
-                                    "Speak this language (de, fr, pt_BR...) instead of the desktop's; English "
-                                    "where the game has no translation."),
-        QStringLiteral("code"));
-    parser.addOption(language);
-    for (const char* name : qtValueOptions) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
+    describe(parser);
+    const bool parsed = parser.parse(arguments);
+    const bool told = !parsed || parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
+                      parser.isSet(QStringLiteral("version"));
+    if (!told && !parser.isSet(QStringLiteral("odds")))
+        return Start{parser.value(QStringLiteral("platform")).toStdString(),
+                     parser.value(QStringLiteral("display")).toStdString(),
+                     parser.value(QStringLiteral("lang")).toStdString()};
+    // An answer is given in the player's language; Qt's help names the
+    // executable through an application object, which needs no display.
+    QCoreApplication app(argc, argv);
+    windows::useLanguage(parser.value(QStringLiteral("lang")));
+    if (told) {
+        QCommandLineParser answering;
+        describe(answering);
+        answering.process(app); // answers and ends the program
     }
-    for (const char* name : qtSwitches) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    if (!parser.parse(arguments) || parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
-        parser.isSet(QStringLiteral("version"))) {
-        // Qt answers these and ends the program; its help names the executable
-        // through an application object, which needs no display.
-        QCoreApplication app(argc, argv);
-        parser.process(app);
-    }
-    if (parser.isSet(odds)) {
-        std::fputs(windows::oddsTable().toLocal8Bit().constData(), stdout);
-        return std::nullopt;
-    }
-    return Start{parser.value(QStringLiteral("platform")).toStdString(),
-                 parser.value(QStringLiteral("display")).toStdString(), parser.value(language).toStdString()};
+    std::fputs(windows::oddsTable().toLocal8Bit().constData(), stdout);
+    return std::nullopt;
 }
 
 } // namespace commandline

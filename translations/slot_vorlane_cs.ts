@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Speak this language (de, fr, pt_BR...) instead of the desktop&apos;s; English where the game has no translation.</source>
-        <translation>Mluvit tímto jazykem (de, fr, pt_BR...) místo jazyka plochy; anglicky, kde hra nemá překlad.</translation>
+        <translation>Mluví tímto jazykem (de, fr, pt_BR...) místo jazyka plochy; anglicky, kde hra nemá překlad.</translation>
     </message>
 </context>
 <context>

@@ -301,11 +301,11 @@
     </message>
     <message>
         <source>Print the exact odds and the return to player, then quit.</source>
-        <translation>Die genauen Gewinnchancen und die Auszahlungsquote ausgeben, dann beenden.</translation>
+        <translation>Gibt die genauen Gewinnchancen und die Auszahlungsquote aus und endet.</translation>
     </message>
     <message>
         <source>Speak this language (de, fr, pt_BR...) instead of the desktop&apos;s; English where the game has no translation.</source>
-        <translation>Diese Sprache sprechen (de, fr, pt_BR...) statt der des Desktops; Englisch, wo das Spiel keine Übersetzung hat.</translation>
+        <translation>Spricht diese Sprache (de, fr, pt_BR...) statt der des Desktops; Englisch, wo das Spiel keine Übersetzung hat.</translation>
     </message>
 </context>
 <context>

@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Speak this language (de, fr, pt_BR...) instead of the desktop&apos;s; English where the game has no translation.</source>
-        <translation>Spreek deze taal (de, fr, pt_BR...) in plaats van die van het bureaublad; Engels waar het spel geen vertaling heeft.</translation>
+        <translation>Spreekt deze taal (de, fr, pt_BR...) in plaats van die van het bureaublad; Engels waar het spel geen vertaling heeft.</translation>
     </message>
 </context>
 <context>

@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Speak this language (de, fr, pt_BR...) instead of the desktop&apos;s; English where the game has no translation.</source>
-        <translation>Mów tym językiem (de, fr, pt_BR...) zamiast języka pulpitu; po angielsku, gdzie gra nie ma tłumaczenia.</translation>
+        <translation>Używa tego języka (de, fr, pt_BR...) zamiast języka pulpitu; angielskiego, gdzie gra nie ma tłumaczenia.</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,9 @@ private slots:
         row("unknown option, display", u"--bogus"_s, u"real"_s, 1, unknown);
         row("version, no display", u"--version"_s, {}, 0, version);
         row("odds, no display", u"--odds"_s, {}, 0, "Odds of one flute");
+        row("odds in the desktop's language", u"--odds"_s, u"LANG=pl_PL.UTF-8"_s, 0, "Szanse jednej rurki");
+        row("odds in the language asked for", u"--lang fr --odds"_s, u"LANG=pl_PL.UTF-8"_s, 0, "Chances d'un tube");
+        row("a language the game lacks is English", u"--lang ja --odds"_s, {}, 0, "Odds of one flute");
     }
     void answers()
     {
