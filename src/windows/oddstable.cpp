@@ -55,28 +55,35 @@ QString oddsTable()
                   Words::tr("The wild ball is among a flute's 23 balls in 23 of every 487 flutes (%1 %):")
                       .arg(fixed(game::odds::wildRate() * 100, 4)) +
                   u'\n' + Words::tr("drawn with 23 of the 81 balls, it is kept only on every eighth turn.") +
-                  QStringLiteral("\n\n") +
-                  column(Words::tr("spots"), 6) + column(Words::tr("line prize"), 15) +
-                  column(Words::tr("top prize"), 15) + column(Words::tr("extra balls"), 15) +
-                  column(Words::tr("paid after them"), 17) + Words::tr("return to player") + u'\n';
+                  QStringLiteral("\n\n");
+    // A column is as wide as its heading needs in the player's language, and a blank wider.
+    const QString heads[] = {Words::tr("spots"), Words::tr("line prize"), Words::tr("top prize"),
+                             Words::tr("extra balls"), Words::tr("paid after them")};
+    int widths[] = {6, 15, 15, 15, 17};
+    for (std::size_t i = 0; i < std::size(heads); ++i) {
+        widths[i] = std::max(widths[i], int(heads[i].size()) + 1);
+        out += column(heads[i], widths[i]);
+    }
+    out += Words::tr("return to player") + u'\n';
     for (int spots = game::paytable::minSpots; spots <= game::paytable::maxSpots; ++spots) {
         const auto f = game::odds::flute(spots);
-        out += column(QString::number(spots), 6) + column(oneIn(f.linePrize), 15) + column(oneIn(f.topPrize), 15) +
-               column(oneIn(f.extraBalls), 15) +
-               column(f.extraBalls > 0 ? Words::tr("%1 coins").arg(fixed(f.extraBallsPay, 2)) : QStringLiteral("-"), 17) +
+        out += column(QString::number(spots), widths[0]) + column(oneIn(f.linePrize), widths[1]) +
+               column(oneIn(f.topPrize), widths[2]) + column(oneIn(f.extraBalls), widths[3]) +
+               column(f.extraBalls > 0 ? Words::tr("%1 coins").arg(fixed(f.extraBallsPay, 2)) : QStringLiteral("-"),
+                      widths[4]) +
                Words::tr("%1 %").arg(fixed(f.rtp * 100, 3)) + u'\n';
     }
     const QString rows[] = {
         Words::tr("Hits in the 20 balls without the wild ball, in percent of flutes:"),
         Words::tr("Hits in the 20 balls with the wild ball (counted as a hit), in percent of flutes:")};
     for (int wildThere = 0; wildThere < 2; ++wildThere) {
-        QString line = column(Words::tr("spots"), 6);
+        QString line = column(heads[0], widths[0]);
         for (int h = 0; h <= 11; ++h)
             line += column(QString::number(h), 10);
         out += u'\n' + rows[wildThere] + u'\n' + line.trimmed() + u'\n';
         for (int spots = game::paytable::minSpots; spots <= game::paytable::maxSpots; ++spots) {
             const auto f = game::odds::flute(spots);
-            line = column(QString::number(spots), 6);
+            line = column(QString::number(spots), widths[0]);
             for (int h = 0; h <= 11; ++h)
                 line += column(percent(f.hits[std::size_t(wildThere)][std::size_t(h)]), 10);
             out += line.trimmed() + u'\n';
