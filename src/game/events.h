@@ -48,6 +48,7 @@ struct Event {
         playerRenamed,
         detailsDeleted,
         fastMoneyAdded,
+        speedChanged,
         refused,
     };
     Kind kind;

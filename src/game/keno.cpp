@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "keno.h"
 
+#include "pace.h"
 #include "platform/randomsource.h"
 
 #include <algorithm>
@@ -53,8 +54,7 @@ void Keno::startUp(const Player& record)
     s.playerno = 1;
     s.player = record;
     s.creditBlank = false;
-    if (s.player.reelspeed < 1)
-        s.player.reelspeed = 1;
+    s.player.reelspeed = pace::chosenSpeed(s.player.reelspeed);
     s.bet = 1;
     tell(Event::gameStarted);
 }

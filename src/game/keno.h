@@ -123,7 +123,10 @@ public:
     void deleteDetails();
     // Adds 500 coins unless that takes the credit past 5000.
     void fastMoney();
+    // One of the five speeds; any other plays at the middle one.
     void setReelspeed(Integer reelspeed);
+    // One choice faster (1) or slower (-1), staying within the five.
+    void changeSpeed(int faster);
 
 private:
     friend struct KenoTestAccess; // lets tests start from states only a play reaches

@@ -16,6 +16,18 @@ namespace game::pace {
 inline constexpr std::int64_t fallStep = 1000;
 // The five speeds a player can choose, fastest first.
 inline constexpr std::array<Integer, 5> speedSteps{60, 30, 10, 4, 2};
+// The choice (0 fastest) of a stored speed. One that is none of the five
+// (a new record holds 0, older games stored 1, a hand-edited file anything)
+// is the middle one: a first play of ten flutes then takes seconds, not minutes.
+inline constexpr std::size_t middleSpeed = 2;
+constexpr std::size_t speedChoice(Integer stored)
+{
+    for (std::size_t k = 0; k < speedSteps.size(); ++k)
+        if (speedSteps[k] == stored)
+            return k;
+    return middleSpeed;
+}
+constexpr Integer chosenSpeed(Integer stored) { return speedSteps[speedChoice(stored)]; }
 // An extra numbered ball falls 2 twips a millisecond at every speed.
 inline constexpr std::int64_t extraFallStep = 500;
 inline constexpr int extraFallTwips = 1;

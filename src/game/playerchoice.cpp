@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "keno.h"
+#include "pace.h"
 
 #include <algorithm>
 
@@ -22,6 +23,7 @@ void Keno::choosePlayer(int slot, const Player& record)
 {
     s.playerno = slot;
     s.player = record;
+    s.player.reelspeed = pace::chosenSpeed(record.reelspeed);
     s.creditBlank = false;
     tell(Event::playerChosen);
 }
@@ -55,6 +57,15 @@ void Keno::fastMoney()
     tell(Event::fastMoneyAdded);
 }
 
-void Keno::setReelspeed(Integer reelspeed) { s.player.reelspeed = reelspeed; }
+void Keno::setReelspeed(Integer reelspeed) { s.player.reelspeed = pace::chosenSpeed(reelspeed); }
+
+void Keno::changeSpeed(int faster)
+{
+    const int last = int(pace::speedSteps.size()) - 1;
+    const int choice = std::clamp(int(pace::speedChoice(s.player.reelspeed)) - faster, 0, last);
+    s.player.reelspeed = pace::speedSteps[std::size_t(choice)];
+    // A drop under way keeps its pace; the next one takes the new.
+    tell(Event::speedChanged);
+}
 
 } // namespace game

@@ -5,6 +5,8 @@
 #include "game/pace.h"
 #include "platform/clock.h"
 
+#include <limits>
+
 namespace windows {
 
 DropAnimator::DropAnimator(const platform::Clock& clock, Show show, std::function<void()> finished, QObject* parent)
@@ -29,6 +31,12 @@ void DropAnimator::advance()
 {
     if (frames.isActive())
         showUpTo((clock.msecs() - startedAt) * 1000);
+}
+
+void DropAnimator::finish()
+{
+    if (frames.isActive())
+        showUpTo(std::numeric_limits<std::int64_t>::max() / 2);
 }
 
 void DropAnimator::showUpTo(std::int64_t now)

@@ -30,6 +30,8 @@ public:
     void start(game::DropPlan plan);
     // Drops the rest of the plan unseen and unfinished (the play is settled elsewhere).
     void stop() { frames.stop(); }
+    // Shows the rest of the plan at once, each step as it ends, and finishes.
+    void finish();
     // One display frame: shows everything the clock has reached.
     void advance();
 

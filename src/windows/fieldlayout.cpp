@@ -136,7 +136,8 @@ std::vector<Item> fieldItems()
     add(picture("Picture3", 0, {0, 3090, 6645, 525}, "banner", On::board));
     for (int n = 1; n <= game::boardSize; ++n)
         add(button("a", n, boardPlace(n), "ball1", Command::markSpot, {}, On::board));
-    add(hidden(picture("ballplay", 0, flutePanel, "flutes1")));
+    // A click on the flutes finishes the drop under way.
+    add(hidden(button("ballplay", 0, flutePanel, "flutes1", Command::finishDrop)));
     for (int hits = 1; hits <= 4; ++hits)
         add(hidden(stopLine(hits)));
     add(hidden(picture("nohit", 0, {{2520, 240}, ballSprite}, "nohit", On::flutes)));
@@ -170,6 +171,8 @@ std::vector<Item> fieldItems()
         add(button("PLAY", flutes, {qreal(left), 7500, 1440, 600}, QStringLiteral("play%1").arg(flutes),
                    Command::play, Qt::CTRL | Qt::Key(Qt::Key_0 + flutes % 10)));
     add(hidden(picture("goodluck", 0, {4440, 7260, 3000, 450}, "goodluck")));
+    // A short word to the player (a refusal's reason, the speed), over the middle of the board or flutes.
+    add(hidden(panel("note", {3000, 3150, 6630, 600}, 16)));
     return items;
 }
 

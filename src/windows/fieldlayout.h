@@ -20,7 +20,7 @@ enum class Kind {
 enum class On { field, board, flutes };
 
 // The game command a button gives, with the button's index.
-enum class Command { none, markSpot, insertCoins, collectExtraBalls, autoSelect, erase, chooseBet, play };
+enum class Command { none, markSpot, insertCoins, collectExtraBalls, autoSelect, erase, chooseBet, play, finishDrop };
 
 struct Item {
     Kind kind = Kind::picture;

@@ -8,9 +8,11 @@
 #include "twips.h"
 
 #include <QGraphicsLineItem>
+#include <QGraphicsRectItem>
 #include <QPen>
 #include <QShortcut>
 #include <QWidget>
+#include <algorithm>
 
 namespace windows {
 
@@ -44,8 +46,22 @@ FieldScene::FieldScene(ArtRenderer& art, QWidget* window) : QGraphicsScene(windo
           {&shown.coinsbet, "coinsbet"}})
         *member = static_cast<PictureItem*>(item(QString::fromLatin1(name)));
     for (const auto& [member, name] :
-         {std::pair{&shown.credit, "credit"}, {&shown.betpan, "betpan"}, {&shown.winnings, "winnings"}})
+         {std::pair{&shown.credit, "credit"}, {&shown.betpan, "betpan"}, {&shown.winnings, "winnings"},
+         {&shown.note, "note"}})
         *member = static_cast<PanelItem*>(item(QString::fromLatin1(name)));
+    // On the board, so the flutes cover it with the numbers.
+    focusFrame = new QGraphicsRectItem(item(QStringLiteral("Picture1")));
+    focusFrame->setPen(QPen(yellow, 3, Qt::DashLine));
+    focusFrame->hide();
+}
+
+void FieldScene::moveFocus(int right, int down)
+{
+    const int row = std::clamp((focused - 1) / 10 + down, 0, 7), column = std::clamp((focused - 1) % 10 + right, 0, 9);
+    focused = 1 + 10 * row + column;
+    const PictureItem* spot = shown.a[std::size_t(focused)];
+    focusFrame->setRect(spot->mapRectToParent(spot->boundingRect()).adjusted(2, 2, -2, -2));
+    focusFrame->show();
 }
 
 QGraphicsItem* FieldScene::item(const QString& name, int index) const
@@ -91,13 +107,15 @@ QGraphicsItem* FieldScene::make(const layout::Item& row)
 void FieldScene::button(PictureItem* item, const layout::Item& row, QWidget* window)
 {
     item->makeButton();
-    connect(item, &PictureItem::clicked, this, [this, command = row.command](int index) { emit commanded(command, index); });
+    const auto give = [this, command = row.command](int index) { emit commanded(command, index); };
+    connect(item, &PictureItem::clicked, this, give);
     if (row.caption.isEmpty())
         return;
     const QKeySequence key(row.key);
     item->setToolTip(tr("%1   (key %2)").arg(row.caption, key.toString(QKeySequence::NativeText)));
+    // Also while the button is hidden: the game then says why it cannot be done.
     auto* shortcut = new QShortcut(key, window);
-    connect(shortcut, &QShortcut::activated, item, &PictureItem::click);
+    connect(shortcut, &QShortcut::activated, this, [give, index = row.index] { give(index); });
 }
 
 } // namespace windows

@@ -10,6 +10,7 @@
 #include <map>
 
 class QGraphicsLineItem;
+class QGraphicsRectItem;
 
 namespace windows {
 
@@ -40,9 +41,13 @@ public:
         std::array<PictureItem*, game::dropballCount + 1> dropball{};
         PictureItem *ballplay, *nohit, *nohitwhite, *nohitblack, *extraballs, *extraback, *goodluck, *AUTOSELECT,
             *RUBBER, *coinsbet;
-        PanelItem *credit, *betpan, *winnings;
+        PanelItem *credit, *betpan, *winnings, *note;
     };
     const Controls& controls() const { return shown; }
+
+    // The board number the keys mark; its frame shows once a key has moved it.
+    int focusedSpot() const { return focused; }
+    void moveFocus(int right, int down);
 
 signals:
     void commanded(layout::Command command, int index);
@@ -54,6 +59,8 @@ private:
     void button(PictureItem* item, const layout::Item& row, QWidget* window);
 
     ArtRenderer& art;
+    QGraphicsRectItem* focusFrame;
+    int focused = 1;
     std::map<std::pair<QString, int>, QGraphicsItem*> byName;
     Controls shown;
 };

@@ -4,6 +4,7 @@
 
 #include "gamelook.h"
 
+#include <QEvent>
 #include <algorithm>
 
 namespace windows {
@@ -27,6 +28,13 @@ void FieldView::resizeEvent(QResizeEvent* event)
     const QSizeF field = sceneRect().size();
     const qreal scale = std::min(viewport()->width() / field.width(), viewport()->height() / field.height());
     setTransform(QTransform::fromScale(scale, scale));
+}
+
+void FieldView::changeEvent(QEvent* event)
+{
+    QGraphicsView::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        setForegroundBrush(isEnabled() ? QBrush(Qt::NoBrush) : QBrush(QColor(0, 0, 0, 110)));
 }
 
 } // namespace windows

@@ -15,6 +15,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Held by a window over it, the field dims.
+    void changeEvent(QEvent* event) override;
 };
 
 } // namespace windows

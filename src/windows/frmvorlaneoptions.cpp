@@ -169,12 +169,6 @@ QString frmvorlaneoptions::name() const
 
 void frmvorlaneoptions::save() { saver.save(slot(), keno.state().player); }
 
-void frmvorlaneoptions::clampSpeed()
-{
-    if (keno.state().player.reelspeed == 0)
-        keno.setReelspeed(1);
-}
-
 void frmvorlaneoptions::showStatistics(Moment moment)
 {
     const QStringList lines = statisticsLines(keno.state().player, moment, statistics[4]->text());
@@ -182,18 +176,10 @@ void frmvorlaneoptions::showStatistics(Moment moment)
         statistics[std::size_t(k)]->setText(lines[k]);
 }
 
+// The game plays at one of the five speeds, so one is always chosen.
 void frmvorlaneoptions::selectSpeed()
 {
-    const auto found = std::find(speedSteps.begin(), speedSteps.end(), keno.state().player.reelspeed);
-    if (found == speedSteps.end()) {
-        // No speed matches: none is turned on.
-        speeds->setExclusive(false);
-        for (QRadioButton* button : setspeed)
-            button->setChecked(false);
-        speeds->setExclusive(true);
-        return;
-    }
-    const int index = int(found - speedSteps.begin());
+    const int index = int(game::pace::speedChoice(keno.state().player.reelspeed));
     setspeed[std::size_t(index)]->setChecked(true);
     setspeed_Click(index);
 }
@@ -253,13 +239,11 @@ void frmvorlaneoptions::btnokplayer_Click()
 {
     save();
     player1->clear();
-    clampSpeed();
     close();
 }
 
 void frmvorlaneoptions::closeEvent(QCloseEvent* event)
 {
-    clampSpeed();
     save();
     player1->clear();
     mainWindow->setEnabled(true);

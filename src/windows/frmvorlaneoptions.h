@@ -62,7 +62,6 @@ private:
     int slot() const;
     QString name() const; // the current player's name in upper case
     void save();
-    void clampSpeed();
     void selectSpeed();
     void showStatistics(Moment moment);
     void showDeleteCaption(const QString& rawName);

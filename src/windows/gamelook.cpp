@@ -8,7 +8,9 @@
 #include <QFontDatabase>
 #include <QPalette>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyleFactory>
+#include <QToolTip>
 #include <QWidget>
 #include <QWindow>
 
@@ -94,6 +96,11 @@ void useGameLook()
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(gamePalette());
     QApplication::setFont(gameFontAt(10));
+    QPalette tip = gamePalette();
+    tip.setColor(QPalette::ToolTipBase, purple);
+    tip.setColor(QPalette::ToolTipText, yellow);
+    QToolTip::setPalette(tip);
+    QToolTip::setFont(gameFontAt(11));
 }
 
 void ownBy(QWidget* window, QWidget* owner)
@@ -103,10 +110,12 @@ void ownBy(QWidget* window, QWidget* owner)
     window->winId();
     if (QWindow* handle = window->windowHandle())
         handle->setTransientParent(owner->window()->windowHandle());
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
     centreOn(window, owner);
 }
 
-void centreOn(QWidget* window, const QWidget* owner)
+void centreOn(QWidget* window, const QWidget* owner, bool beside)
 {
     // Until the window manager has framed the window, its frame is taken to be as thick as its owner's.
     const auto margins = [](const QWidget* w) {
@@ -118,9 +127,14 @@ void centreOn(QWidget* window, const QWidget* owner)
     if (frame.isNull())
         frame = margins(owner);
     const QSize outer = window->size().grownBy(frame);
-    QPoint origin = centredOrigin(owner->frameGeometry(), outer);
+    const QRect home = owner->frameGeometry();
+    QPoint origin = centredOrigin(home, outer);
     if (const QScreen* screen = owner->screen()) {
         const QRect room = screen->availableGeometry();
+        // Beside: on the side with room for it, else on the roomier side, as far off the owner as the screen allows.
+        const int right = room.right() - home.right(), left = home.left() - room.left();
+        if (beside)
+            origin = {right >= outer.width() || right >= left ? home.right() + 1 : home.left() - outer.width(), home.top()};
         origin.setX(std::max(room.left(), std::min(origin.x(), room.right() + 1 - outer.width())));
         origin.setY(std::max(room.top(), std::min(origin.y(), room.bottom() + 1 - outer.height())));
     }

@@ -24,12 +24,12 @@ inline constexpr QColor yellow(255, 255, 0);
 // game's colours and font. Safe to call more than once.
 void useGameLook();
 
-// Places `window` centred on `owner`, kept on the owner's screen.
-void centreOn(QWidget* window, const QWidget* owner);
+// Places `window` centred on `owner`, or beside it, kept on the owner's screen.
+void centreOn(QWidget* window, const QWidget* owner, bool beside = false);
 
 // Ties `window` to `owner` for the window manager (kept above it, one group)
 // without making it a child, so it stays usable while the owner is disabled,
-// and places it centred on the owner.
+// places it centred on the owner, and lets Escape close it.
 void ownBy(QWidget* window, QWidget* owner);
 
 } // namespace windows

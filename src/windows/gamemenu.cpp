@@ -7,17 +7,19 @@
 #include "gamelook.h"
 #include "game/keno.h"
 #include "platform/messages.h"
+#include "presenter.h"
 #include "tarvopaysheet.h"
 #include "twips.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QWindow>
 
 namespace windows {
 
-GameMenu::GameMenu(QMainWindow* window, game::Keno& keno, platform::SettingsStore& store, players::RecordSaver& saver,
+GameMenu::GameMenu(QMainWindow* window, game::Keno& keno, platform::SettingsStore& store, Presenter& shows,
                    platform::Messages& messages)
-    : QObject(window), window(window), keno(keno), store(store), saver(saver), messages(messages)
+    : QObject(window), window(window), keno(keno), store(store), shows(shows), messages(messages)
 {
     QMenuBar* bar = window->menuBar();
     const auto add = [&](const char* name, const QString& caption) {
@@ -40,9 +42,9 @@ GameMenu::GameMenu(QMainWindow* window, game::Keno& keno, platform::SettingsStor
 
 void GameMenu::mnuabout_Click()
 {
-    if (keno.state().playing())
+    if (refused())
         return;
-    window->setEnabled(false);
+    hold();
     if (!about) {
         about = std::make_unique<aboutvorlane>(window);
         ownBy(about.get(), window);
@@ -61,24 +63,53 @@ void GameMenu::mnuabout_Click()
 
 void GameMenu::mnudetails_Click()
 {
-    if (keno.state().playing())
+    if (refused())
         return;
-    window->setEnabled(false);
+    hold();
     if (!options) {
-        options = new frmvorlaneoptions(keno, store, saver, messages, window);
+        options = new frmvorlaneoptions(keno, store, shows.records(), messages, window);
         ownBy(options, window);
     }
     options->show();
     options->activateWindow();
 }
 
+void GameMenu::hold()
+{
+    window->setEnabled(false);
+    if (QWindow* handle = window->windowHandle())
+        handle->installEventFilter(this);
+}
+
+bool GameMenu::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress || window->isEnabled())
+        return false;
+    // A click on the held game brings back the window that holds it.
+    for (QWidget* holder : {static_cast<QWidget*>(about.get()), static_cast<QWidget*>(options.data())})
+        if (holder && holder->isVisible()) {
+            holder->raise();
+            holder->activateWindow();
+        }
+    return true;
+}
+
+bool GameMenu::refused() const
+{
+    if (!keno.state().playing())
+        return false;
+    shows.refuse(game::Refusal::playOpen);
+    return true;
+}
+
+// The schedule stands beside the game, so it may open during a play.
 void GameMenu::mnupay_Click()
 {
-    if (keno.state().playing())
-        return;
     if (!paysheet) {
         paysheet = new tarvopaysheet;
         ownBy(paysheet, window);
+        // Beside the game, so a play stays in sight.
+        centreOn(paysheet, window, true);
     }
     paysheet->show();
     paysheet->raise();
@@ -87,7 +118,7 @@ void GameMenu::mnupay_Click()
 
 void GameMenu::mnuhelp_Click()
 {
-    if (keno.state().playing())
+    if (refused())
         return;
     static constexpr const char* pieces[] = {
         QT_TRANSLATE_NOOP("windows::GameMenu", "1:-Insert some credit via the coins button or the Fast credit button in "),
@@ -107,6 +138,10 @@ void GameMenu::mnuhelp_Click()
         QT_TRANSLATE_NOOP("windows::GameMenu", "10:-To change speed of execution goto'Options'."),
         QT_TRANSLATE_NOOP("windows::GameMenu", "11:-To change Player goto'Options'."),
         QT_TRANSLATE_NOOP("windows::GameMenu", "12:-To Gain entry to the SELECTION Screen click on ERASE."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", " C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", "14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower."),
+        QT_TRANSLATE_NOOP("windows::GameMenu", " Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit."),
     };
     QString text;
     for (const char* piece : pieces)

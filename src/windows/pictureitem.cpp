@@ -56,12 +56,6 @@ void PictureItem::setLit(bool on)
     update();
 }
 
-void PictureItem::click()
-{
-    if (button && isVisible())
-        emit clicked(arrayIndex);
-}
-
 QRectF PictureItem::boundingRect() const { return {QPointF(0, 0), size}; }
 
 void PictureItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)

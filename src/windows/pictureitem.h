@@ -34,8 +34,6 @@ public:
     void makeButton();
     // A frame of light: the choice in force.
     void setLit(bool on);
-    // A key stands for the click: honoured only where a click could land.
-    void click();
 
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;

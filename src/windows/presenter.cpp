@@ -67,6 +67,9 @@ QString flutePanel(int flutes)
     }
 }
 
+// Long enough to read a line twice.
+constexpr int noteMs = 3500;
+
 QTimer* tickTimer(QObject* parent, const char* name, std::function<void()> tick)
 {
     auto* timer = new QTimer(parent);
@@ -85,8 +88,12 @@ Presenter::Presenter(game::Keno& keno, FieldScene& field, platform::Sound& sound
       extraballtimer(tickTimer(this, "extraballtimer", [&keno] { keno.extraBlinkTick(); })),
       drop(new DropAnimator(
           clock, [this](const game::DropStep& step, std::int64_t elapsed) { showStep(step, elapsed); },
-          [&keno] { keno.finishDrop(); }, this))
+          [&keno] { keno.finishDrop(); }, this)),
+      noteShown(new QTimer(this))
 {
+    noteShown->setSingleShot(true);
+    noteShown->setInterval(noteMs);
+    connect(noteShown, &QTimer::timeout, this, &Presenter::clearNote);
     keno.setListener([this](const Event& event) { present(event); });
 }
 
@@ -110,6 +117,41 @@ void Presenter::present(const Event& event)
     // A refusal's box waits for the player over the field as it now stands.
     if (event.kind == Event::refused)
         refuse(event.refusal);
+    else if (event.kind == Event::speedChanged)
+        note(tr("SPEED %1 OF 5   (+ FASTER,  - SLOWER)").arg(game::pace::speedChoice(s.player.reelspeed) + 1));
+    else if (event.kind == Event::extraBallsOffered)
+        refuse(game::Refusal::playOpen); // the offer waits for the player: say so until it is taken
+    else if (event.kind == Event::extraBallsCollected)
+        clearNote();
+}
+
+bool Presenter::hurry()
+{
+    if (!drop->running())
+        return false;
+    hurrying = true;
+    sound.stop();
+    drop->finish();
+    hurrying = false;
+    return true;
+}
+
+void Presenter::note(const QString& text)
+{
+    PanelItem* line = field.controls().note;
+    line->setCaption(text, yellow);
+    line->show();
+    // The extra-ball offer stays told for as long as it waits.
+    if (keno.state().offer())
+        noteShown->stop();
+    else
+        noteShown->start();
+}
+
+void Presenter::clearNote()
+{
+    noteShown->stop();
+    field.controls().note->hide();
 }
 
 void Presenter::voice(Event::Kind event)
@@ -145,8 +187,17 @@ void Presenter::refuse(game::Refusal why)
         return information(tr("Nothing Entered"));
     case game::Refusal::nameTooLong:
         return information(tr("Name Too Long"));
-    default:
-        return; // the player sees why: the play runs, the board is full, nothing is offered
+    case game::Refusal::playOpen:
+        return note(s.offer() ? tr("EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X")
+                              : tr("BALLS ARE FALLING:   CLICK THE FLUTES OR PRESS SPACE TO FINISH"));
+    case game::Refusal::tenSpots:
+        return note(tr("TEN SPOTS ARE MARKED:   UNMARK ONE FIRST"));
+    case game::Refusal::notOffered:
+        return note(tr("NO EXTRA BALLS ARE OFFERED"));
+    case game::Refusal::wagerFull:
+        return note(tr("THE COINS WAGERED ARE AT THEIR LIMIT"));
+    case game::Refusal::none:
+        return;
     }
 }
 
@@ -268,7 +319,8 @@ void Presenter::showStep(const game::DropStep& step, std::int64_t elapsed)
         break;
     }
     case Kind::event:
-        voice(step.event);
+        if (!hurrying)
+            voice(step.event);
         break;
     case Kind::missingSpot:
         i.ball[std::size_t(step.spot)]->setPicture(ballPicture(game::BallLook::yellow));

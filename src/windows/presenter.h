@@ -45,10 +45,18 @@ public:
     // game, else on stderr. Only the first call does it.
     void end(bool playerClosed);
 
+    // A click on the flutes or Space: the drop under way ends at once, as it
+    // would have ended, without its sounds. False when no drop runs.
+    bool hurry();
+    // Says on the field why a command was refused, or what changed, for a
+    // few seconds or until the next command.
+    void refuse(game::Refusal why);
+    void note(const QString& text);
+    void clearNote();
+
 private:
     void present(const game::Event& event);
     void voice(game::Event::Kind event);
-    void refuse(game::Refusal why);
     void showCaption(game::Event::Kind event);
     void showCredit(const game::State& s);
     void showBoard(const game::State& s);
@@ -73,6 +81,8 @@ private:
     QTimer* ballflash;
     QTimer* extraballtimer;
     DropAnimator* drop;
+    QTimer* noteShown;
+    bool hurrying = false;
     bool ended = false;
 };
 

@@ -41,7 +41,7 @@ tarvopaysheet::tarvopaysheet(QWidget* parent) : QWidget(parent, Qt::Window)
         if (!odds) {
             odds = new oddswindow(this);
             odds->adjustSize();
-            centreOn(odds, this);
+            ownBy(odds, this);
         }
         odds->show();
         odds->activateWindow();

@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QThread>
@@ -28,9 +29,12 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
     useGameLook();
     setFont(gameFontAt(14.25));
     setCentralWidget(new FieldView(scene, this));
-    new GameMenu(this, keno, store, shows->records(), messages);
+    new GameMenu(this, keno, store, *shows, messages);
     auto* mute = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
     connect(mute, &QShortcut::activated, this, &vorlane::soundToggleRequested);
+    // The board's keys reach the field, so the menu bar keeps the arrows while it has them.
+    centralWidget()->installEventFilter(this);
+    centralWidget()->setFocus();
     connect(scene, &FieldScene::commanded, this, &vorlane::command);
     resize(scene->sceneRect().size().toSize() + QSize(0, menuBar()->sizeHint().height()));
     move(0, 0);
@@ -38,9 +42,56 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
 
 vorlane::~vorlane() { end(Ending::lastChance); }
 
+bool vorlane::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != centralWidget() || event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* press = static_cast<QKeyEvent*>(event);
+    if (press->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
+        return false;
+    switch (press->key()) {
+    case Qt::Key_Left:
+        return scene->moveFocus(-1, 0), true;
+    case Qt::Key_Right:
+        return scene->moveFocus(1, 0), true;
+    case Qt::Key_Up:
+        return scene->moveFocus(0, -1), true;
+    case Qt::Key_Down:
+        return scene->moveFocus(0, 1), true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return markFocused(), true;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        return keno.changeSpeed(1), true;
+    case Qt::Key_Minus:
+        return keno.changeSpeed(-1), true;
+    default:
+        return false;
+    }
+}
+
+void vorlane::markFocused()
+{
+    // During a drop the key finishes it; over the flutes of a settled play it
+    // says how to see the board again.
+    if (shows->hurry())
+        return;
+    if (!keno.state().playing() && keno.state().ballplayVisible)
+        return shows->note(tr("PRESS E (ERASE) TO SEE THE BOARD"));
+    scene->moveFocus(0, 0);
+    command(layout::Command::markSpot, scene->focusedSpot());
+}
+
 void vorlane::command(layout::Command command, int index)
 {
+    shows->clearNote();
     switch (command) {
+    case layout::Command::finishDrop:
+        if (!shows->hurry() && keno.state().playing())
+            shows->refuse(game::Refusal::playOpen);
+        return;
     case layout::Command::markSpot:
         return keno.markSpot(index);
     case layout::Command::insertCoins:

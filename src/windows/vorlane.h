@@ -41,9 +41,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Arrows, Space, Enter, + and - on the field.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void command(layout::Command command, int index);
+    void markFocused();
 
     game::Keno& keno;
     FieldScene* scene;

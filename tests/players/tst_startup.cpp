@@ -59,7 +59,7 @@ private slots:
         };
         const QByteArray full = "[player1]\nreelspeed=10\namountinvested=500\nwager=120\ntotal=80\n"
                                 "bank=460\ngames=12\ncurrentplayer=ANNA\n";
-        const auto start = [](game::Long bank, game::Integer speed = 1, game::Long games = 0, const char* name = "") {
+        const auto start = [](game::Long bank, game::Integer speed = 10, game::Long games = 0, const char* name = "") {
             return game::Player{speed, 0, 0, 0, bank, games, name};
         };
         const game::Player anna{10, 500, 120, 80, 460, 12, "ANNA"}, none = start(0);
@@ -68,7 +68,7 @@ private slots:
         // Other programs' and players' text, read otherwise by QSettings, stays byte for byte.
         row("other players as they are",
             "; kept\n[player2]\ncurrentplayer=a;b#c=d\n\n[player3]\ncurrentplayer=\xff\xfeZ\n" + full, anna);
-        row("bank not a number", "[player1]\nbank=lots\ngames=3\n", start(0, 1, 3), "bank = lots");
+        row("bank not a number", "[player1]\nbank=lots\ngames=3\n", start(0, 10, 3), "bank = lots");
         row("bank 12abc", "[player1]\nbank=12abc\n", none, "bank = 12abc");
         row("bank 0x10", "[player1]\nbank=0x10\n", none, "bank = 0x10");
         row("bank plus sign", "[player1]\nbank=+250\n", none, "bank = +250");
@@ -76,13 +76,13 @@ private slots:
         row("bank quoted blank", "[player1]\nbank=\" 5\"\n", none, "bank =  5");
         row("bank negative", "[player1]\nbank=-25\n", start(-25));
         row("bank largest", "[player1]\nbank=2147483647\n", start(2147483647));
-        row("bank past 32 bits", "[player1]\nbank=2147483648\ncurrentplayer=ANN\n", start(0, 1, 0, "ANN"),
+        row("bank past 32 bits", "[player1]\nbank=2147483648\ncurrentplayer=ANN\n", start(0, 10, 0, "ANN"),
             "bank = 2147483648");
         row("reelspeed 0", "[player1]\nreelspeed=0\n", none);
         row("reelspeed 60", "[player1]\nreelspeed=60\n", start(0, 60));
-        row("reelspeed 16-bit max", "[player1]\nreelspeed=32767\n", start(0, 32767));
+        row("reelspeed none of the five", "[player1]\nreelspeed=32767\n", none); // plays at the middle one
         row("reelspeed past 16 bits", "[player1]\nreelspeed=40000\n", none, "reelspeed = 40000");
-        row("name with comma", "[player1]\ncurrentplayer=\"SMITH, J\"\n", start(0, 1, 0, "SMITH, J"));
+        row("name with comma", "[player1]\ncurrentplayer=\"SMITH, J\"\n", start(0, 10, 0, "SMITH, J"));
         row("cut after a line", full.left(full.indexOf("games=")), {10, 500, 120, 80, 460, 0, ""});
         // A file that does not parse counts as empty rather than half-read.
         row("cut inside a key", full.left(full.indexOf("games=") + 4), none, "file");
@@ -92,7 +92,7 @@ private slots:
         row("10 MB of keys", full + QByteArray("k=v\n").repeated(10 << 18), anna);
         row("section twice", full + "[player1]\nbank=9\n", {10, 500, 120, 80, 9, 12, "ANNA"});
         row("last line left open", "note=\"a quote never closed", none); // what follows it would join it
-        row("empty value", "[player1]\nbank=\ngames=2\n", start(0, 1, 2));
+        row("empty value", "[player1]\nbank=\ngames=2\n", start(0, 10, 2));
         row("value amid blanks", "[player1]\nbank =  5  \n", start(5));
     }
     void startsFromStoredRecord()

@@ -207,7 +207,7 @@ done
 # Killed while it offers extra balls (plays of ten flutes at full speed until
 # one does): the play is on disk, paid what its base draw won.
 round=offer ending=KILL box=0
-printf '[player1]\nreelspeed=32767\namountinvested=1000\nbank=1000\n' > "$config/Vorlen.ini"
+printf '[player1]\nreelspeed=60\namountinvested=1000\nbank=1000\n' > "$config/Vorlen.ini"
 start
 pixel() { import -window root -crop "1x1+$1+$(($2 + 27))" txt:- 2> /dev/null | tail -n1 | awk '{print $3}'; }
 none=$(pixel 745 378) controls=$(pixel 560 520) plays=0 offered="" since=$(date +%s) # EXTRA BALLS hidden, PLAY 10 shown

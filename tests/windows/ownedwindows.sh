@@ -4,13 +4,14 @@
 #
 # The game under a real window manager (openbox in Xvfb): each window it
 # opens over the main window (about, options, the payout schedule, a
-# message box) belongs to the main window, stands centred on it, above it,
-# and has the keyboard focus.
+# message box) belongs to the main window, stands above it and has the
+# keyboard focus: centred on it, but the payout schedule beside it, off the
+# field; Escape closes each.
 # Usage: ownedwindows.sh BINARY
 set -euo pipefail
 binary=$1
 if [ -z "${OWNED_IN_XVFB:-}" ]; then
-    exec env OWNED_IN_XVFB=1 timeout 100 xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+    exec env OWNED_IN_XVFB=1 timeout 100 xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
 fi
 
 config=$(mktemp -d)
@@ -53,8 +54,11 @@ find() {
     echo "$id"
 }
 
-# centre ID: the centre of the window's frame on the screen
-centre() {
+main=$(find "Current Player       OWNER")
+sleep 0.5
+
+# frame ID: left right top bottom of the window's frame on the screen
+frame() {
     local info x y w h l r t b
     info=$(xwininfo -id "$1")
     x=$(sed -n 's/.*Absolute upper-left X: *//p' <<< "$info")
@@ -62,23 +66,34 @@ centre() {
     w=$(sed -n 's/.*Width: *//p' <<< "$info")
     h=$(sed -n 's/.*Height: *//p' <<< "$info")
     read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    echo $((x - l + (w + l + r) / 2)) $((y - t + (h + t + b) / 2))
+    echo $((x - l)) $((x + w + r)) $((y - t)) $((y + h + b))
 }
 
-main=$(find "Current Player       OWNER")
-sleep 0.5
+# centre ID: the centre of the window's frame on the screen
+centre() {
+    local l r t b
+    read -r l r t b < <(frame "$1")
+    echo $(((l + r) / 2)) $(((t + b) / 2))
+}
 
-# check TITLE: the window of that title is owned by, centred on, above the main window, and focused
+# check TITLE [beside]: the window of that title is owned by, centred on (or
+# beside) and above the main window, and focused; Escape then closes it
 check() {
     local id owner stacking
     id=$(find "$1")
     sleep 0.5
     owner=$(xprop -id "$id" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')
     [ "$((owner))" = "$((main))" ] || fail "'$1' is not owned by the main window ($owner)"
-    read -r mx my < <(centre "$main")
-    read -r dx dy < <(centre "$id")
-    [ $((dx > mx ? dx - mx : mx - dx)) -le 3 ] && [ $((dy > my ? dy - my : my - dy)) -le 3 ] ||
-        fail "'$1' is centred at $dx,$dy, the main window at $mx,$my"
+    if [ "${2:-}" = beside ]; then
+        read -r ml mr _ _ < <(frame "$main")
+        read -r dl dr _ _ < <(frame "$id")
+        [ "$dl" -ge "$mr" ] || [ "$dr" -le "$ml" ] || fail "'$1' at $dl..$dr covers the main window at $ml..$mr"
+    else
+        read -r mx my < <(centre "$main")
+        read -r dx dy < <(centre "$id")
+        [ $((dx > mx ? dx - mx : mx - dx)) -le 3 ] && [ $((dy > my ? dy - my : my - dy)) -le 3 ] ||
+            fail "'$1' is centred at $dx,$dy, the main window at $mx,$my"
+    fi
     stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
     local above=0 seen=0
     for w in $stacking; do
@@ -87,24 +102,21 @@ check() {
     done
     [ $above = 1 ] || fail "'$1' is not above the main window: $stacking"
     [ "$(xdotool getactivewindow)" = "$((id))" ] || fail "'$1' does not have the focus"
+    xdotool key Escape
+    for _ in $(seq 20); do xwininfo -id "$id" 2> /dev/null | grep -q IsViewable || return 0; sleep 0.1; done
+    fail "Escape left '$1' open"
 }
 
 xdotool key --clearmodifiers alt+a
 check "About slot_vorlane"
-xdotool key Escape
-sleep 0.3
 xdotool key --clearmodifiers alt+p
-check "Payout  Schedule "
-xdotool key --clearmodifiers alt+F4
-sleep 0.3
+check "Payout  Schedule " beside
 xdotool windowactivate --sync "$main"
 xdotool key F1
 check "slot_vorlane"
-xdotool key Return
-sleep 0.3
 # Options has no access letter: through the menu bar by keys.
+xdotool windowactivate --sync "$main"
 xdotool key alt Right Right Right Return
 check "VorLane Options"
-xdotool key --clearmodifiers alt+F4
 sleep 0.3
 [ "$(xdotool getactivewindow)" = "$((main))" ] || fail "the main window did not get the focus back"

@@ -76,7 +76,8 @@ private slots:
             if (!item->isVisible())
                 continue;
             QVERIFY(game->window.field().sceneRect().contains(item->sceneBoundingRect()));
-            if (!item->hasCursor())
+            // The flutes take a click around the balls in them.
+            if (!item->hasCursor() || item == game->item("ballplay"))
                 continue;
             QCOMPARE(item->cursor().shape(), Qt::PointingHandCursor);
             const bool covered = playing && item->parentItem() == board;
@@ -262,21 +263,27 @@ private slots:
         QTest::addColumn<bool>("extraBalls");
         QTest::addColumn<qint64>("won");
         QTest::addColumn<int>("closeAt"); // the window closed: 0 never, 1 during the drop, 2 at the extra-ball offer
+        QTest::addColumn<int>("finish"); // the base drop runs out: 0 by the clock, 1 by Space, 2 by a click on the flutes
         QTest::addColumn<QList<int>>("heard"); // from the start to the end of the play, unless closed
         const qint64 top = game::paytable::prize(3, 3), extra = game::paytable::scoreExtraBalls(5, 5, false, 1);
         // The start, the spots marked, the hits above the line, the win or the offer; the spot still
         // missing, the extra balls' loop, their hit and their pay.
-        QTest::newRow("top prize") << 3 << std::vector<int>{1, 2, 3} << false << top << 0
+        QTest::newRow("top prize") << 3 << std::vector<int>{1, 2, 3} << false << top << 0 << 0
                                    << QList<int>{104, 108, 108, 108, 101, 101, 104};
-        QTest::newRow("nothing") << 3 << std::vector<int>{1} << false << qint64(0) << 0 << QList<int>{104, 108, 108, 108};
-        QTest::newRow("extra balls") << 5 << extraBallsDraw << true << extra << 0
+        QTest::newRow("top prize, Space") << 3 << std::vector<int>{1, 2, 3} << false << top << 0 << 1
+                                          << QList<int>{104, 108, 108, 108, 104};
+        QTest::newRow("nothing") << 3 << std::vector<int>{1} << false << qint64(0) << 0 << 0 << QList<int>{104, 108, 108, 108};
+        QTest::newRow("extra balls") << 5 << extraBallsDraw << true << extra << 0 << 0
                                      << QList<int>{104, 108, 108, 108, 108, 108, 101, 101, 110, 111, 1107, 106, 105};
-        QTest::newRow("closed during the drop") << 3 << std::vector<int>{1, 2, 3} << false << top << 1 << QList<int>{};
-        QTest::newRow("closed at the extra-ball offer") << 5 << extraBallsDraw << true << extra << 2 << QList<int>{};
+        QTest::newRow("extra balls, flutes clicked") << 5 << extraBallsDraw << true << extra << 0 << 2
+                                                     << QList<int>{104, 108, 108, 108, 108, 108, 110, 111, 1107, 106, 105};
+        QTest::newRow("closed during the drop") << 3 << std::vector<int>{1, 2, 3} << false << top << 1 << 0 << QList<int>{};
+        QTest::newRow("closed at the extra-ball offer") << 5 << extraBallsDraw << true << extra << 2 << 0 << QList<int>{};
     }
     // Plays one flute by the clock: GOOD LUCK stands in for the play controls, and the prize lands
-    // on the credit once the last ball has fallen. Whatever a restless player reaches meanwhile,
-    // even hidden buttons, is not honoured; closed before its end, the play is paid and kept.
+    // on the credit once the last ball has fallen, or at once by Space or a click on the flutes,
+    // the rest unheard. Whatever a restless player reaches meanwhile, even hidden buttons, is
+    // not honoured but answered on the field; closed before its end, the play is paid and kept.
     void wholePlayThroughClicks()
     {
         QFETCH(int, spots);
@@ -284,6 +291,7 @@ private slots:
         QFETCH(bool, extraBalls);
         QFETCH(qint64, won);
         QFETCH(int, closeAt);
+        QFETCH(int, finish);
         QFETCH(QList<int>, heard);
         startPlay(spots, balls);
         QVERIFY(game->item("goodluck")->isVisible() && !game->item("PLAY", 1)->isVisible());
@@ -308,7 +316,10 @@ private slots:
         QVERIFY(game->animator().running());
         QCOMPARE(game->caption("credit"), QStringLiteral("34"));
         QVERIFY(game->messages.shown.empty());
-        QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 1);
+        QVERIFY(game->item("note")->isVisible());
+        QCOMPARE(game->caption("note"), QStringLiteral("BALLS ARE FALLING:   CLICK THE FLUTES OR PRESS SPACE TO FINISH"));
+        // Only the payout schedule, which stands beside the field, opens.
+        QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 2);
         QVERIFY(game->window.isEnabled());
         const auto stored = [this](const char* key) { return store.value("player1", key).value_or("(none)"); };
         const auto kept = [&](qint64 paid) {
@@ -324,7 +335,12 @@ private slots:
         if (closeAt == 1)
             return closeAndFindThePlayKept();
 
-        playOut();
+        if (finish == 1)
+            QTest::keyClick(game->view(), Qt::Key_Space);
+        else if (finish == 2)
+            game->click("ballplay");
+        else
+            playOut();
         QVERIFY(!game->animator().running());
         auto* ballflash = game->window.findChild<QTimer*>(QStringLiteral("ballflash"));
         QCOMPARE(game->item("extraballs")->isVisible(), extraBalls);

@@ -60,7 +60,7 @@ private slots:
         QTest::newRow("closed by the close box") << false;
     }
     // Opening keeps what was played; the speed buttons set the speed, Delete clears the rest; another
-    // slot is loaded when chosen, and a slot never used is saved empty with the slowest speed that moves.
+    // slot is loaded when chosen, and a slot never used is saved empty at the middle speed.
     void opensOnTheCurrentSlot()
     {
         QFETCH(bool, byOk);
@@ -106,15 +106,15 @@ private slots:
 
         options->machine_Click(2);
         QCOMPARE(creditShown(), QStringLiteral("0"));
-        for (QRadioButton* b : options->findChildren<QRadioButton*>(QStringLiteral("setspeed")))
-            QVERIFY(!b->isChecked());
+        for (int i = 0; i < speeds.size(); ++i) // a new slot plays at the middle speed, and says so
+            QCOMPARE(speeds[i]->isChecked(), i == 2);
+        QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   3"));
         if (byOk)
             QTest::mouseClick(child("btnokplayer"), Qt::LeftButton);
         else
             options->close();
         QVERIFY(game->window.isEnabled());
-        QCOMPARE(record(2), "amountinvested=0 bank=0 currentplayer= games=0 reelspeed=1 total=0 wager=0");
-        QCOMPARE(int(player().reelspeed), 1);
+        QCOMPARE(record(2), "amountinvested=0 bank=0 currentplayer= games=0 reelspeed=10 total=0 wager=0");
         QTRY_VERIFY(GameWindow::windowsOf<windows::frmvorlaneoptions>().isEmpty());
     }
     // A record file that cannot be read is told of once the game is up, in a box of the game's own.
@@ -271,7 +271,7 @@ private slots:
             QVERIFY(game->window.isEnabled());
         }
     }
-    void helpShowsTheSeventeenPieces()
+    void helpShowsItsPiecesAndTheKeys()
     {
         game->window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&game->window));
@@ -280,7 +280,8 @@ private slots:
         const auto& help = game->messages.shown.front();
         QCOMPARE(help.icon, platform::Messages::Icon::information);
         QCOMPARE(help.title, std::string());
-        QCOMPARE(QString::fromStdString(help.prompt).count(u'\r'), 17); // each piece closed by a carriage return
+        QCOMPARE(QString::fromStdString(help.prompt).count(u'\r'), 21); // each piece closed by a carriage return
+        QVERIFY(QString::fromStdString(help.prompt).contains(QStringLiteral("Ctrl+M sound on/off")));
     }
 
 private:
