@@ -189,7 +189,7 @@ void Presenter::refuse(game::Refusal why)
         return information(tr("Name Too Long"));
     case game::Refusal::playOpen:
         return note(s.offer() ? tr("EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X")
-                              : tr("BALLS ARE FALLING:   CLICK THE FLUTES OR PRESS SPACE TO FINISH"));
+                              : tr("BALLS ARE FALLING:   SPACE FINISHES THEM"));
     case game::Refusal::tenSpots:
         return note(tr("TEN SPOTS ARE MARKED:   UNMARK ONE FIRST"));
     case game::Refusal::notOffered:

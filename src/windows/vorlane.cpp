@@ -6,6 +6,7 @@
 #include "fieldview.h"
 #include "game/keno.h"
 #include "gamelook.h"
+#include "centring.h"
 #include "gamemenu.h"
 #include "presenter.h"
 
@@ -13,10 +14,15 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QThread>
 
 namespace windows {
+
+namespace {
+constexpr int titleAllowance = 30, frameAllowance = 4;
+}
 
 vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& messages, platform::SettingsStore& store,
                  platform::Sound& sound, const platform::Clock& clock, QWidget* parent)
@@ -36,8 +42,27 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
     centralWidget()->installEventFilter(this);
     centralWidget()->setFocus();
     connect(scene, &FieldScene::commanded, this, &vorlane::command);
-    resize(scene->sceneRect().size().toSize() + QSize(0, menuBar()->sizeHint().height()));
-    move(0, 0);
+    fitToScreen();
+}
+
+void vorlane::fitToScreen()
+{
+    const int menu = menuBar()->sizeHint().height();
+    const QSize field = scene->sceneRect().size().toSize();
+    // Small enough for any screen, large enough that every button takes a click and the menu is whole.
+    setMinimumSize(std::max(field.width() * 6 / 10, menuBar()->sizeHint().width()), field.height() * 6 / 10 + menu);
+    QSize size = field;
+    QPoint origin(0, 0);
+    if (const QScreen* screen = this->screen()) {
+        // The frame is not drawn yet: leave room for a title bar and borders of the usual size.
+        const QRect room = screen->availableGeometry();
+        const QSize inside = room.size() - QSize(2 * frameAllowance, menu + titleAllowance + frameAllowance);
+        if (size.width() > inside.width() || size.height() > inside.height())
+            size.scale(inside, Qt::KeepAspectRatio);
+        origin = centredOrigin(room, size + QSize(2 * frameAllowance, menu + titleAllowance + frameAllowance));
+    }
+    resize(size.expandedTo(minimumSize() - QSize(0, menu)) + QSize(0, menu));
+    move(origin);
 }
 
 vorlane::~vorlane() { end(Ending::lastChance); }

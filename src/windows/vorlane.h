@@ -47,6 +47,8 @@ protected:
 private:
     void command(layout::Command command, int index);
     void markFocused();
+    // The default size, scaled down to the screen's free area where it is smaller, centred on it.
+    void fitToScreen();
 
     game::Keno& keno;
     FieldScene* scene;

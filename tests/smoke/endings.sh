@@ -86,8 +86,9 @@ start() {
     sleep 0.5
 }
 
-# Clicks at field coordinates, below the 27-pixel menu bar of a window at the top left.
-click() { xdotool mousemove "$1" $(($2 + 27)) click 1; }
+# Clicks at field coordinates, below the 27-pixel menu bar of the window (centred on the screen).
+origin() { xwininfo -id "$win" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'; }
+click() { read -r x y < <(origin); xdotool mousemove $((x + $1)) $((y + $2 + 27)) click 1; }
 pause() { sleep "$((RANDOM % ($1 + 1) / 1000)).$(printf %03d $((RANDOM % ($1 + 1) % 1000)))"; }
 key() { xdotool windowfocus "$win" key "$1" 2> /dev/null || true; }
 value() { sed -n "s/^$1=//p" "$config/Vorlen.ini"; }
@@ -209,7 +210,7 @@ done
 round=offer ending=KILL box=0
 printf '[player1]\nreelspeed=60\namountinvested=1000\nbank=1000\n' > "$config/Vorlen.ini"
 start
-pixel() { import -window root -crop "1x1+$1+$(($2 + 27))" txt:- 2> /dev/null | tail -n1 | awk '{print $3}'; }
+pixel() { read -r x y < <(origin); import -window root -crop "1x1+$((x + $1))+$((y + $2 + 27))" txt:- 2> /dev/null | tail -n1 | awk '{print $3}'; }
 none=$(pixel 745 378) controls=$(pixel 560 520) plays=0 offered="" since=$(date +%s) # EXTRA BALLS hidden, PLAY 10 shown
 click 743 488 # AUTO SELECT: ten spots
 while [ -z "$offered" ] && [ "$plays" -lt 40 ] && [ $(($(date +%s) - since)) -lt 40 ]; do

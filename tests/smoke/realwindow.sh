@@ -63,8 +63,9 @@ finish() {
 
 saved() { sed -n "s/^$1=//p" "$out/saved.ini"; }
 
-# Clicks at field coordinates, below the 27-pixel menu bar of a window at the top left.
-click() { xdotool mousemove "$1" $(($2 + 27)) click 1; sleep 0.3; }
+# Clicks at field coordinates, below the 27-pixel menu bar of the window (centred on the screen).
+origin() { xwininfo -id "$window" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'; }
+click() { read -r x y < <(origin); xdotool mousemove $((x + $1)) $((y + $2 + 27)) click 1; sleep 0.3; }
 
 start
 xwininfo -id "$window" | grep -E 'Width|Height'
