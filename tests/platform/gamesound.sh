@@ -38,8 +38,10 @@ for _ in $(seq 100); do
 done
 sleep 1
 
-# Clicks at field coordinates, below the 27-pixel menu bar of a window at the top left.
-click() { xdotool mousemove "$1" $(($2 + 27)) click 1; }
+# Clicks at field coordinates, below the 27-pixel menu bar of the window (centred on the screen).
+win=$(xwininfo -root -tree | grep '"Current Player       SOUND"' | awk '{print $1}' | head -n1)
+read -r X Y < <(xwininfo -id "$win" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
+click() { xdotool mousemove $((X + $1)) $((Y + $2 + 27)) click 1; }
 for _ in $(seq "$rounds"); do
     click 743 41 # COINS
     sleep 1
@@ -55,7 +57,7 @@ sleep 1
 click 743 488 # AUTO SELECT
 sleep 1
 # The colour of a field pixel, from the screen.
-pixel() { import -window root -crop 1x1+"$1"+$(($2 + 27)) -depth 8 txt:- | tail -n 1 | awk '{print $3}'; }
+pixel() { import -window root -crop 1x1+$((X + $1))+$((Y + $2 + 27)) -depth 8 txt:- | tail -n 1 | awk '{print $3}'; }
 background=$(pixel 150 560)
 for _ in $(seq "$plays"); do
     click 560 520 # PLAY 10

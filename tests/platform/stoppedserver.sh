@@ -41,10 +41,12 @@ start_game() {
     [ -n "$win" ] || fail "no window"
 }
 
-# Puts in 5 coins a click, below the 27-pixel menu bar of a window at the top left.
+# Puts in 5 coins a click, below the 27-pixel menu bar of the window (centred on the screen).
 coins() {
+    local x y
+    read -r x y < <(xwininfo -id "$win" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
     for _ in $(seq "$1"); do
-        xdotool mousemove 743 68 click 1
+        xdotool mousemove $((x + 743)) $((y + 68)) click 1
         sleep 0.2
     done
 }

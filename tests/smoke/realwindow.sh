@@ -91,4 +91,21 @@ if [ "$(saved games)" != 1 ] || [ "$(saved wager)" != 10 ] ||
     cat "$out/saved.ini"
     exit 1
 fi
-echo "PASS: started, drew its window and closed cleanly on SIGTERM and, mid-play, on SIGINT"
+# By keys alone, on a record without a speed: the arrows and Space mark ten spots, 1 bets one
+# coin, Ctrl+0 plays ten flutes and Space finishes their drop, which is settled and kept.
+printf '[player1]\nbank=125\ncurrentplayer=SMOKE\n' > "$config/Vorlen.ini"
+start
+xdotool windowfocus --sync "$window" key --delay 30 space Right space Right space Right space Right space \
+    Right space Right space Right space Right space Right space 1 ctrl+0
+sleep 0.5
+xdotool key space
+sleep 0.5
+# Kept at once: the drop would run for seconds yet, and an ending would only settle it.
+cp "$config/Vorlen.ini" "$out/saved.ini"
+if [ "$(saved games)" != 1 ] || [ "$(saved wager)" != 10 ] || [ "$(saved reelspeed)" != 10 ]; then
+    echo "FAIL: the play by keys was not made, finished and kept at the middle speed:"
+    cat "$out/saved.ini"
+    exit 1
+fi
+finish TERM
+echo "PASS: started, drew its window and closed cleanly on SIGTERM and, mid-play, on SIGINT; played by keys"
