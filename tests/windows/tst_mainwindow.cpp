@@ -256,6 +256,23 @@ private slots:
         QVERIFY(!game->window.isVisible());
         QCOMPARE(game->sound.calls.back().kind, fakes::FakeSound::Kind::stop);
     }
+    // The arrows move the frame, Space and Enter mark and unmark under it, each edge holds it;
+    // + and - step through the five speeds, say so on the field and keep it.
+    void boardAndSpeedByKeys()
+    {
+        QWidget* field = game->view();
+        for (const auto key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Space, Qt::Key_Down, Qt::Key_Right, Qt::Key_Return,
+                               Qt::Key_Space, Qt::Key_Right, Qt::Key_Enter})
+            QTest::keyClick(field, key);
+        QVERIFY(game->rig.keno.state().spotmarked[1] && game->rig.keno.state().spotmarked[13]);
+        QCOMPARE(game->rig.keno.state().spotsmarked, game::Integer(2));
+        for (const auto& [key, speed, shown] : {std::tuple{Qt::Key_Plus, 30, "2"}, {Qt::Key_Plus, 60, "1"},
+                                                {Qt::Key_Plus, 60, "1"}, {Qt::Key_Minus, 30, "2"}}) {
+            QTest::keyClick(field, key);
+            QCOMPARE(store.value("player1", "reelspeed").value_or(""), std::to_string(speed));
+            QCOMPARE(game->caption("note"), QStringLiteral("SPEED %1 OF 5   (+ FASTER,  - SLOWER)").arg(shown));
+        }
+    }
     void wholePlayThroughClicks_data()
     {
         QTest::addColumn<int>("spots");
