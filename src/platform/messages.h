@@ -13,6 +13,8 @@ public:
     enum class Icon { critical, information };
     virtual ~Messages() = default;
     virtual void show(Icon icon, const std::string& prompt, const std::string& title = {}) = 0;
+    // A question with Yes and No, No the default: true for Yes.
+    virtual bool ask(const std::string& prompt, const std::string& title = {}) = 0;
 };
 
 } // namespace platform

@@ -9,6 +9,7 @@
 #include "game/pace.h"
 #include "gamelook.h"
 #include "twips.h"
+#include "platform/messages.h"
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
 #include "recordnotices.h"
@@ -221,6 +222,8 @@ void frmvorlaneoptions::showDeleteCaption(const QString& rawName)
 
 void frmvorlaneoptions::Btndeletedetails_Click()
 {
+    if (!messages.ask(tr("Delete the credit and statistics of %1 ?").arg(name()).toStdString(), programName().toStdString()))
+        return;
     keno.deleteDetails();
     save();
     lblcurrentplayer->setText(currentPlayer(3) + name());

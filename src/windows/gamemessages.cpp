@@ -17,6 +17,16 @@ namespace windows {
 
 void GameMessages::show(Icon icon, const std::string& prompt, const std::string& title)
 {
+    run(icon, prompt, title, false);
+}
+
+bool GameMessages::ask(const std::string& prompt, const std::string& title)
+{
+    return run(Icon::information, prompt, title, true);
+}
+
+bool GameMessages::run(Icon icon, const std::string& prompt, const std::string& title, bool question)
+{
     QWidget* owner = QApplication::activeModalWidget();
     if (!owner)
         owner = QApplication::activeWindow();
@@ -43,9 +53,13 @@ void GameMessages::show(Icon icon, const std::string& prompt, const std::string&
                            .pixmap(side, side));
     picture->setAlignment(Qt::AlignTop);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
-    buttons->button(QDialogButtonBox::Ok)->setCursor(Qt::PointingHandCursor);
+    auto* buttons = new QDialogButtonBox(question ? QDialogButtonBox::Yes | QDialogButtonBox::No : QDialogButtonBox::Ok, &box);
+    for (QAbstractButton* button : buttons->buttons())
+        button->setCursor(Qt::PointingHandCursor);
+    if (question) // Enter and Escape both keep everything as it is
+        buttons->button(QDialogButtonBox::No)->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
 
     auto* row = new QHBoxLayout;
     row->setSpacing(16);
@@ -54,12 +68,14 @@ void GameMessages::show(Icon icon, const std::string& prompt, const std::string&
     auto* layout = new QVBoxLayout(&box);
     layout->addLayout(row);
     layout->addWidget(buttons);
+    // Wide enough for its title beside the frame's buttons.
+    layout->addStrut(box.fontMetrics().horizontalAdvance(box.windowTitle()) + 8 * box.fontMetrics().height());
     layout->setSizeConstraint(QLayout::SetFixedSize);
     if (owner) {
         box.adjustSize();
         centreOn(&box, owner->window());
     }
-    box.exec();
+    return box.exec() == QDialog::Accepted;
 }
 
 } // namespace windows

@@ -12,6 +12,11 @@ namespace windows {
 class GameMessages final : public platform::Messages {
 public:
     void show(Icon icon, const std::string& prompt, const std::string& title = {}) override;
+    bool ask(const std::string& prompt, const std::string& title = {}) override;
+
+private:
+    // The box of either, with OK or with Yes and No; true when accepted.
+    static bool run(Icon icon, const std::string& prompt, const std::string& title, bool question);
 };
 
 } // namespace windows

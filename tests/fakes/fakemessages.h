@@ -19,7 +19,13 @@ public:
     {
         shown.push_back({icon, prompt, title});
     }
+    bool ask(const std::string& prompt, const std::string& title = {}) override
+    {
+        shown.push_back({Icon::information, prompt, title});
+        return answer;
+    }
     std::vector<Shown> shown;
+    bool answer = true; // to every question
 };
 
 } // namespace fakes

@@ -84,7 +84,14 @@ private slots:
             QCOMPARE(player().reelspeed, game::pace::speedSteps[std::size_t(i)]);
             QCOMPARE(text("speedlab"), QStringLiteral("Current Speed =   %1").arg(i + 1));
         }
+        game->messages.answer = false; // No keeps everything
         QTest::mouseClick(child("Btndeletedetails"), Qt::LeftButton);
+        QCOMPARE(creditShown(), QStringLiteral("75"));
+        game->messages.answer = true;
+        QTest::mouseClick(child("Btndeletedetails"), Qt::LeftButton);
+        QCOMPARE(game->messages.shown.size(), std::size_t(2));
+        QCOMPARE(game->messages.shown[1].prompt, "Delete the credit and statistics of ANN ?");
+        game->messages.shown.clear();
         QCOMPARE(creditShown(), QString());
         QCOMPARE(record(1), "amountinvested=0 bank=0 currentplayer=ann games=0 reelspeed=2 total=0 wager=0");
         QCOMPARE(text("lblreturned"), QStringLiteral("Returned To Player     % "));
