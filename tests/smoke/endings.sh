@@ -205,7 +205,7 @@ for ending in closebox TERM HUP; do
     rm -f "$config"/Vorlen.ini.bad*
 done
 
-# Killed while it offers extra balls (plays of ten flutes at full speed until
+# Killed while it offers extra balls (plays of ten flutes, each finished at once, until
 # one does): the play is on disk, paid what its base draw won.
 round=offer ending=KILL box=0
 printf '[player1]\nreelspeed=60\namountinvested=1000\nbank=1000\n' > "$config/Vorlen.ini"
@@ -216,6 +216,7 @@ click 743 488 # AUTO SELECT: ten spots
 while [ -z "$offered" ] && [ "$plays" -lt 40 ] && [ $(($(date +%s) - since)) -lt 40 ]; do
     before=$(value games) plays=$((plays + 1))
     click 560 520 # PLAY 10
+    key space     # and its drop at once
     # A settled play is saved, and so is an offer; either way the picture decides.
     for _ in $(seq 120); do [ "$(value games)" != "$before" ] && break; sleep 0.05; done
     for _ in $(seq 30); do
