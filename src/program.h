@@ -13,6 +13,7 @@
 #include "players/soundsetting.h"
 #include "windows/artrenderer.h"
 #include "windows/gamemessages.h"
+#include "windows/playhistory.h"
 #include "windows/presenter.h"
 #include "windows/recordnotices.h"
 #include "windows/vorlane.h"
@@ -35,6 +36,8 @@ struct Program {
     game::Keno keno{random};
     windows::ArtRenderer art;
     windows::vorlane window{keno, art, messages, store, sound, clock};
+    // The play history beside the settings file; the window owns it.
+    windows::PlayHistory* history = nullptr;
 
     // Shows the main window and takes the stored record of the first player.
     void start()
@@ -44,6 +47,8 @@ struct Program {
             sound.setOn(!sound.on());
             players::saveSoundOn(store, sound.on());
         });
+        history = new windows::PlayHistory(std::filesystem::path(store.location()).parent_path(), keno,
+                                           window.presenter(), messages);
         window.show();
         game::Player record;
         const auto unread = players::readRecord(store, 1, record);

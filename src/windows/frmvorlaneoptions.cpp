@@ -14,6 +14,7 @@
 #include "players/recordsaver.h"
 #include "recordnotices.h"
 #include "statisticslines.h"
+#include "platform/messages.h"
 #include "words.h"
 
 #include <QAbstractButton>
@@ -222,7 +223,12 @@ void frmvorlaneoptions::showDeleteCaption(const QString& rawName)
 
 void frmvorlaneoptions::Btndeletedetails_Click()
 {
-    if (!messages.ask(tr("Delete the credit and statistics of %1 ?").arg(name()).toStdString(), programName().toStdString()))
+    const QString who = QString::fromStdString(keno.state().player.currentplayer).toUpper();
+    if (!messages.ask(tr("Delete every detail of player %1 (%2): the credit, the statistics and the play history?\r"
+                         "This cannot be undone.")
+                          .arg(QString::number(slot()), who)
+                          .toStdString(),
+                      programName().toStdString()))
         return;
     keno.deleteDetails();
     save();

@@ -123,6 +123,7 @@ void Presenter::present(const Event& event)
         refuse(game::Refusal::playOpen); // the offer waits for the player: say so until it is taken
     else if (event.kind == Event::extraBallsCollected)
         clearNote();
+    emit told(event);
 }
 
 bool Presenter::hurry()

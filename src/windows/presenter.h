@@ -54,6 +54,10 @@ public:
     void note(const QString& text);
     void clearNote();
 
+signals:
+    // Every event, once the field shows it: what the history and auto-play follow.
+    void told(const game::Event& event);
+
 private:
     void present(const game::Event& event);
     void voice(game::Event::Kind event);
