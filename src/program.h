@@ -13,6 +13,7 @@
 #include "players/soundsetting.h"
 #include "windows/artrenderer.h"
 #include "windows/gamemessages.h"
+#include "windows/historymenu.h"
 #include "windows/playhistory.h"
 #include "windows/presenter.h"
 #include "windows/recordnotices.h"
@@ -49,6 +50,7 @@ struct Program {
         });
         history = new windows::PlayHistory(std::filesystem::path(store.location()).parent_path(), keno,
                                            window.presenter(), messages);
+        new windows::HistoryMenu(window, keno, art, *history);
         window.show();
         game::Player record;
         const auto unread = players::readRecord(store, 1, record);

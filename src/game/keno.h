@@ -82,6 +82,9 @@ public:
     void setListener(std::function<void(const Event&)> listener) { told = std::move(listener); }
     // The last play settled, as a play history keeps it.
     const PlayRecord& settledPlay() const { return settled; }
+    // The state a kept play ended in, played again from its pre-drawn balls
+    // (src/game/replay.cpp): what the field showed once it was settled.
+    static State replay(const PlayRecord& play);
 
     // The window has loaded: take the stored record of the first player.
     void startUp(const Player& record);

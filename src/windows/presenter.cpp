@@ -109,16 +109,14 @@ void Presenter::present(const Event& event)
 {
     voice(event.kind);
     showCaption(event.kind);
-    const game::State& s = keno.state();
-    for (const auto show : {&Presenter::showCredit, &Presenter::showBoard, &Presenter::showBet, &Presenter::payoutpanels,
-                            &Presenter::showFlutes, &Presenter::showControls, &Presenter::runTimers})
-        (this->*show)(s);
+    showState(field, keno.state());
+    runTimers(keno.state());
     keepRecord();
     // A refusal's box waits for the player over the field as it now stands.
     if (event.kind == Event::refused)
         refuse(event.refusal);
     else if (event.kind == Event::speedChanged)
-        note(tr("SPEED %1 OF 5   (+ FASTER,  - SLOWER)").arg(game::pace::speedChoice(s.player.reelspeed) + 1));
+        note(tr("SPEED %1 OF 5   (+ FASTER,  - SLOWER)").arg(game::pace::speedChoice(keno.state().player.reelspeed) + 1));
     else if (event.kind == Event::extraBallsOffered)
         refuse(game::Refusal::playOpen); // the offer waits for the player: say so until it is taken
     else if (event.kind == Event::extraBallsCollected)
@@ -153,6 +151,13 @@ void Presenter::clearNote()
 {
     noteShown->stop();
     field.controls().note->hide();
+}
+
+void Presenter::showState(FieldScene& field, const game::State& s)
+{
+    for (const auto show : {&Presenter::showCredit, &Presenter::showBoard, &Presenter::showBet, &Presenter::payoutpanels,
+                            &Presenter::showFlutes, &Presenter::showControls})
+        show(field, s);
 }
 
 void Presenter::voice(Event::Kind event)
@@ -211,7 +216,7 @@ void Presenter::showCaption(Event::Kind event)
     window->setWindowTitle(currentPlayer(7) + (event == Event::gameStarted ? name : name.toUpper()));
 }
 
-void Presenter::showCredit(const game::State& s)
+void Presenter::showCredit(FieldScene& field, const game::State& s)
 {
     const FieldScene::Controls& i = field.controls();
     const auto number = [](auto value) { return QString::number(value); };
@@ -220,7 +225,7 @@ void Presenter::showCredit(const game::State& s)
     i.winnings->setCaption(s.shownWin ? number(*s.shownWin) : QString(), yellow);
 }
 
-void Presenter::showBoard(const game::State& s)
+void Presenter::showBoard(FieldScene& field, const game::State& s)
 {
     const FieldScene::Controls& i = field.controls();
     for (int n = 1; n <= 80; ++n) {
@@ -239,7 +244,7 @@ void Presenter::showBoard(const game::State& s)
     i.ballplay->setPicture(flutePanel(s.flutes));
 }
 
-void Presenter::showBet(const game::State& s)
+void Presenter::showBet(FieldScene& field, const game::State& s)
 {
     const FieldScene::Controls& i = field.controls();
     for (int button = 1; button <= 4; ++button)
@@ -249,7 +254,7 @@ void Presenter::showBet(const game::State& s)
 
 // The prizes of the spots marked at the bet chosen, the line prize in black
 // from 5 spots up, and the line across the flutes.
-void Presenter::payoutpanels(const game::State& s)
+void Presenter::payoutpanels(FieldScene& field, const game::State& s)
 {
     const FieldScene::Controls& i = field.controls();
     const int spots = s.spotsmarked, line = s.linehits();
@@ -262,13 +267,13 @@ void Presenter::payoutpanels(const game::State& s)
         i.stop[k]->setVisible(line > 0 && int(k) == line + 1);
 }
 
-void Presenter::showFlutes(const game::State& s)
+void Presenter::showFlutes(FieldScene& field, const game::State& s)
 {
     for (int k = 1; k <= game::dropballCount; ++k)
-        showBall(k, s.look.dropball[std::size_t(k)]);
+        showBall(field, k, s.look.dropball[std::size_t(k)]);
 }
 
-void Presenter::showControls(const game::State& s)
+void Presenter::showControls(FieldScene& field, const game::State& s)
 {
     const FieldScene::Controls& i = field.controls();
     for (PictureItem* control : {i.btnBET[1], i.btnBET[2], i.btnBET[3], i.btnBET[4], i.PLAY[1], i.PLAY[3], i.PLAY[5],
@@ -288,7 +293,7 @@ void Presenter::runTimers(const game::State& s)
             enabled ? timer->start() : timer->stop();
 }
 
-void Presenter::showBall(int index, const game::BallPicture& look)
+void Presenter::showBall(FieldScene& field, int index, const game::BallPicture& look)
 {
     if (index < 1 || index > game::dropballCount)
         return;
@@ -305,7 +310,7 @@ void Presenter::showStep(const game::DropStep& step, std::int64_t elapsed)
     using Kind = game::DropStep::Kind;
     switch (step.kind) {
     case Kind::fall:
-        showBall(step.dropballIndex, {true, step.look, step.number, step.left, step.topAt(elapsed)});
+        showBall(field, step.dropballIndex, {true, step.look, step.number, step.left, step.topAt(elapsed)});
         break;
     case Kind::hideBall:
         if (step.dropballIndex >= 1 && step.dropballIndex <= game::dropballCount)

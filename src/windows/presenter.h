@@ -44,6 +44,8 @@ public:
     // stopped; a failed save is told in a box when the player closed the
     // game, else on stderr. Only the first call does it.
     void end(bool playerClosed);
+    // Shows \p s on \p field: the game's field, and the recall's of a kept play.
+    static void showState(FieldScene& field, const game::State& s);
 
     // A click on the flutes or Space: the drop under way ends at once, as it
     // would have ended, without its sounds. False when no drop runs.
@@ -62,16 +64,16 @@ private:
     void present(const game::Event& event);
     void voice(game::Event::Kind event);
     void showCaption(game::Event::Kind event);
-    void showCredit(const game::State& s);
-    void showBoard(const game::State& s);
-    void showBet(const game::State& s);
+    static void showCredit(FieldScene& field, const game::State& s);
+    static void showBoard(FieldScene& field, const game::State& s);
+    static void showBet(FieldScene& field, const game::State& s);
     // The payout panels and the stop line, for the spots marked and the bet.
-    void payoutpanels(const game::State& s);
-    void showFlutes(const game::State& s);
-    void showControls(const game::State& s);
+    static void payoutpanels(FieldScene& field, const game::State& s);
+    static void showFlutes(FieldScene& field, const game::State& s);
+    static void showControls(FieldScene& field, const game::State& s);
     void runTimers(const game::State& s);
     void showStep(const game::DropStep& step, std::int64_t elapsed);
-    void showBall(int index, const game::BallPicture& look);
+    static void showBall(FieldScene& field, int index, const game::BallPicture& look);
     // Keeps every settled change, and a play at the extra-ball offer.
     void keepRecord();
 

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#include "historymenu.h"
+
+#include "game/keno.h"
+#include "gamelook.h"
+#include "recallwindow.h"
+#include "vorlane.h"
+
+#include <QMenuBar>
+
+namespace windows {
+
+HistoryMenu::HistoryMenu(vorlane& window, game::Keno& keno, ArtRenderer& art, PlayHistory& history)
+    : QObject(&window), window(window), keno(keno), art(art), history(history)
+{
+    connect(add("mnurecall", tr("&Recall"), Qt::Key_R), &QAction::triggered, this, &HistoryMenu::mnurecall_Click);
+}
+
+HistoryMenu::~HistoryMenu() { delete recall; }
+
+QAction* HistoryMenu::add(const char* name, const QString& caption, Qt::Key key)
+{
+    QAction* action = window.menuBar()->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(QKeySequence(key));
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+
+void HistoryMenu::mnurecall_Click()
+{
+    if (keno.state().playing())
+        return;
+    // A window of another player's plays gives way to the current player's.
+    delete recall;
+    recall = new recallwindow(art, history, keno.state().playerno);
+    ownBy(recall, &window);
+    recall->show();
+    recall->activateWindow();
+}
+
+} // namespace windows

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 slot_vorlane developers
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+
+namespace game {
+class Keno;
+}
+
+namespace windows {
+
+class ArtRenderer;
+class PlayHistory;
+class recallwindow;
+class vorlane;
+
+// The menu entries that open the play history's windows, each at most once,
+// for the player of the moment. While a play runs they do not answer.
+class HistoryMenu : public QObject {
+    Q_OBJECT
+public:
+    HistoryMenu(vorlane& window, game::Keno& keno, ArtRenderer& art, PlayHistory& history);
+    ~HistoryMenu() override;
+
+    void mnurecall_Click();
+
+private:
+    QAction* add(const char* name, const QString& caption, Qt::Key key);
+
+    vorlane& window;
+    game::Keno& keno;
+    ArtRenderer& art;
+    PlayHistory& history;
+    QPointer<recallwindow> recall;
+};
+
+} // namespace windows
