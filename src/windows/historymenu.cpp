@@ -3,7 +3,9 @@
 #include "historymenu.h"
 
 #include "game/keno.h"
+#include "fairnesswindow.h"
 #include "gamelook.h"
+#include "playhistory.h"
 #include "recallwindow.h"
 #include "vorlane.h"
 
@@ -15,9 +17,14 @@ HistoryMenu::HistoryMenu(vorlane& window, game::Keno& keno, ArtRenderer& art, Pl
     : QObject(&window), window(window), keno(keno), art(art), history(history)
 {
     connect(add("mnurecall", tr("&Recall"), Qt::Key_R), &QAction::triggered, this, &HistoryMenu::mnurecall_Click);
+    connect(add("mnufairness", tr("&Fairness"), Qt::Key_F), &QAction::triggered, this, &HistoryMenu::mnufairness_Click);
 }
 
-HistoryMenu::~HistoryMenu() { delete recall; }
+HistoryMenu::~HistoryMenu()
+{
+    delete recall;
+    delete fairness;
+}
 
 QAction* HistoryMenu::add(const char* name, const QString& caption, Qt::Key key)
 {
@@ -38,6 +45,17 @@ void HistoryMenu::mnurecall_Click()
     ownBy(recall, &window);
     recall->show();
     recall->activateWindow();
+}
+
+void HistoryMenu::mnufairness_Click()
+{
+    if (keno.state().playing())
+        return;
+    delete fairness;
+    fairness = new fairnesswindow(history::fairness(history.store().tally(keno.state().playerno)));
+    ownBy(fairness, &window);
+    fairness->show();
+    fairness->activateWindow();
 }
 
 } // namespace windows

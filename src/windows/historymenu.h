@@ -15,6 +15,7 @@ namespace windows {
 
 class ArtRenderer;
 class PlayHistory;
+class fairnesswindow;
 class recallwindow;
 class vorlane;
 
@@ -27,6 +28,7 @@ public:
     ~HistoryMenu() override;
 
     void mnurecall_Click();
+    void mnufairness_Click();
 
 private:
     QAction* add(const char* name, const QString& caption, Qt::Key key);
@@ -36,6 +38,7 @@ private:
     ArtRenderer& art;
     PlayHistory& history;
     QPointer<recallwindow> recall;
+    QPointer<fairnesswindow> fairness;
 };
 
 } // namespace windows
