@@ -3,6 +3,8 @@
 #include "historymenu.h"
 
 #include "game/keno.h"
+#include "autoplaydialog.h"
+#include "autoplayer.h"
 #include "fairnesswindow.h"
 #include "gamelook.h"
 #include "playhistory.h"
@@ -14,10 +16,12 @@
 namespace windows {
 
 HistoryMenu::HistoryMenu(vorlane& window, game::Keno& keno, ArtRenderer& art, PlayHistory& history)
-    : QObject(&window), window(window), keno(keno), art(art), history(history)
+    : QObject(&window), window(window), keno(keno), art(art), history(history),
+      player(new AutoPlayer(keno, window.presenter(), window.field()))
 {
     connect(add("mnurecall", tr("&Recall"), Qt::Key_R), &QAction::triggered, this, &HistoryMenu::mnurecall_Click);
     connect(add("mnufairness", tr("&Fairness"), Qt::Key_F), &QAction::triggered, this, &HistoryMenu::mnufairness_Click);
+    connect(add("mnuautoplay", tr("A&uto Play"), Qt::Key_P), &QAction::triggered, this, &HistoryMenu::mnuautoplay_Click);
 }
 
 HistoryMenu::~HistoryMenu()
@@ -56,6 +60,15 @@ void HistoryMenu::mnufairness_Click()
     ownBy(fairness, &window);
     fairness->show();
     fairness->activateWindow();
+}
+
+void HistoryMenu::mnuautoplay_Click()
+{
+    if (keno.state().playing() || keno.settledPlay().flutes <= 0)
+        return;
+    autoplaydialog ask(&window);
+    if (ask.exec() == QDialog::Accepted)
+        player->start(ask.rules());
 }
 
 } // namespace windows

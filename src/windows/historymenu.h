@@ -14,13 +14,14 @@ class Keno;
 namespace windows {
 
 class ArtRenderer;
+class AutoPlayer;
 class PlayHistory;
 class fairnesswindow;
 class recallwindow;
 class vorlane;
 
 // The menu entries that open the play history's windows, each at most once,
-// for the player of the moment. While a play runs they do not answer.
+// for the player of the moment, and start auto-play. While a play runs they do not answer.
 class HistoryMenu : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +30,8 @@ public:
 
     void mnurecall_Click();
     void mnufairness_Click();
+    void mnuautoplay_Click();
+    AutoPlayer& autoPlayer() const { return *player; }
 
 private:
     QAction* add(const char* name, const QString& caption, Qt::Key key);
@@ -37,6 +40,7 @@ private:
     game::Keno& keno;
     ArtRenderer& art;
     PlayHistory& history;
+    AutoPlayer* player;
     QPointer<recallwindow> recall;
     QPointer<fairnesswindow> fairness;
 };
