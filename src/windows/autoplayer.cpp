@@ -18,8 +18,8 @@ namespace windows {
 AutoPlayer::AutoPlayer(game::Keno& keno, Presenter& presenter, FieldScene& field)
     : QObject(&presenter), keno(keno), presenter(presenter), caption(field.addSimpleText(QString(), gameFontAt(13)))
 {
-    // Under the WIN panel, clear of the flutes and the buttons.
-    caption->setPos(fromTwips(10260, 5000));
+    // Under the WIN panel, right of the flutes and their stop lines.
+    caption->setPos(fromTwips(10500, 5000));
     caption->setBrush(yellow);
     caption->setZValue(1);
     caption->hide();
