@@ -91,6 +91,21 @@
     </message>
 </context>
 <context>
+    <name>HistoryNotices</name>
+    <message>
+        <source>The play history could not be written (%1).<byte value="xd"/>Your credit and statistics are kept as always; the game will go on trying to keep your plays.</source>
+        <translation>Historii her se nepodařilo zapsat (%1).<byte value="xd"/>Kredit a statistika zůstávají uloženy jako vždy; hra se bude dál snažit vaše hry ukládat.</translation>
+    </message>
+    <message>
+        <source>The play history was damaged. It was moved aside as<byte value="xd"/>%1<byte value="xd"/>and a fresh history has been started.</source>
+        <translation>Historie her byla poškozená. Byla odložena jako<byte value="xd"/>%1<byte value="xd"/>a byla založena nová historie.</translation>
+    </message>
+    <message>
+        <source>The play history<byte value="xd"/>%1<byte value="xd"/>comes from a newer version of the game. It is shown as it is, and no new plays are added to it.</source>
+        <translation>Historie her<byte value="xd"/>%1<byte value="xd"/>pochází z novější verze hry. Zobrazuje se tak, jak je, a žádné nové hry se do ní nepřidávají.</translation>
+    </message>
+</context>
+<context>
     <name>OddsTable</name>
     <message>
         <source>1 in %1</source>
@@ -309,6 +324,15 @@
     </message>
 </context>
 <context>
+    <name>windows::AutoPlayer</name>
+    <message>
+        <source>AUTO PLAY
+%1 left</source>
+        <translation>AUTOHRA
+zbývá %1</translation>
+    </message>
+</context>
+<context>
     <name>windows::FieldScene</name>
     <message>
         <source>%1   (key %2)</source>
@@ -405,21 +429,27 @@
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Na obrazovku VÝBĚRU se dostanete tlačítkem SMAZAT.</translation>
     </message>
+</context>
+<context>
+    <name>windows::HistoryMenu</name>
     <message>
-        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
-        <translation>13:-Klávesy: šipky posouvají rámeček po hrací ploše, MEZERNÍK nebo ENTER označí jeho číslo.</translation>
+        <source>&amp;Recall</source>
+        <translation>&amp;Přehled</translation>
     </message>
     <message>
-        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
-        <translation> C ŽETONY, A AUTO VÝBĚR, E SMAZAT, X KOULE NAVÍC, 1 2 5 0 SÁZKA, Ctrl+1 3 5 0 HRÁT.</translation>
+        <source>&amp;Fairness</source>
+        <translation>&amp;Férovost</translation>
     </message>
     <message>
-        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
-        <translation>14:-MEZERNÍK nebo klik na TRUBICE dokončí pád koulí; + rychleji, - pomaleji.</translation>
+        <source>A&amp;uto Play</source>
+        <translation>A&amp;utohra</translation>
     </message>
+</context>
+<context>
+    <name>windows::HitsChart</name>
     <message>
-        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
-        <translation> Ctrl+M zvuk zap./vyp., F1 tato nápověda, Esc zavře okno, Ctrl+Q konec.</translation>
+        <source>hits:  observed (yellow)  and a fair draw (white)</source>
+        <translation>zásahy:  pozorované (žlutě)  a při férovém losování (bíle)</translation>
     </message>
 </context>
 <context>
@@ -452,30 +482,6 @@
         <source>Name Too Long</source>
         <translation>Jméno Je Příliš Dlouhé</translation>
     </message>
-    <message>
-        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
-        <translation>RYCHLOST %1 Z 5   (+ RYCHLEJI,  - POMALEJI)</translation>
-    </message>
-    <message>
-        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
-        <translation>VYHRÁLI JSTE KOULE NAVÍC!   KLIKNĚTE NA KOULE NAVÍC NEBO STISKNĚTE X</translation>
-    </message>
-    <message>
-        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
-        <translation>KOULE PADAJÍ:   MEZERNÍK DOKONČÍ PÁD</translation>
-    </message>
-    <message>
-        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
-        <translation>OZNAČENO DESET ČÍSEL:   NEJPRVE JEDNO ODZNAČTE</translation>
-    </message>
-    <message>
-        <source>NO EXTRA BALLS ARE OFFERED</source>
-        <translation>ŽÁDNÉ KOULE NAVÍC NEJSOU NABÍZENY</translation>
-    </message>
-    <message>
-        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
-        <translation>SÁZKA V ŽETONECH JE NA SVÉ HRANICI</translation>
-    </message>
 </context>
 <context>
     <name>windows::aboutvorlane</name>
@@ -486,6 +492,96 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>windows::autoplaydialog</name>
+    <message>
+        <source>Stop at a win of at least</source>
+        <translation>Zastavit při výhře aspoň</translation>
+    </message>
+    <message>
+        <source>Stop after a loss of</source>
+        <translation>Zastavit po ztrátě</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Automatická hra</translation>
+    </message>
+    <message>
+        <source>%1 plays</source>
+        <translation>Her: %1</translation>
+    </message>
+    <message>
+        <source> coins</source>
+        <translation> mincí</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Spustit</translation>
+    </message>
+    <message>
+        <source>Repeat the last play (same spots, bet and flutes)</source>
+        <translation>Opakovat poslední hru (stejná čísla, sázka a trubice)</translation>
+    </message>
+</context>
+<context>
+    <name>windows::fairnesswindow</name>
+    <message>
+        <source>consistent with a fair draw (p = %1)</source>
+        <translation>odpovídá férovému losování (p = %1)</translation>
+    </message>
+    <message>
+        <source>not enough flutes yet: about %1 more</source>
+        <translation>zatím málo trubic: asi o %1 víc</translation>
+    </message>
+    <message>
+        <source>not consistent: p = %1</source>
+        <translation>neodpovídá: p = %1</translation>
+    </message>
+    <message>
+        <source>Return so far: %1 % of the %2 coins bet (%3 won). A fair draw returns %4 %, and 95 times in 100 between %5 % and %6 %.</source>
+        <translation>Dosavadní návratnost: %1 % z %2 vsazených mincí (vyhráno %3). Férové losování vrací %4 %, a v 95 případech ze 100 mezi %5 % a %6 %.</translation>
+    </message>
+    <message>
+        <source>Fairness Check</source>
+        <translation>Kontrola férovosti</translation>
+    </message>
+    <message>
+        <source>No flutes played yet: the check begins with your first play.</source>
+        <translation>Zatím nebyla hrána žádná trubice: kontrola začíná vaší první hrou.</translation>
+    </message>
+    <message>
+        <source>Your %1 flutes played against the exact odds of a fair draw. A test says &quot;not consistent&quot; only when a fair draw would stray so far less than once in a thousand times.</source>
+        <translation>Vašich %1 odehraných trubic v porovnání s přesnými šancemi férového losování. Test řekne „neodpovídá“ jen tehdy, když by se férové losování takto odchýlilo méně než jednou z tisíce.</translation>
+    </message>
+    <message>
+        <source>%1 flutes. Chi-square %2 with %3 degrees of freedom: %4.</source>
+        <translation>Trubic: %1. Chí-kvadrát %2 s %3 stupni volnosti: %4.</translation>
+    </message>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 čísel</translation>
+    </message>
+    <message>
+        <source>All plays together. </source>
+        <translation>Všechny hry dohromady. </translation>
+    </message>
+    <message>
+        <source>The wild ball was among the 23 balls of %1 of %2 flutes (%3 %); a fair draw: 23 in 487 (%4 %).</source>
+        <translation>Žolíková koule byla mezi 23 koulemi u %1 z %2 trubic (%3 %); férové losování: 23 z 487 (%4 %).</translation>
+    </message>
+    <message>
+        <source>How often each number was drawn (hot red, cold blue): %1.</source>
+        <translation>Jak často bylo které číslo taženo (horká červeně, studená modře): %1.</translation>
+    </message>
+    <message>
+        <source>Every number has the same chance in every draw: a number that came often or seldom so far is no more and no less likely next time.</source>
+        <translation>Každé číslo má při každém losování stejnou šanci: číslo, které dosud padalo často nebo zřídka, není příště o nic pravděpodobnější ani méně pravděpodobné.</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>zavřít</translation>
     </message>
 </context>
 <context>
@@ -535,8 +631,8 @@
         <translation>Aktuální rychlost =   %1</translation>
     </message>
     <message>
-        <source>Delete the credit and statistics of %1 ?</source>
-        <translation>Smazat kredit a statistiku hráče %1?</translation>
+        <source>Delete every detail of player %1 (%2): the credit, the statistics and the play history?<byte value="xd"/>This cannot be undone.</source>
+        <translation>Smazat všechny údaje hráče %1 (%2): kredit, statistiku i historii her?<byte value="xd"/>To nelze vrátit zpět.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +695,41 @@ nost</translation>
     </message>
 </context>
 <context>
+    <name>windows::recallwindow</name>
+    <message>
+        <source>Older plays  (Page Down)</source>
+        <translation>Starší hry  (Page Down)</translation>
+    </message>
+    <message>
+        <source>Newer plays  (Page Up)</source>
+        <translation>Novější hry  (Page Up)</translation>
+    </message>
+    <message>
+        <source>Game Recall</source>
+        <translation>Přehled her</translation>
+    </message>
+    <message>
+        <source>Since the game started:   plays %1,   coins bet %2,   coins won %3,   net %4</source>
+        <translation>Od spuštění hry:   hry %1,   vsazeno %2,   vyhráno %3,   bilance %4</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>zavřít</translation>
+    </message>
+    <message>
+        <source>No plays kept yet.</source>
+        <translation>Zatím žádné uložené hry.</translation>
+    </message>
+    <message>
+        <source>Page %1, newest first:</source>
+        <translation>Strana %1, nejnovější nahoře:</translation>
+    </message>
+    <message>
+        <source>%1   %2 spots  %3 x %4   won %5</source>
+        <translation>%1   %2 čísel  %3 x %4   výhra %5</translation>
+    </message>
+</context>
+<context>
     <name>windows::tarvopaysheet</name>
     <message>
         <source>Payout  Schedule </source>
@@ -618,10 +749,6 @@ nost</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
-    </message>
-    <message>
-        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
-        <translation>STISKNĚTE E (SMAZAT) PRO ZOBRAZENÍ HRACÍ PLOCHY</translation>
     </message>
 </context>
 </TS>

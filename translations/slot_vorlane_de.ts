@@ -91,6 +91,21 @@
     </message>
 </context>
 <context>
+    <name>HistoryNotices</name>
+    <message>
+        <source>The play history could not be written (%1).<byte value="xd"/>Your credit and statistics are kept as always; the game will go on trying to keep your plays.</source>
+        <translation>Der Spielverlauf konnte nicht geschrieben werden (%1).<byte value="xd"/>Guthaben und Statistik bleiben wie immer erhalten; das Spiel versucht weiter, deine Spiele festzuhalten.</translation>
+    </message>
+    <message>
+        <source>The play history was damaged. It was moved aside as<byte value="xd"/>%1<byte value="xd"/>and a fresh history has been started.</source>
+        <translation>Der Spielverlauf war beschädigt. Er wurde beiseitegelegt als<byte value="xd"/>%1<byte value="xd"/>und ein neuer Spielverlauf wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>The play history<byte value="xd"/>%1<byte value="xd"/>comes from a newer version of the game. It is shown as it is, and no new plays are added to it.</source>
+        <translation>Der Spielverlauf<byte value="xd"/>%1<byte value="xd"/>stammt aus einer neueren Version des Spiels. Er wird so gezeigt, wie er ist, und es kommen keine neuen Spiele hinzu.</translation>
+    </message>
+</context>
+<context>
     <name>OddsTable</name>
     <message>
         <source>1 in %1</source>
@@ -309,6 +324,15 @@
     </message>
 </context>
 <context>
+    <name>windows::AutoPlayer</name>
+    <message>
+        <source>AUTO PLAY
+%1 left</source>
+        <translation>AUTOMATIK
+noch %1</translation>
+    </message>
+</context>
+<context>
     <name>windows::FieldScene</name>
     <message>
         <source>%1   (key %2)</source>
@@ -405,21 +429,27 @@
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Zur AUSWAHL gelangen Sie mit LÖSCHEN.</translation>
     </message>
+</context>
+<context>
+    <name>windows::HistoryMenu</name>
     <message>
-        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
-        <translation>13:-Tasten: die Pfeile bewegen den Rahmen auf dem Feld, LEERTASTE oder ENTER tippt seine Zahl.</translation>
+        <source>&amp;Recall</source>
+        <translation>&amp;Rückblick</translation>
     </message>
     <message>
-        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
-        <translation> C MÜNZEN, A AUTO WAHL, E LÖSCHEN, X EXTRA KUGELN, 1 2 5 0 EINSATZ, Strg+1 3 5 0 SPIEL.</translation>
+        <source>&amp;Fairness</source>
+        <translation>&amp;Fairness</translation>
     </message>
     <message>
-        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
-        <translation>14:-LEERTASTE oder ein Klick auf die RÖHREN beendet den Kugelfall; + schneller, - langsamer.</translation>
+        <source>A&amp;uto Play</source>
+        <translation>A&amp;utomatik</translation>
     </message>
+</context>
+<context>
+    <name>windows::HitsChart</name>
     <message>
-        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
-        <translation> Strg+M Ton an/aus, F1 diese Hilfe, Esc schließt ein Fenster, Strg+Q beendet.</translation>
+        <source>hits:  observed (yellow)  and a fair draw (white)</source>
+        <translation>Treffer:  beobachtet (gelb)  und bei fairer Ziehung (weiß)</translation>
     </message>
 </context>
 <context>
@@ -452,30 +482,6 @@
         <source>Name Too Long</source>
         <translation>Name Zu Lang</translation>
     </message>
-    <message>
-        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
-        <translation>TEMPO %1 VON 5   (+ SCHNELLER,  - LANGSAMER)</translation>
-    </message>
-    <message>
-        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
-        <translation>EXTRA KUGELN GEWONNEN!   EXTRA KUGELN KLICKEN ODER X DRÜCKEN</translation>
-    </message>
-    <message>
-        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
-        <translation>DIE KUGELN FALLEN:   LEERTASTE BEENDET DEN FALL</translation>
-    </message>
-    <message>
-        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
-        <translation>ZEHN ZAHLEN GETIPPT:   ERST EINE ABWÄHLEN</translation>
-    </message>
-    <message>
-        <source>NO EXTRA BALLS ARE OFFERED</source>
-        <translation>KEINE EXTRA KUGELN IM ANGEBOT</translation>
-    </message>
-    <message>
-        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
-        <translation>DER MÜNZEINSATZ IST AN SEINER GRENZE</translation>
-    </message>
 </context>
 <context>
     <name>windows::aboutvorlane</name>
@@ -486,6 +492,96 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>windows::autoplaydialog</name>
+    <message>
+        <source>Stop at a win of at least</source>
+        <translation>Anhalten bei einem Gewinn von mindestens</translation>
+    </message>
+    <message>
+        <source>Stop after a loss of</source>
+        <translation>Anhalten nach einem Verlust von</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Automatisch spielen</translation>
+    </message>
+    <message>
+        <source>%1 plays</source>
+        <translation>%1 Spiele</translation>
+    </message>
+    <message>
+        <source> coins</source>
+        <translation> Münzen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Repeat the last play (same spots, bet and flutes)</source>
+        <translation>Das letzte Spiel wiederholen (gleiche Zahlen, Einsatz und Röhren)</translation>
+    </message>
+</context>
+<context>
+    <name>windows::fairnesswindow</name>
+    <message>
+        <source>consistent with a fair draw (p = %1)</source>
+        <translation>vereinbar mit einer fairen Ziehung (p = %1)</translation>
+    </message>
+    <message>
+        <source>not enough flutes yet: about %1 more</source>
+        <translation>noch nicht genug Röhren: etwa %1 mehr</translation>
+    </message>
+    <message>
+        <source>not consistent: p = %1</source>
+        <translation>nicht vereinbar: p = %1</translation>
+    </message>
+    <message>
+        <source>Return so far: %1 % of the %2 coins bet (%3 won). A fair draw returns %4 %, and 95 times in 100 between %5 % and %6 %.</source>
+        <translation>Bisherige Auszahlung: %1 % der %2 gesetzten Münzen (%3 gewonnen). Eine faire Ziehung zahlt %4 % aus, in 95 von 100 Fällen zwischen %5 % und %6 %.</translation>
+    </message>
+    <message>
+        <source>Fairness Check</source>
+        <translation>Fairness-Prüfung</translation>
+    </message>
+    <message>
+        <source>No flutes played yet: the check begins with your first play.</source>
+        <translation>Noch keine Röhren gespielt: die Prüfung beginnt mit deinem ersten Spiel.</translation>
+    </message>
+    <message>
+        <source>Your %1 flutes played against the exact odds of a fair draw. A test says &quot;not consistent&quot; only when a fair draw would stray so far less than once in a thousand times.</source>
+        <translation>Deine %1 gespielten Röhren, verglichen mit den genauen Chancen einer fairen Ziehung. Ein Test sagt „nicht vereinbar“ nur, wenn eine faire Ziehung seltener als einmal in tausend Fällen so weit abweichen würde.</translation>
+    </message>
+    <message>
+        <source>%1 flutes. Chi-square %2 with %3 degrees of freedom: %4.</source>
+        <translation>%1 Röhren. Chi-Quadrat %2 mit %3 Freiheitsgraden: %4.</translation>
+    </message>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 Zahlen</translation>
+    </message>
+    <message>
+        <source>All plays together. </source>
+        <translation>Alle Spiele zusammen. </translation>
+    </message>
+    <message>
+        <source>The wild ball was among the 23 balls of %1 of %2 flutes (%3 %); a fair draw: 23 in 487 (%4 %).</source>
+        <translation>Die Joker-Kugel war unter den 23 Kugeln von %1 der %2 Röhren (%3 %); bei fairer Ziehung: 23 von 487 (%4 %).</translation>
+    </message>
+    <message>
+        <source>How often each number was drawn (hot red, cold blue): %1.</source>
+        <translation>Wie oft jede Zahl gezogen wurde (heiß rot, kalt blau): %1.</translation>
+    </message>
+    <message>
+        <source>Every number has the same chance in every draw: a number that came often or seldom so far is no more and no less likely next time.</source>
+        <translation>Jede Zahl hat bei jeder Ziehung dieselbe Chance: eine Zahl, die bisher oft oder selten kam, ist beim nächsten Mal weder wahrscheinlicher noch unwahrscheinlicher.</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>schließen</translation>
     </message>
 </context>
 <context>
@@ -535,8 +631,8 @@
         <translation>Aktuelles Tempo =   %1</translation>
     </message>
     <message>
-        <source>Delete the credit and statistics of %1 ?</source>
-        <translation>Guthaben und Statistik von %1 löschen?</translation>
+        <source>Delete every detail of player %1 (%2): the credit, the statistics and the play history?<byte value="xd"/>This cannot be undone.</source>
+        <translation>Alle Angaben von Spieler %1 (%2) löschen: Guthaben, Statistik und Spielverlauf?<byte value="xd"/>Das lässt sich nicht rückgängig machen.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +695,41 @@ quote</translation>
     </message>
 </context>
 <context>
+    <name>windows::recallwindow</name>
+    <message>
+        <source>Older plays  (Page Down)</source>
+        <translation>Ältere Spiele  (Bild ab)</translation>
+    </message>
+    <message>
+        <source>Newer plays  (Page Up)</source>
+        <translation>Neuere Spiele  (Bild auf)</translation>
+    </message>
+    <message>
+        <source>Game Recall</source>
+        <translation>Rückblick</translation>
+    </message>
+    <message>
+        <source>Since the game started:   plays %1,   coins bet %2,   coins won %3,   net %4</source>
+        <translation>Seit Spielbeginn:   Spiele %1,   gesetzt %2,   gewonnen %3,   Saldo %4</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>schließen</translation>
+    </message>
+    <message>
+        <source>No plays kept yet.</source>
+        <translation>Noch keine Spiele gespeichert.</translation>
+    </message>
+    <message>
+        <source>Page %1, newest first:</source>
+        <translation>Seite %1, neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>%1   %2 spots  %3 x %4   won %5</source>
+        <translation>%1   %2 Zahlen  %3 x %4   Gewinn %5</translation>
+    </message>
+</context>
+<context>
     <name>windows::tarvopaysheet</name>
     <message>
         <source>Payout  Schedule </source>
@@ -618,10 +749,6 @@ quote</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
-    </message>
-    <message>
-        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
-        <translation>E (LÖSCHEN) DRÜCKEN, UM DAS FELD ZU SEHEN</translation>
     </message>
 </context>
 </TS>

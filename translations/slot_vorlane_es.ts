@@ -91,6 +91,21 @@
     </message>
 </context>
 <context>
+    <name>HistoryNotices</name>
+    <message>
+        <source>The play history could not be written (%1).<byte value="xd"/>Your credit and statistics are kept as always; the game will go on trying to keep your plays.</source>
+        <translation>No se pudo escribir el historial de jugadas (%1).<byte value="xd"/>Tu crédito y tus estadísticas se guardan como siempre; el juego seguirá intentando guardar tus jugadas.</translation>
+    </message>
+    <message>
+        <source>The play history was damaged. It was moved aside as<byte value="xd"/>%1<byte value="xd"/>and a fresh history has been started.</source>
+        <translation>El historial de jugadas estaba dañado. Se apartó como<byte value="xd"/>%1<byte value="xd"/>y se ha empezado uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The play history<byte value="xd"/>%1<byte value="xd"/>comes from a newer version of the game. It is shown as it is, and no new plays are added to it.</source>
+        <translation>El historial de jugadas<byte value="xd"/>%1<byte value="xd"/>viene de una versión más nueva del juego. Se muestra tal cual y no se le añaden jugadas nuevas.</translation>
+    </message>
+</context>
+<context>
     <name>OddsTable</name>
     <message>
         <source>1 in %1</source>
@@ -309,6 +324,15 @@
     </message>
 </context>
 <context>
+    <name>windows::AutoPlayer</name>
+    <message>
+        <source>AUTO PLAY
+%1 left</source>
+        <translation>AUTOJUEGO
+quedan %1</translation>
+    </message>
+</context>
+<context>
     <name>windows::FieldScene</name>
     <message>
         <source>%1   (key %2)</source>
@@ -405,21 +429,27 @@
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Para volver a la pantalla de SELECCIÓN, haga clic en BORRAR.</translation>
     </message>
+</context>
+<context>
+    <name>windows::HistoryMenu</name>
     <message>
-        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
-        <translation>13:-Teclas: las flechas mueven el marco en el tablero, ESPACIO o INTRO marca su número.</translation>
+        <source>&amp;Recall</source>
+        <translation>&amp;Repaso</translation>
     </message>
     <message>
-        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
-        <translation> C MONEDAS, A AUTO SELECCIÓN, E BORRAR, X BOLAS EXTRA, 1 2 5 0 APUESTA, Ctrl+1 3 5 0 JUGAR.</translation>
+        <source>&amp;Fairness</source>
+        <translation>&amp;Equidad</translation>
     </message>
     <message>
-        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
-        <translation>14:-ESPACIO o un clic en los TUBOS termina la caída de las bolas; + más rápido, - más lento.</translation>
+        <source>A&amp;uto Play</source>
+        <translation>A&amp;utojuego</translation>
     </message>
+</context>
+<context>
+    <name>windows::HitsChart</name>
     <message>
-        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
-        <translation> Ctrl+M sonido sí/no, F1 esta ayuda, Esc cierra una ventana, Ctrl+Q salir.</translation>
+        <source>hits:  observed (yellow)  and a fair draw (white)</source>
+        <translation>aciertos:  observados (amarillo)  y sorteo justo (blanco)</translation>
     </message>
 </context>
 <context>
@@ -452,30 +482,6 @@
         <source>Name Too Long</source>
         <translation>Nombre Demasiado Largo</translation>
     </message>
-    <message>
-        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
-        <translation>VELOCIDAD %1 DE 5   (+ MÁS RÁPIDO,  - MÁS LENTO)</translation>
-    </message>
-    <message>
-        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
-        <translation>¡BOLAS EXTRA GANADAS!   HAGA CLIC EN BOLAS EXTRA O PULSE X</translation>
-    </message>
-    <message>
-        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
-        <translation>LAS BOLAS ESTÁN CAYENDO:   ESPACIO TERMINA LA CAÍDA</translation>
-    </message>
-    <message>
-        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
-        <translation>HAY DIEZ NÚMEROS MARCADOS:   DESMARQUE UNO ANTES</translation>
-    </message>
-    <message>
-        <source>NO EXTRA BALLS ARE OFFERED</source>
-        <translation>NO SE OFRECEN BOLAS EXTRA</translation>
-    </message>
-    <message>
-        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
-        <translation>LA APUESTA EN MONEDAS ESTÁ EN SU LÍMITE</translation>
-    </message>
 </context>
 <context>
     <name>windows::aboutvorlane</name>
@@ -486,6 +492,96 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>windows::autoplaydialog</name>
+    <message>
+        <source>Stop at a win of at least</source>
+        <translation>Parar con un premio de al menos</translation>
+    </message>
+    <message>
+        <source>Stop after a loss of</source>
+        <translation>Parar tras perder</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Juego automático</translation>
+    </message>
+    <message>
+        <source>%1 plays</source>
+        <translation>%1 jugadas</translation>
+    </message>
+    <message>
+        <source> coins</source>
+        <translation> monedas</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Repeat the last play (same spots, bet and flutes)</source>
+        <translation>Repetir la última jugada (mismos números, apuesta y tubos)</translation>
+    </message>
+</context>
+<context>
+    <name>windows::fairnesswindow</name>
+    <message>
+        <source>consistent with a fair draw (p = %1)</source>
+        <translation>compatible con un sorteo justo (p = %1)</translation>
+    </message>
+    <message>
+        <source>not enough flutes yet: about %1 more</source>
+        <translation>aún faltan tubos: unos %1 más</translation>
+    </message>
+    <message>
+        <source>not consistent: p = %1</source>
+        <translation>no compatible: p = %1</translation>
+    </message>
+    <message>
+        <source>Return so far: %1 % of the %2 coins bet (%3 won). A fair draw returns %4 %, and 95 times in 100 between %5 % and %6 %.</source>
+        <translation>Retorno hasta ahora: %1 % de las %2 monedas apostadas (%3 ganadas). Un sorteo justo devuelve %4 %, y 95 veces de cada 100 entre %5 % y %6 %.</translation>
+    </message>
+    <message>
+        <source>Fairness Check</source>
+        <translation>Prueba de equidad</translation>
+    </message>
+    <message>
+        <source>No flutes played yet: the check begins with your first play.</source>
+        <translation>Aún no se ha jugado ningún tubo: la prueba empieza con tu primera jugada.</translation>
+    </message>
+    <message>
+        <source>Your %1 flutes played against the exact odds of a fair draw. A test says &quot;not consistent&quot; only when a fair draw would stray so far less than once in a thousand times.</source>
+        <translation>Tus %1 tubos jugados frente a las probabilidades exactas de un sorteo justo. Una prueba solo dice «no compatible» cuando un sorteo justo se desviaría tanto menos de una vez entre mil.</translation>
+    </message>
+    <message>
+        <source>%1 flutes. Chi-square %2 with %3 degrees of freedom: %4.</source>
+        <translation>%1 tubos. Chi cuadrado %2 con %3 grados de libertad: %4.</translation>
+    </message>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 números</translation>
+    </message>
+    <message>
+        <source>All plays together. </source>
+        <translation>Todas las jugadas juntas. </translation>
+    </message>
+    <message>
+        <source>The wild ball was among the 23 balls of %1 of %2 flutes (%3 %); a fair draw: 23 in 487 (%4 %).</source>
+        <translation>La bola comodín estuvo entre las 23 bolas de %1 de %2 tubos (%3 %); un sorteo justo: 23 de cada 487 (%4 %).</translation>
+    </message>
+    <message>
+        <source>How often each number was drawn (hot red, cold blue): %1.</source>
+        <translation>Cuántas veces salió cada número (caliente en rojo, frío en azul): %1.</translation>
+    </message>
+    <message>
+        <source>Every number has the same chance in every draw: a number that came often or seldom so far is no more and no less likely next time.</source>
+        <translation>Cada número tiene la misma probabilidad en cada sorteo: un número que ha salido mucho o poco no es ni más ni menos probable la próxima vez.</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>cerrar</translation>
     </message>
 </context>
 <context>
@@ -535,8 +631,8 @@
         <translation>Velocidad actual =   %1</translation>
     </message>
     <message>
-        <source>Delete the credit and statistics of %1 ?</source>
-        <translation>¿Borrar el crédito y las estadísticas de %1?</translation>
+        <source>Delete every detail of player %1 (%2): the credit, the statistics and the play history?<byte value="xd"/>This cannot be undone.</source>
+        <translation>¿Borrar todos los datos del jugador %1 (%2): el crédito, las estadísticas y el historial de jugadas?<byte value="xd"/>No se puede deshacer.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +695,41 @@ al jugador</translation>
     </message>
 </context>
 <context>
+    <name>windows::recallwindow</name>
+    <message>
+        <source>Older plays  (Page Down)</source>
+        <translation>Jugadas anteriores  (Av Pág)</translation>
+    </message>
+    <message>
+        <source>Newer plays  (Page Up)</source>
+        <translation>Jugadas recientes  (Re Pág)</translation>
+    </message>
+    <message>
+        <source>Game Recall</source>
+        <translation>Repaso de jugadas</translation>
+    </message>
+    <message>
+        <source>Since the game started:   plays %1,   coins bet %2,   coins won %3,   net %4</source>
+        <translation>Desde el inicio del juego:   jugadas %1,   apostado %2,   ganado %3,   neto %4</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>cerrar</translation>
+    </message>
+    <message>
+        <source>No plays kept yet.</source>
+        <translation>Aún no hay jugadas guardadas.</translation>
+    </message>
+    <message>
+        <source>Page %1, newest first:</source>
+        <translation>Página %1, la más reciente primero:</translation>
+    </message>
+    <message>
+        <source>%1   %2 spots  %3 x %4   won %5</source>
+        <translation>%1   %2 números  %3 x %4   premio %5</translation>
+    </message>
+</context>
+<context>
     <name>windows::tarvopaysheet</name>
     <message>
         <source>Payout  Schedule </source>
@@ -618,10 +749,6 @@ al jugador</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
-    </message>
-    <message>
-        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
-        <translation>PULSE E (BORRAR) PARA VER EL TABLERO</translation>
     </message>
 </context>
 </TS>

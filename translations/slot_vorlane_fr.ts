@@ -91,6 +91,21 @@
     </message>
 </context>
 <context>
+    <name>HistoryNotices</name>
+    <message>
+        <source>The play history could not be written (%1).<byte value="xd"/>Your credit and statistics are kept as always; the game will go on trying to keep your plays.</source>
+        <translation>L&apos;historique des parties n&apos;a pas pu être écrit (%1).<byte value="xd"/>Votre crédit et vos statistiques sont conservés comme toujours ; le jeu continuera d&apos;essayer de garder vos parties.</translation>
+    </message>
+    <message>
+        <source>The play history was damaged. It was moved aside as<byte value="xd"/>%1<byte value="xd"/>and a fresh history has been started.</source>
+        <translation>L&apos;historique des parties était endommagé. Il a été mis de côté sous le nom<byte value="xd"/>%1<byte value="xd"/>et un nouvel historique a été commencé.</translation>
+    </message>
+    <message>
+        <source>The play history<byte value="xd"/>%1<byte value="xd"/>comes from a newer version of the game. It is shown as it is, and no new plays are added to it.</source>
+        <translation>L&apos;historique des parties<byte value="xd"/>%1<byte value="xd"/>vient d&apos;une version plus récente du jeu. Il est affiché tel quel et aucune nouvelle partie n&apos;y est ajoutée.</translation>
+    </message>
+</context>
+<context>
     <name>OddsTable</name>
     <message>
         <source>1 in %1</source>
@@ -309,6 +324,15 @@
     </message>
 </context>
 <context>
+    <name>windows::AutoPlayer</name>
+    <message>
+        <source>AUTO PLAY
+%1 left</source>
+        <translation>JEU AUTO
+encore %1</translation>
+    </message>
+</context>
+<context>
     <name>windows::FieldScene</name>
     <message>
         <source>%1   (key %2)</source>
@@ -405,21 +429,27 @@
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Pour revenir à l&apos;écran de SÉLECTION, cliquez sur EFFACER.</translation>
     </message>
+</context>
+<context>
+    <name>windows::HistoryMenu</name>
     <message>
-        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
-        <translation>13:-Touches : les flèches déplacent le cadre sur la grille, ESPACE ou ENTRÉE coche son numéro.</translation>
+        <source>&amp;Recall</source>
+        <translation>&amp;Rappel</translation>
     </message>
     <message>
-        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
-        <translation> C JETONS, A CHOIX AUTO, E EFFACER, X BOULES EXTRA, 1 2 5 0 MISE, Ctrl+1 3 5 0 JOUER.</translation>
+        <source>&amp;Fairness</source>
+        <translation>É&amp;quité</translation>
     </message>
     <message>
-        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
-        <translation>14:-ESPACE ou un clic sur les TUBES termine la chute des boules ; + plus vite, - plus lent.</translation>
+        <source>A&amp;uto Play</source>
+        <translation>Jeu a&amp;uto</translation>
     </message>
+</context>
+<context>
+    <name>windows::HitsChart</name>
     <message>
-        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
-        <translation> Ctrl+M son oui/non, F1 cette aide, Échap ferme une fenêtre, Ctrl+Q quitter.</translation>
+        <source>hits:  observed (yellow)  and a fair draw (white)</source>
+        <translation>touches :  observées (jaune)  et tirage équitable (blanc)</translation>
     </message>
 </context>
 <context>
@@ -452,30 +482,6 @@
         <source>Name Too Long</source>
         <translation>Nom Trop Long</translation>
     </message>
-    <message>
-        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
-        <translation>VITESSE %1 SUR 5   (+ PLUS VITE,  - PLUS LENT)</translation>
-    </message>
-    <message>
-        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
-        <translation>BOULES EXTRA GAGNÉES !   CLIQUEZ BOULES EXTRA OU APPUYEZ SUR X</translation>
-    </message>
-    <message>
-        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
-        <translation>LES BOULES TOMBENT :   ESPACE TERMINE LA CHUTE</translation>
-    </message>
-    <message>
-        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
-        <translation>DIX NUMÉROS COCHÉS :   DÉCOCHEZ-EN UN D&apos;ABORD</translation>
-    </message>
-    <message>
-        <source>NO EXTRA BALLS ARE OFFERED</source>
-        <translation>AUCUNE BOULE EXTRA N&apos;EST OFFERTE</translation>
-    </message>
-    <message>
-        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
-        <translation>LA MISE EN JETONS EST À SA LIMITE</translation>
-    </message>
 </context>
 <context>
     <name>windows::aboutvorlane</name>
@@ -486,6 +492,96 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>windows::autoplaydialog</name>
+    <message>
+        <source>Stop at a win of at least</source>
+        <translation>Arrêter sur un gain d&apos;au moins</translation>
+    </message>
+    <message>
+        <source>Stop after a loss of</source>
+        <translation>Arrêter après une perte de</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Jeu automatique</translation>
+    </message>
+    <message>
+        <source>%1 plays</source>
+        <translation>%1 parties</translation>
+    </message>
+    <message>
+        <source> coins</source>
+        <translation> pièces</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Repeat the last play (same spots, bet and flutes)</source>
+        <translation>Rejouer la dernière partie (mêmes numéros, mise et tubes)</translation>
+    </message>
+</context>
+<context>
+    <name>windows::fairnesswindow</name>
+    <message>
+        <source>consistent with a fair draw (p = %1)</source>
+        <translation>compatible avec un tirage équitable (p = %1)</translation>
+    </message>
+    <message>
+        <source>not enough flutes yet: about %1 more</source>
+        <translation>pas encore assez de tubes : environ %1 de plus</translation>
+    </message>
+    <message>
+        <source>not consistent: p = %1</source>
+        <translation>non compatible : p = %1</translation>
+    </message>
+    <message>
+        <source>Return so far: %1 % of the %2 coins bet (%3 won). A fair draw returns %4 %, and 95 times in 100 between %5 % and %6 %.</source>
+        <translation>Retour jusqu&apos;ici : %1 % des %2 pièces misées (%3 gagnées). Un tirage équitable rend %4 %, et 95 fois sur 100 entre %5 % et %6 %.</translation>
+    </message>
+    <message>
+        <source>Fairness Check</source>
+        <translation>Contrôle d&apos;équité</translation>
+    </message>
+    <message>
+        <source>No flutes played yet: the check begins with your first play.</source>
+        <translation>Aucun tube joué : le contrôle commence avec votre première partie.</translation>
+    </message>
+    <message>
+        <source>Your %1 flutes played against the exact odds of a fair draw. A test says &quot;not consistent&quot; only when a fair draw would stray so far less than once in a thousand times.</source>
+        <translation>Vos %1 tubes joués comparés aux chances exactes d&apos;un tirage équitable. Un test ne dit « non compatible » que si un tirage équitable s&apos;écartait autant moins d&apos;une fois sur mille.</translation>
+    </message>
+    <message>
+        <source>%1 flutes. Chi-square %2 with %3 degrees of freedom: %4.</source>
+        <translation>%1 tubes. Khi-deux %2 avec %3 degrés de liberté : %4.</translation>
+    </message>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 numéros</translation>
+    </message>
+    <message>
+        <source>All plays together. </source>
+        <translation>Toutes les parties ensemble. </translation>
+    </message>
+    <message>
+        <source>The wild ball was among the 23 balls of %1 of %2 flutes (%3 %); a fair draw: 23 in 487 (%4 %).</source>
+        <translation>La boule joker était parmi les 23 boules de %1 des %2 tubes (%3 %) ; tirage équitable : 23 sur 487 (%4 %).</translation>
+    </message>
+    <message>
+        <source>How often each number was drawn (hot red, cold blue): %1.</source>
+        <translation>Fréquence de tirage de chaque numéro (chaud en rouge, froid en bleu) : %1.</translation>
+    </message>
+    <message>
+        <source>Every number has the same chance in every draw: a number that came often or seldom so far is no more and no less likely next time.</source>
+        <translation>Chaque numéro a la même chance à chaque tirage : un numéro sorti souvent ou rarement jusqu&apos;ici n&apos;est ni plus ni moins probable la prochaine fois.</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>fermer</translation>
     </message>
 </context>
 <context>
@@ -535,8 +631,8 @@
         <translation>Vitesse actuelle =   %1</translation>
     </message>
     <message>
-        <source>Delete the credit and statistics of %1 ?</source>
-        <translation>Effacer le crédit et les statistiques de %1 ?</translation>
+        <source>Delete every detail of player %1 (%2): the credit, the statistics and the play history?<byte value="xd"/>This cannot be undone.</source>
+        <translation>Effacer toutes les données du joueur %1 (%2) : le crédit, les statistiques et l&apos;historique des parties ?<byte value="xd"/>Cela ne peut pas être annulé.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +695,41 @@ retour</translation>
     </message>
 </context>
 <context>
+    <name>windows::recallwindow</name>
+    <message>
+        <source>Older plays  (Page Down)</source>
+        <translation>Parties plus anciennes  (Page suiv.)</translation>
+    </message>
+    <message>
+        <source>Newer plays  (Page Up)</source>
+        <translation>Parties plus récentes  (Page préc.)</translation>
+    </message>
+    <message>
+        <source>Game Recall</source>
+        <translation>Rappel des parties</translation>
+    </message>
+    <message>
+        <source>Since the game started:   plays %1,   coins bet %2,   coins won %3,   net %4</source>
+        <translation>Depuis le début du jeu :   parties %1,   pièces misées %2,   pièces gagnées %3,   net %4</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>fermer</translation>
+    </message>
+    <message>
+        <source>No plays kept yet.</source>
+        <translation>Aucune partie gardée.</translation>
+    </message>
+    <message>
+        <source>Page %1, newest first:</source>
+        <translation>Page %1, la plus récente d&apos;abord :</translation>
+    </message>
+    <message>
+        <source>%1   %2 spots  %3 x %4   won %5</source>
+        <translation>%1   %2 numéros  %3 x %4   gain %5</translation>
+    </message>
+</context>
+<context>
     <name>windows::tarvopaysheet</name>
     <message>
         <source>Payout  Schedule </source>
@@ -618,10 +749,6 @@ retour</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
-    </message>
-    <message>
-        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
-        <translation>APPUYEZ SUR E (EFFACER) POUR VOIR LA GRILLE</translation>
     </message>
 </context>
 </TS>

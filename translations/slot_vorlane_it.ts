@@ -91,6 +91,21 @@
     </message>
 </context>
 <context>
+    <name>HistoryNotices</name>
+    <message>
+        <source>The play history could not be written (%1).<byte value="xd"/>Your credit and statistics are kept as always; the game will go on trying to keep your plays.</source>
+        <translation>Non è stato possibile scrivere lo storico delle partite (%1).<byte value="xd"/>Credito e statistiche sono conservati come sempre; il gioco continuerà a provare a tenere le tue partite.</translation>
+    </message>
+    <message>
+        <source>The play history was damaged. It was moved aside as<byte value="xd"/>%1<byte value="xd"/>and a fresh history has been started.</source>
+        <translation>Lo storico delle partite era danneggiato. È stato messo da parte come<byte value="xd"/>%1<byte value="xd"/>e ne è stato iniziato uno nuovo.</translation>
+    </message>
+    <message>
+        <source>The play history<byte value="xd"/>%1<byte value="xd"/>comes from a newer version of the game. It is shown as it is, and no new plays are added to it.</source>
+        <translation>Lo storico delle partite<byte value="xd"/>%1<byte value="xd"/>viene da una versione più recente del gioco. È mostrato così com&apos;è e non vi si aggiungono nuove partite.</translation>
+    </message>
+</context>
+<context>
     <name>OddsTable</name>
     <message>
         <source>1 in %1</source>
@@ -309,6 +324,15 @@
     </message>
 </context>
 <context>
+    <name>windows::AutoPlayer</name>
+    <message>
+        <source>AUTO PLAY
+%1 left</source>
+        <translation>GIOCO AUTO
+ne restano %1</translation>
+    </message>
+</context>
+<context>
     <name>windows::FieldScene</name>
     <message>
         <source>%1   (key %2)</source>
@@ -405,21 +429,27 @@
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Per tornare alla schermata di SCELTA, clicca su CANCELLA.</translation>
     </message>
+</context>
+<context>
+    <name>windows::HistoryMenu</name>
     <message>
-        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
-        <translation>13:-Tasti: le frecce spostano la cornice sul tabellone, SPAZIO o INVIO segna il suo numero.</translation>
+        <source>&amp;Recall</source>
+        <translation>&amp;Richiamo</translation>
     </message>
     <message>
-        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
-        <translation> C GETTONI, A SCELTA AUTO, E CANCELLA, X PALLINE EXTRA, 1 2 5 0 PUNTA, Ctrl+1 3 5 0 GIOCA.</translation>
+        <source>&amp;Fairness</source>
+        <translation>&amp;Equità</translation>
     </message>
     <message>
-        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
-        <translation>14:-SPAZIO o un clic sui TUBI conclude la caduta delle palline; + più veloce, - più lento.</translation>
+        <source>A&amp;uto Play</source>
+        <translation>Gioco a&amp;uto</translation>
     </message>
+</context>
+<context>
+    <name>windows::HitsChart</name>
     <message>
-        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
-        <translation> Ctrl+M suono sì/no, F1 questo aiuto, Esc chiude una finestra, Ctrl+Q esci.</translation>
+        <source>hits:  observed (yellow)  and a fair draw (white)</source>
+        <translation>colpi:  osservati (giallo)  e con estrazione equa (bianco)</translation>
     </message>
 </context>
 <context>
@@ -452,30 +482,6 @@
         <source>Name Too Long</source>
         <translation>Nome Troppo Lungo</translation>
     </message>
-    <message>
-        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
-        <translation>VELOCITÀ %1 DI 5   (+ PIÙ VELOCE,  - PIÙ LENTO)</translation>
-    </message>
-    <message>
-        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
-        <translation>PALLINE EXTRA VINTE!   CLICCA PALLINE EXTRA O PREMI X</translation>
-    </message>
-    <message>
-        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
-        <translation>LE PALLINE STANNO CADENDO:   SPAZIO CONCLUDE LA CADUTA</translation>
-    </message>
-    <message>
-        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
-        <translation>DIECI NUMERI SEGNATI:   TOGLINE PRIMA UNO</translation>
-    </message>
-    <message>
-        <source>NO EXTRA BALLS ARE OFFERED</source>
-        <translation>NESSUNA PALLINA EXTRA È OFFERTA</translation>
-    </message>
-    <message>
-        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
-        <translation>LA PUNTATA IN GETTONI È AL SUO LIMITE</translation>
-    </message>
 </context>
 <context>
     <name>windows::aboutvorlane</name>
@@ -486,6 +492,96 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>windows::autoplaydialog</name>
+    <message>
+        <source>Stop at a win of at least</source>
+        <translation>Fermarsi a una vincita di almeno</translation>
+    </message>
+    <message>
+        <source>Stop after a loss of</source>
+        <translation>Fermarsi dopo una perdita di</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Gioco automatico</translation>
+    </message>
+    <message>
+        <source>%1 plays</source>
+        <translation>%1 partite</translation>
+    </message>
+    <message>
+        <source> coins</source>
+        <translation> monete</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Repeat the last play (same spots, bet and flutes)</source>
+        <translation>Ripeti l&apos;ultima partita (stessi numeri, puntata e tubi)</translation>
+    </message>
+</context>
+<context>
+    <name>windows::fairnesswindow</name>
+    <message>
+        <source>consistent with a fair draw (p = %1)</source>
+        <translation>compatibile con un&apos;estrazione equa (p = %1)</translation>
+    </message>
+    <message>
+        <source>not enough flutes yet: about %1 more</source>
+        <translation>tubi ancora insufficienti: circa %1 in più</translation>
+    </message>
+    <message>
+        <source>not consistent: p = %1</source>
+        <translation>non compatibile: p = %1</translation>
+    </message>
+    <message>
+        <source>Return so far: %1 % of the %2 coins bet (%3 won). A fair draw returns %4 %, and 95 times in 100 between %5 % and %6 %.</source>
+        <translation>Resa finora: %1 % delle %2 monete puntate (%3 vinte). Un&apos;estrazione equa rende %4 %, e 95 volte su 100 tra %5 % e %6 %.</translation>
+    </message>
+    <message>
+        <source>Fairness Check</source>
+        <translation>Verifica di equità</translation>
+    </message>
+    <message>
+        <source>No flutes played yet: the check begins with your first play.</source>
+        <translation>Nessun tubo giocato: la verifica inizia con la tua prima partita.</translation>
+    </message>
+    <message>
+        <source>Your %1 flutes played against the exact odds of a fair draw. A test says &quot;not consistent&quot; only when a fair draw would stray so far less than once in a thousand times.</source>
+        <translation>I tuoi %1 tubi giocati confrontati con le probabilità esatte di un&apos;estrazione equa. Un test dice «non compatibile» solo quando un&apos;estrazione equa si scosterebbe tanto meno di una volta su mille.</translation>
+    </message>
+    <message>
+        <source>%1 flutes. Chi-square %2 with %3 degrees of freedom: %4.</source>
+        <translation>%1 tubi. Chi quadrato %2 con %3 gradi di libertà: %4.</translation>
+    </message>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 numeri</translation>
+    </message>
+    <message>
+        <source>All plays together. </source>
+        <translation>Tutte le partite insieme. </translation>
+    </message>
+    <message>
+        <source>The wild ball was among the 23 balls of %1 of %2 flutes (%3 %); a fair draw: 23 in 487 (%4 %).</source>
+        <translation>La pallina jolly era tra le 23 palline di %1 tubi su %2 (%3 %); un&apos;estrazione equa: 23 su 487 (%4 %).</translation>
+    </message>
+    <message>
+        <source>How often each number was drawn (hot red, cold blue): %1.</source>
+        <translation>Quante volte è uscito ogni numero (caldo in rosso, freddo in blu): %1.</translation>
+    </message>
+    <message>
+        <source>Every number has the same chance in every draw: a number that came often or seldom so far is no more and no less likely next time.</source>
+        <translation>Ogni numero ha la stessa probabilità a ogni estrazione: un numero uscito spesso o di rado finora non è né più né meno probabile la prossima volta.</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>chiudi</translation>
     </message>
 </context>
 <context>
@@ -535,8 +631,8 @@
         <translation>Velocità attuale =   %1</translation>
     </message>
     <message>
-        <source>Delete the credit and statistics of %1 ?</source>
-        <translation>Cancellare il credito e le statistiche di %1?</translation>
+        <source>Delete every detail of player %1 (%2): the credit, the statistics and the play history?<byte value="xd"/>This cannot be undone.</source>
+        <translation>Cancellare tutti i dati del giocatore %1 (%2): il credito, le statistiche e lo storico delle partite?<byte value="xd"/>Non si può annullare.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +695,41 @@ giocatore</translation>
     </message>
 </context>
 <context>
+    <name>windows::recallwindow</name>
+    <message>
+        <source>Older plays  (Page Down)</source>
+        <translation>Partite precedenti  (Pag giù)</translation>
+    </message>
+    <message>
+        <source>Newer plays  (Page Up)</source>
+        <translation>Partite successive  (Pag su)</translation>
+    </message>
+    <message>
+        <source>Game Recall</source>
+        <translation>Richiamo partite</translation>
+    </message>
+    <message>
+        <source>Since the game started:   plays %1,   coins bet %2,   coins won %3,   net %4</source>
+        <translation>Dall&apos;avvio del gioco:   partite %1,   monete puntate %2,   monete vinte %3,   saldo %4</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>chiudi</translation>
+    </message>
+    <message>
+        <source>No plays kept yet.</source>
+        <translation>Nessuna partita conservata.</translation>
+    </message>
+    <message>
+        <source>Page %1, newest first:</source>
+        <translation>Pagina %1, la più recente per prima:</translation>
+    </message>
+    <message>
+        <source>%1   %2 spots  %3 x %4   won %5</source>
+        <translation>%1   %2 numeri  %3 x %4   vincita %5</translation>
+    </message>
+</context>
+<context>
     <name>windows::tarvopaysheet</name>
     <message>
         <source>Payout  Schedule </source>
@@ -618,10 +749,6 @@ giocatore</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
-    </message>
-    <message>
-        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
-        <translation>PREMI E (CANCELLA) PER VEDERE IL TABELLONE</translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,21 @@
     </message>
 </context>
 <context>
+    <name>HistoryNotices</name>
+    <message>
+        <source>The play history could not be written (%1).<byte value="xd"/>Your credit and statistics are kept as always; the game will go on trying to keep your plays.</source>
+        <translation>De spelgeschiedenis kon niet worden geschreven (%1).<byte value="xd"/>Je tegoed en statistieken blijven zoals altijd bewaard; het spel blijft proberen je spellen te bewaren.</translation>
+    </message>
+    <message>
+        <source>The play history was damaged. It was moved aside as<byte value="xd"/>%1<byte value="xd"/>and a fresh history has been started.</source>
+        <translation>De spelgeschiedenis was beschadigd. Ze is apart gezet als<byte value="xd"/>%1<byte value="xd"/>en er is een nieuwe geschiedenis begonnen.</translation>
+    </message>
+    <message>
+        <source>The play history<byte value="xd"/>%1<byte value="xd"/>comes from a newer version of the game. It is shown as it is, and no new plays are added to it.</source>
+        <translation>De spelgeschiedenis<byte value="xd"/>%1<byte value="xd"/>komt van een nieuwere versie van het spel. Ze wordt getoond zoals ze is, en er worden geen nieuwe spellen aan toegevoegd.</translation>
+    </message>
+</context>
+<context>
     <name>OddsTable</name>
     <message>
         <source>1 in %1</source>
@@ -309,6 +324,15 @@
     </message>
 </context>
 <context>
+    <name>windows::AutoPlayer</name>
+    <message>
+        <source>AUTO PLAY
+%1 left</source>
+        <translation>AUTOSPEL
+nog %1</translation>
+    </message>
+</context>
+<context>
     <name>windows::FieldScene</name>
     <message>
         <source>%1   (key %2)</source>
@@ -405,21 +429,27 @@
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Naar het KEUZEscherm gaat u met WISSEN.</translation>
     </message>
+</context>
+<context>
+    <name>windows::HistoryMenu</name>
     <message>
-        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
-        <translation>13:-Toetsen: de pijlen verplaatsen het kader op het bord, SPATIE of ENTER kiest zijn nummer.</translation>
+        <source>&amp;Recall</source>
+        <translation>&amp;Terugblik</translation>
     </message>
     <message>
-        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
-        <translation> C MUNTEN, A AUTO KIEZEN, E WISSEN, X EXTRA BALLEN, 1 2 5 0 INZET, Ctrl+1 3 5 0 SPEEL.</translation>
+        <source>&amp;Fairness</source>
+        <translation>&amp;Eerlijkheid</translation>
     </message>
     <message>
-        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
-        <translation>14:-SPATIE of een klik op de BUIZEN beëindigt het vallen van de ballen; + sneller, - langzamer.</translation>
+        <source>A&amp;uto Play</source>
+        <translation>A&amp;utospel</translation>
     </message>
+</context>
+<context>
+    <name>windows::HitsChart</name>
     <message>
-        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
-        <translation> Ctrl+M geluid aan/uit, F1 deze hulp, Esc sluit een venster, Ctrl+Q afsluiten.</translation>
+        <source>hits:  observed (yellow)  and a fair draw (white)</source>
+        <translation>treffers:  waargenomen (geel)  en bij een eerlijke trekking (wit)</translation>
     </message>
 </context>
 <context>
@@ -452,30 +482,6 @@
         <source>Name Too Long</source>
         <translation>Naam Te Lang</translation>
     </message>
-    <message>
-        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
-        <translation>SNELHEID %1 VAN 5   (+ SNELLER,  - LANGZAMER)</translation>
-    </message>
-    <message>
-        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
-        <translation>EXTRA BALLEN GEWONNEN!   KLIK OP EXTRA BALLEN OF DRUK OP X</translation>
-    </message>
-    <message>
-        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
-        <translation>DE BALLEN VALLEN:   SPATIE MAAKT HET AF</translation>
-    </message>
-    <message>
-        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
-        <translation>TIEN NUMMERS GEKOZEN:   WIS ER EERST ÉÉN</translation>
-    </message>
-    <message>
-        <source>NO EXTRA BALLS ARE OFFERED</source>
-        <translation>ER WORDEN GEEN EXTRA BALLEN AANGEBODEN</translation>
-    </message>
-    <message>
-        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
-        <translation>DE INZET IN MUNTEN IS OP ZIJN GRENS</translation>
-    </message>
 </context>
 <context>
     <name>windows::aboutvorlane</name>
@@ -486,6 +492,96 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>windows::autoplaydialog</name>
+    <message>
+        <source>Stop at a win of at least</source>
+        <translation>Stoppen bij een winst van minstens</translation>
+    </message>
+    <message>
+        <source>Stop after a loss of</source>
+        <translation>Stoppen na een verlies van</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Automatisch spelen</translation>
+    </message>
+    <message>
+        <source>%1 plays</source>
+        <translation>%1 spellen</translation>
+    </message>
+    <message>
+        <source> coins</source>
+        <translation> munten</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Repeat the last play (same spots, bet and flutes)</source>
+        <translation>Het laatste spel herhalen (zelfde nummers, inzet en buizen)</translation>
+    </message>
+</context>
+<context>
+    <name>windows::fairnesswindow</name>
+    <message>
+        <source>consistent with a fair draw (p = %1)</source>
+        <translation>in overeenstemming met een eerlijke trekking (p = %1)</translation>
+    </message>
+    <message>
+        <source>not enough flutes yet: about %1 more</source>
+        <translation>nog niet genoeg buizen: ongeveer %1 meer</translation>
+    </message>
+    <message>
+        <source>not consistent: p = %1</source>
+        <translation>niet in overeenstemming: p = %1</translation>
+    </message>
+    <message>
+        <source>Return so far: %1 % of the %2 coins bet (%3 won). A fair draw returns %4 %, and 95 times in 100 between %5 % and %6 %.</source>
+        <translation>Uitbetaling tot nu toe: %1 % van de %2 ingezette munten (%3 gewonnen). Een eerlijke trekking betaalt %4 % uit, en 95 van de 100 keer tussen %5 % en %6 %.</translation>
+    </message>
+    <message>
+        <source>Fairness Check</source>
+        <translation>Eerlijkheidscontrole</translation>
+    </message>
+    <message>
+        <source>No flutes played yet: the check begins with your first play.</source>
+        <translation>Nog geen buizen gespeeld: de controle begint met je eerste spel.</translation>
+    </message>
+    <message>
+        <source>Your %1 flutes played against the exact odds of a fair draw. A test says &quot;not consistent&quot; only when a fair draw would stray so far less than once in a thousand times.</source>
+        <translation>Je %1 gespeelde buizen vergeleken met de exacte kansen van een eerlijke trekking. Een toets zegt alleen &quot;niet in overeenstemming&quot; als een eerlijke trekking minder dan eens op de duizend keer zo ver zou afwijken.</translation>
+    </message>
+    <message>
+        <source>%1 flutes. Chi-square %2 with %3 degrees of freedom: %4.</source>
+        <translation>%1 buizen. Chi-kwadraat %2 met %3 vrijheidsgraden: %4.</translation>
+    </message>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 nummers</translation>
+    </message>
+    <message>
+        <source>All plays together. </source>
+        <translation>Alle spellen samen. </translation>
+    </message>
+    <message>
+        <source>The wild ball was among the 23 balls of %1 of %2 flutes (%3 %); a fair draw: 23 in 487 (%4 %).</source>
+        <translation>De jokerbal zat bij de 23 ballen van %1 van de %2 buizen (%3 %); een eerlijke trekking: 23 op 487 (%4 %).</translation>
+    </message>
+    <message>
+        <source>How often each number was drawn (hot red, cold blue): %1.</source>
+        <translation>Hoe vaak elk nummer getrokken werd (heet rood, koud blauw): %1.</translation>
+    </message>
+    <message>
+        <source>Every number has the same chance in every draw: a number that came often or seldom so far is no more and no less likely next time.</source>
+        <translation>Elk nummer heeft bij elke trekking dezelfde kans: een nummer dat tot nu toe vaak of zelden viel, is de volgende keer niet meer en niet minder waarschijnlijk.</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>sluiten</translation>
     </message>
 </context>
 <context>
@@ -535,8 +631,8 @@
         <translation>Huidige snelheid =   %1</translation>
     </message>
     <message>
-        <source>Delete the credit and statistics of %1 ?</source>
-        <translation>Tegoed en statistieken van %1 wissen?</translation>
+        <source>Delete every detail of player %1 (%2): the credit, the statistics and the play history?<byte value="xd"/>This cannot be undone.</source>
+        <translation>Alle gegevens van speler %1 (%2) wissen: het tegoed, de statistieken en de spelgeschiedenis?<byte value="xd"/>Dit kan niet ongedaan worden gemaakt.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +695,41 @@ percentage</translation>
     </message>
 </context>
 <context>
+    <name>windows::recallwindow</name>
+    <message>
+        <source>Older plays  (Page Down)</source>
+        <translation>Oudere spellen  (Page Down)</translation>
+    </message>
+    <message>
+        <source>Newer plays  (Page Up)</source>
+        <translation>Nieuwere spellen  (Page Up)</translation>
+    </message>
+    <message>
+        <source>Game Recall</source>
+        <translation>Terugblik</translation>
+    </message>
+    <message>
+        <source>Since the game started:   plays %1,   coins bet %2,   coins won %3,   net %4</source>
+        <translation>Sinds de start van het spel:   spellen %1,   ingezet %2,   gewonnen %3,   saldo %4</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>sluiten</translation>
+    </message>
+    <message>
+        <source>No plays kept yet.</source>
+        <translation>Nog geen spellen bewaard.</translation>
+    </message>
+    <message>
+        <source>Page %1, newest first:</source>
+        <translation>Pagina %1, nieuwste eerst:</translation>
+    </message>
+    <message>
+        <source>%1   %2 spots  %3 x %4   won %5</source>
+        <translation>%1   %2 nummers  %3 x %4   winst %5</translation>
+    </message>
+</context>
+<context>
     <name>windows::tarvopaysheet</name>
     <message>
         <source>Payout  Schedule </source>
@@ -618,10 +749,6 @@ percentage</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
-    </message>
-    <message>
-        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
-        <translation>DRUK OP E (WISSEN) OM HET BORD TE ZIEN</translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,21 @@
     </message>
 </context>
 <context>
+    <name>HistoryNotices</name>
+    <message>
+        <source>The play history could not be written (%1).<byte value="xd"/>Your credit and statistics are kept as always; the game will go on trying to keep your plays.</source>
+        <translation>Nie udało się zapisać historii gier (%1).<byte value="xd"/>Kredyt i statystyki są zachowane jak zawsze; gra będzie dalej próbować zapisywać twoje gry.</translation>
+    </message>
+    <message>
+        <source>The play history was damaged. It was moved aside as<byte value="xd"/>%1<byte value="xd"/>and a fresh history has been started.</source>
+        <translation>Historia gier była uszkodzona. Odłożono ją jako<byte value="xd"/>%1<byte value="xd"/>i rozpoczęto nową historię.</translation>
+    </message>
+    <message>
+        <source>The play history<byte value="xd"/>%1<byte value="xd"/>comes from a newer version of the game. It is shown as it is, and no new plays are added to it.</source>
+        <translation>Historia gier<byte value="xd"/>%1<byte value="xd"/>pochodzi z nowszej wersji gry. Jest pokazywana bez zmian i nie dopisuje się do niej nowych gier.</translation>
+    </message>
+</context>
+<context>
     <name>OddsTable</name>
     <message>
         <source>1 in %1</source>
@@ -309,6 +324,15 @@
     </message>
 </context>
 <context>
+    <name>windows::AutoPlayer</name>
+    <message>
+        <source>AUTO PLAY
+%1 left</source>
+        <translation>AUTOGRA
+zostało %1</translation>
+    </message>
+</context>
+<context>
     <name>windows::FieldScene</name>
     <message>
         <source>%1   (key %2)</source>
@@ -405,21 +429,27 @@
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Aby wrócić do ekranu WYBORU, kliknij WYCZYŚĆ.</translation>
     </message>
+</context>
+<context>
+    <name>windows::HistoryMenu</name>
     <message>
-        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
-        <translation>13:-Klawisze: strzałki przesuwają ramkę na planszy, SPACJA lub ENTER zaznacza jej liczbę.</translation>
+        <source>&amp;Recall</source>
+        <translation>&amp;Przegląd</translation>
     </message>
     <message>
-        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
-        <translation> C ŻETONY, A AUTO WYBÓR, E WYCZYŚĆ, X DODATKOWE KULE, 1 2 5 0 STAWKA, Ctrl+1 3 5 0 GRAJ.</translation>
+        <source>&amp;Fairness</source>
+        <translation>&amp;Uczciwość</translation>
     </message>
     <message>
-        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
-        <translation>14:-SPACJA lub kliknięcie w RURKI kończy spadanie kul; + szybciej, - wolniej.</translation>
+        <source>A&amp;uto Play</source>
+        <translation>Auto&amp;gra</translation>
     </message>
+</context>
+<context>
+    <name>windows::HitsChart</name>
     <message>
-        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
-        <translation> Ctrl+M dźwięk wł./wył., F1 ta pomoc, Esc zamyka okno, Ctrl+Q wyjście.</translation>
+        <source>hits:  observed (yellow)  and a fair draw (white)</source>
+        <translation>trafienia:  zaobserwowane (żółte)  i przy uczciwym losowaniu (białe)</translation>
     </message>
 </context>
 <context>
@@ -452,30 +482,6 @@
         <source>Name Too Long</source>
         <translation>Za Długie Imię</translation>
     </message>
-    <message>
-        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
-        <translation>SZYBKOŚĆ %1 Z 5   (+ SZYBCIEJ,  - WOLNIEJ)</translation>
-    </message>
-    <message>
-        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
-        <translation>WYGRANE DODATKOWE KULE!   KLIKNIJ DODATKOWE KULE LUB NACIŚNIJ X</translation>
-    </message>
-    <message>
-        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
-        <translation>KULE SPADAJĄ:   SPACJA KOŃCZY SPADANIE</translation>
-    </message>
-    <message>
-        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
-        <translation>ZAZNACZONO DZIESIĘĆ LICZB:   NAJPIERW ODZNACZ JEDNĄ</translation>
-    </message>
-    <message>
-        <source>NO EXTRA BALLS ARE OFFERED</source>
-        <translation>NIE MA OFERTY DODATKOWYCH KUL</translation>
-    </message>
-    <message>
-        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
-        <translation>STAWKA W ŻETONACH JEST NA GRANICY</translation>
-    </message>
 </context>
 <context>
     <name>windows::aboutvorlane</name>
@@ -486,6 +492,96 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>windows::autoplaydialog</name>
+    <message>
+        <source>Stop at a win of at least</source>
+        <translation>Zatrzymaj przy wygranej co najmniej</translation>
+    </message>
+    <message>
+        <source>Stop after a loss of</source>
+        <translation>Zatrzymaj po stracie</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Gra automatyczna</translation>
+    </message>
+    <message>
+        <source>%1 plays</source>
+        <translation>Gier: %1</translation>
+    </message>
+    <message>
+        <source> coins</source>
+        <translation> monet</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Repeat the last play (same spots, bet and flutes)</source>
+        <translation>Powtórz ostatnią grę (te same liczby, stawka i rurki)</translation>
+    </message>
+</context>
+<context>
+    <name>windows::fairnesswindow</name>
+    <message>
+        <source>consistent with a fair draw (p = %1)</source>
+        <translation>zgodne z uczciwym losowaniem (p = %1)</translation>
+    </message>
+    <message>
+        <source>not enough flutes yet: about %1 more</source>
+        <translation>za mało rurek: potrzeba jeszcze około %1</translation>
+    </message>
+    <message>
+        <source>not consistent: p = %1</source>
+        <translation>niezgodne: p = %1</translation>
+    </message>
+    <message>
+        <source>Return so far: %1 % of the %2 coins bet (%3 won). A fair draw returns %4 %, and 95 times in 100 between %5 % and %6 %.</source>
+        <translation>Dotychczasowy zwrot: %1 % z %2 postawionych monet (wygrane %3). Uczciwe losowanie zwraca %4 %, a w 95 przypadkach na 100 od %5 % do %6 %.</translation>
+    </message>
+    <message>
+        <source>Fairness Check</source>
+        <translation>Test uczciwości</translation>
+    </message>
+    <message>
+        <source>No flutes played yet: the check begins with your first play.</source>
+        <translation>Nie rozegrano jeszcze żadnej rurki: test zaczyna się od pierwszej gry.</translation>
+    </message>
+    <message>
+        <source>Your %1 flutes played against the exact odds of a fair draw. A test says &quot;not consistent&quot; only when a fair draw would stray so far less than once in a thousand times.</source>
+        <translation>Twoje rozegrane rurki (%1) w porównaniu z dokładnymi szansami uczciwego losowania. Test mówi „niezgodne” tylko wtedy, gdy uczciwe losowanie odbiegałoby tak daleko rzadziej niż raz na tysiąc.</translation>
+    </message>
+    <message>
+        <source>%1 flutes. Chi-square %2 with %3 degrees of freedom: %4.</source>
+        <translation>Rurki: %1. Chi-kwadrat %2 przy %3 stopniach swobody: %4.</translation>
+    </message>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 liczb</translation>
+    </message>
+    <message>
+        <source>All plays together. </source>
+        <translation>Wszystkie gry razem. </translation>
+    </message>
+    <message>
+        <source>The wild ball was among the 23 balls of %1 of %2 flutes (%3 %); a fair draw: 23 in 487 (%4 %).</source>
+        <translation>Kula joker była wśród 23 kul w %1 z %2 rurek (%3 %); uczciwe losowanie: 23 na 487 (%4 %).</translation>
+    </message>
+    <message>
+        <source>How often each number was drawn (hot red, cold blue): %1.</source>
+        <translation>Jak często losowano każdą liczbę (gorące czerwone, zimne niebieskie): %1.</translation>
+    </message>
+    <message>
+        <source>Every number has the same chance in every draw: a number that came often or seldom so far is no more and no less likely next time.</source>
+        <translation>Każda liczba ma w każdym losowaniu tę samą szansę: liczba, która dotąd padała często lub rzadko, nie jest następnym razem ani bardziej, ani mniej prawdopodobna.</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>zamknij</translation>
     </message>
 </context>
 <context>
@@ -535,8 +631,8 @@
         <translation>Obecna szybkość =   %1</translation>
     </message>
     <message>
-        <source>Delete the credit and statistics of %1 ?</source>
-        <translation>Usunąć kredyt i statystyki gracza %1?</translation>
+        <source>Delete every detail of player %1 (%2): the credit, the statistics and the play history?<byte value="xd"/>This cannot be undone.</source>
+        <translation>Usunąć wszystkie dane gracza %1 (%2): kredyt, statystyki i historię gier?<byte value="xd"/>Tego nie można cofnąć.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +695,41 @@ gracza</translation>
     </message>
 </context>
 <context>
+    <name>windows::recallwindow</name>
+    <message>
+        <source>Older plays  (Page Down)</source>
+        <translation>Starsze gry  (Page Down)</translation>
+    </message>
+    <message>
+        <source>Newer plays  (Page Up)</source>
+        <translation>Nowsze gry  (Page Up)</translation>
+    </message>
+    <message>
+        <source>Game Recall</source>
+        <translation>Przegląd gier</translation>
+    </message>
+    <message>
+        <source>Since the game started:   plays %1,   coins bet %2,   coins won %3,   net %4</source>
+        <translation>Od uruchomienia gry:   gry %1,   postawione %2,   wygrane %3,   bilans %4</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>zamknij</translation>
+    </message>
+    <message>
+        <source>No plays kept yet.</source>
+        <translation>Brak zapisanych gier.</translation>
+    </message>
+    <message>
+        <source>Page %1, newest first:</source>
+        <translation>Strona %1, od najnowszej:</translation>
+    </message>
+    <message>
+        <source>%1   %2 spots  %3 x %4   won %5</source>
+        <translation>%1   %2 liczb  %3 x %4   wygrana %5</translation>
+    </message>
+</context>
+<context>
     <name>windows::tarvopaysheet</name>
     <message>
         <source>Payout  Schedule </source>
@@ -618,10 +749,6 @@ gracza</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
-    </message>
-    <message>
-        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
-        <translation>NACIŚNIJ E (WYCZYŚĆ), ABY ZOBACZYĆ PLANSZĘ</translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,21 @@
     </message>
 </context>
 <context>
+    <name>HistoryNotices</name>
+    <message>
+        <source>The play history could not be written (%1).<byte value="xd"/>Your credit and statistics are kept as always; the game will go on trying to keep your plays.</source>
+        <translation>Não foi possível gravar o histórico de jogadas (%1).<byte value="xd"/>Seu crédito e suas estatísticas são guardados como sempre; o jogo continuará tentando guardar suas jogadas.</translation>
+    </message>
+    <message>
+        <source>The play history was damaged. It was moved aside as<byte value="xd"/>%1<byte value="xd"/>and a fresh history has been started.</source>
+        <translation>O histórico de jogadas estava danificado. Ele foi separado como<byte value="xd"/>%1<byte value="xd"/>e um novo histórico foi iniciado.</translation>
+    </message>
+    <message>
+        <source>The play history<byte value="xd"/>%1<byte value="xd"/>comes from a newer version of the game. It is shown as it is, and no new plays are added to it.</source>
+        <translation>O histórico de jogadas<byte value="xd"/>%1<byte value="xd"/>vem de uma versão mais nova do jogo. Ele é mostrado como está, e nenhuma jogada nova é acrescentada.</translation>
+    </message>
+</context>
+<context>
     <name>OddsTable</name>
     <message>
         <source>1 in %1</source>
@@ -309,6 +324,15 @@
     </message>
 </context>
 <context>
+    <name>windows::AutoPlayer</name>
+    <message>
+        <source>AUTO PLAY
+%1 left</source>
+        <translation>JOGO AUTO
+faltam %1</translation>
+    </message>
+</context>
+<context>
     <name>windows::FieldScene</name>
     <message>
         <source>%1   (key %2)</source>
@@ -405,21 +429,27 @@
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Para voltar à tela de SELEÇÃO, clique em APAGAR.</translation>
     </message>
+</context>
+<context>
+    <name>windows::HistoryMenu</name>
     <message>
-        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
-        <translation>13:-Teclas: as setas movem a moldura no cartão, ESPAÇO ou ENTER marca o seu número.</translation>
+        <source>&amp;Recall</source>
+        <translation>&amp;Rever</translation>
     </message>
     <message>
-        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
-        <translation> C MOEDAS, A SELEÇÃO AUTOMÁTICA, E APAGAR, X BOLAS EXTRAS, 1 2 5 0 APOSTA, Ctrl+1 3 5 0 JOGAR.</translation>
+        <source>&amp;Fairness</source>
+        <translation>&amp;Justiça</translation>
     </message>
     <message>
-        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
-        <translation>14:-ESPAÇO ou um clique nos TUBOS termina a queda das bolas; + mais rápido, - mais lento.</translation>
+        <source>A&amp;uto Play</source>
+        <translation>Jogo a&amp;uto</translation>
     </message>
+</context>
+<context>
+    <name>windows::HitsChart</name>
     <message>
-        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
-        <translation> Ctrl+M som liga/desliga, F1 esta ajuda, Esc fecha uma janela, Ctrl+Q sair.</translation>
+        <source>hits:  observed (yellow)  and a fair draw (white)</source>
+        <translation>acertos:  observados (amarelo)  e sorteio justo (branco)</translation>
     </message>
 </context>
 <context>
@@ -452,30 +482,6 @@
         <source>Name Too Long</source>
         <translation>Nome Longo Demais</translation>
     </message>
-    <message>
-        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
-        <translation>VELOCIDADE %1 DE 5   (+ MAIS RÁPIDO,  - MAIS LENTO)</translation>
-    </message>
-    <message>
-        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
-        <translation>BOLAS EXTRAS GANHAS!   CLIQUE EM BOLAS EXTRAS OU APERTE X</translation>
-    </message>
-    <message>
-        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
-        <translation>AS BOLAS ESTÃO CAINDO:   ESPAÇO TERMINA A QUEDA</translation>
-    </message>
-    <message>
-        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
-        <translation>DEZ NÚMEROS MARCADOS:   DESMARQUE UM ANTES</translation>
-    </message>
-    <message>
-        <source>NO EXTRA BALLS ARE OFFERED</source>
-        <translation>NENHUMA BOLA EXTRA OFERECIDA</translation>
-    </message>
-    <message>
-        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
-        <translation>A APOSTA EM MOEDAS ESTÁ NO LIMITE</translation>
-    </message>
 </context>
 <context>
     <name>windows::aboutvorlane</name>
@@ -486,6 +492,96 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>windows::autoplaydialog</name>
+    <message>
+        <source>Stop at a win of at least</source>
+        <translation>Parar com um prêmio de pelo menos</translation>
+    </message>
+    <message>
+        <source>Stop after a loss of</source>
+        <translation>Parar após uma perda de</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Jogo automático</translation>
+    </message>
+    <message>
+        <source>%1 plays</source>
+        <translation>%1 jogadas</translation>
+    </message>
+    <message>
+        <source> coins</source>
+        <translation> moedas</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Repeat the last play (same spots, bet and flutes)</source>
+        <translation>Repetir a última jogada (mesmos números, aposta e tubos)</translation>
+    </message>
+</context>
+<context>
+    <name>windows::fairnesswindow</name>
+    <message>
+        <source>consistent with a fair draw (p = %1)</source>
+        <translation>compatível com um sorteio justo (p = %1)</translation>
+    </message>
+    <message>
+        <source>not enough flutes yet: about %1 more</source>
+        <translation>ainda faltam tubos: cerca de %1 a mais</translation>
+    </message>
+    <message>
+        <source>not consistent: p = %1</source>
+        <translation>não compatível: p = %1</translation>
+    </message>
+    <message>
+        <source>Return so far: %1 % of the %2 coins bet (%3 won). A fair draw returns %4 %, and 95 times in 100 between %5 % and %6 %.</source>
+        <translation>Retorno até agora: %1 % das %2 moedas apostadas (%3 ganhas). Um sorteio justo devolve %4 %, e 95 vezes em 100 entre %5 % e %6 %.</translation>
+    </message>
+    <message>
+        <source>Fairness Check</source>
+        <translation>Teste de justiça</translation>
+    </message>
+    <message>
+        <source>No flutes played yet: the check begins with your first play.</source>
+        <translation>Nenhum tubo jogado ainda: o teste começa com a sua primeira jogada.</translation>
+    </message>
+    <message>
+        <source>Your %1 flutes played against the exact odds of a fair draw. A test says &quot;not consistent&quot; only when a fair draw would stray so far less than once in a thousand times.</source>
+        <translation>Seus %1 tubos jogados comparados às chances exatas de um sorteio justo. Um teste só diz &quot;não compatível&quot; quando um sorteio justo se desviaria tanto menos de uma vez em mil.</translation>
+    </message>
+    <message>
+        <source>%1 flutes. Chi-square %2 with %3 degrees of freedom: %4.</source>
+        <translation>%1 tubos. Qui-quadrado %2 com %3 graus de liberdade: %4.</translation>
+    </message>
+    <message>
+        <source>%1 spots</source>
+        <translation>%1 números</translation>
+    </message>
+    <message>
+        <source>All plays together. </source>
+        <translation>Todas as jogadas juntas. </translation>
+    </message>
+    <message>
+        <source>The wild ball was among the 23 balls of %1 of %2 flutes (%3 %); a fair draw: 23 in 487 (%4 %).</source>
+        <translation>A bola coringa esteve entre as 23 bolas de %1 de %2 tubos (%3 %); um sorteio justo: 23 em 487 (%4 %).</translation>
+    </message>
+    <message>
+        <source>How often each number was drawn (hot red, cold blue): %1.</source>
+        <translation>Quantas vezes cada número foi sorteado (quente em vermelho, frio em azul): %1.</translation>
+    </message>
+    <message>
+        <source>Every number has the same chance in every draw: a number that came often or seldom so far is no more and no less likely next time.</source>
+        <translation>Todo número tem a mesma chance em cada sorteio: um número que saiu muito ou pouco até agora não fica mais nem menos provável da próxima vez.</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>fechar</translation>
     </message>
 </context>
 <context>
@@ -535,8 +631,8 @@
         <translation>Velocidade atual =   %1</translation>
     </message>
     <message>
-        <source>Delete the credit and statistics of %1 ?</source>
-        <translation>Apagar o crédito e as estatísticas de %1?</translation>
+        <source>Delete every detail of player %1 (%2): the credit, the statistics and the play history?<byte value="xd"/>This cannot be undone.</source>
+        <translation>Apagar todos os dados do jogador %1 (%2): o crédito, as estatísticas e o histórico de jogadas?<byte value="xd"/>Isso não pode ser desfeito.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +695,41 @@ ao jogador</translation>
     </message>
 </context>
 <context>
+    <name>windows::recallwindow</name>
+    <message>
+        <source>Older plays  (Page Down)</source>
+        <translation>Jogadas anteriores  (Page Down)</translation>
+    </message>
+    <message>
+        <source>Newer plays  (Page Up)</source>
+        <translation>Jogadas recentes  (Page Up)</translation>
+    </message>
+    <message>
+        <source>Game Recall</source>
+        <translation>Rever jogadas</translation>
+    </message>
+    <message>
+        <source>Since the game started:   plays %1,   coins bet %2,   coins won %3,   net %4</source>
+        <translation>Desde o início do jogo:   jogadas %1,   apostado %2,   ganho %3,   saldo %4</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>fechar</translation>
+    </message>
+    <message>
+        <source>No plays kept yet.</source>
+        <translation>Nenhuma jogada guardada ainda.</translation>
+    </message>
+    <message>
+        <source>Page %1, newest first:</source>
+        <translation>Página %1, mais recente primeiro:</translation>
+    </message>
+    <message>
+        <source>%1   %2 spots  %3 x %4   won %5</source>
+        <translation>%1   %2 números  %3 x %4   prêmio %5</translation>
+    </message>
+</context>
+<context>
     <name>windows::tarvopaysheet</name>
     <message>
         <source>Payout  Schedule </source>
@@ -618,10 +749,6 @@ ao jogador</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
-    </message>
-    <message>
-        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
-        <translation>APERTE E (APAGAR) PARA VER O CARTÃO</translation>
     </message>
 </context>
 </TS>
