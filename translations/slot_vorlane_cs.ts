@@ -429,6 +429,22 @@ zbývá %1</translation>
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Na obrazovku VÝBĚRU se dostanete tlačítkem SMAZAT.</translation>
     </message>
+    <message>
+        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
+        <translation>13:-Klávesy: šipky posouvají rámeček po hrací ploše, MEZERNÍK nebo ENTER označí jeho číslo.</translation>
+    </message>
+    <message>
+        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
+        <translation> C ŽETONY, A AUTO VÝBĚR, E SMAZAT, X KOULE NAVÍC, 1 2 5 0 SÁZKA, Ctrl+1 3 5 0 HRÁT.</translation>
+    </message>
+    <message>
+        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
+        <translation>14:-MEZERNÍK nebo klik na TRUBICE dokončí pád koulí; + rychleji, - pomaleji.</translation>
+    </message>
+    <message>
+        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
+        <translation> Ctrl+M zvuk zap./vyp., F1 tato nápověda, Esc zavře okno, Ctrl+Q konec.</translation>
+    </message>
 </context>
 <context>
     <name>windows::HistoryMenu</name>
@@ -481,6 +497,30 @@ zbývá %1</translation>
     <message>
         <source>Name Too Long</source>
         <translation>Jméno Je Příliš Dlouhé</translation>
+    </message>
+    <message>
+        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
+        <translation>RYCHLOST %1 Z 5   (+ RYCHLEJI,  - POMALEJI)</translation>
+    </message>
+    <message>
+        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
+        <translation>VYHRÁLI JSTE KOULE NAVÍC!   KLIKNĚTE NA KOULE NAVÍC NEBO STISKNĚTE X</translation>
+    </message>
+    <message>
+        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
+        <translation>KOULE PADAJÍ:   MEZERNÍK DOKONČÍ PÁD</translation>
+    </message>
+    <message>
+        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
+        <translation>OZNAČENO DESET ČÍSEL:   NEJPRVE JEDNO ODZNAČTE</translation>
+    </message>
+    <message>
+        <source>NO EXTRA BALLS ARE OFFERED</source>
+        <translation>ŽÁDNÉ KOULE NAVÍC NEJSOU NABÍZENY</translation>
+    </message>
+    <message>
+        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
+        <translation>SÁZKA V ŽETONECH JE NA SVÉ HRANICI</translation>
     </message>
 </context>
 <context>
@@ -749,6 +789,10 @@ nost</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
+    </message>
+    <message>
+        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
+        <translation>STISKNĚTE E (SMAZAT) PRO ZOBRAZENÍ HRACÍ PLOCHY</translation>
     </message>
 </context>
 </TS>

@@ -429,6 +429,22 @@ noch %1</translation>
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Zur AUSWAHL gelangen Sie mit LÖSCHEN.</translation>
     </message>
+    <message>
+        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
+        <translation>13:-Tasten: die Pfeile bewegen den Rahmen auf dem Feld, LEERTASTE oder ENTER tippt seine Zahl.</translation>
+    </message>
+    <message>
+        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
+        <translation> C MÜNZEN, A AUTO WAHL, E LÖSCHEN, X EXTRA KUGELN, 1 2 5 0 EINSATZ, Strg+1 3 5 0 SPIEL.</translation>
+    </message>
+    <message>
+        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
+        <translation>14:-LEERTASTE oder ein Klick auf die RÖHREN beendet den Kugelfall; + schneller, - langsamer.</translation>
+    </message>
+    <message>
+        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
+        <translation> Strg+M Ton an/aus, F1 diese Hilfe, Esc schließt ein Fenster, Strg+Q beendet.</translation>
+    </message>
 </context>
 <context>
     <name>windows::HistoryMenu</name>
@@ -481,6 +497,30 @@ noch %1</translation>
     <message>
         <source>Name Too Long</source>
         <translation>Name Zu Lang</translation>
+    </message>
+    <message>
+        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
+        <translation>TEMPO %1 VON 5   (+ SCHNELLER,  - LANGSAMER)</translation>
+    </message>
+    <message>
+        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
+        <translation>EXTRA KUGELN GEWONNEN!   EXTRA KUGELN KLICKEN ODER X DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
+        <translation>DIE KUGELN FALLEN:   LEERTASTE BEENDET DEN FALL</translation>
+    </message>
+    <message>
+        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
+        <translation>ZEHN ZAHLEN GETIPPT:   ERST EINE ABWÄHLEN</translation>
+    </message>
+    <message>
+        <source>NO EXTRA BALLS ARE OFFERED</source>
+        <translation>KEINE EXTRA KUGELN IM ANGEBOT</translation>
+    </message>
+    <message>
+        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
+        <translation>DER MÜNZEINSATZ IST AN SEINER GRENZE</translation>
     </message>
 </context>
 <context>
@@ -749,6 +789,10 @@ quote</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
+    </message>
+    <message>
+        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
+        <translation>E (LÖSCHEN) DRÜCKEN, UM DAS FELD ZU SEHEN</translation>
     </message>
 </context>
 </TS>

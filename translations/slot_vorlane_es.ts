@@ -429,6 +429,22 @@ quedan %1</translation>
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Para volver a la pantalla de SELECCIÓN, haga clic en BORRAR.</translation>
     </message>
+    <message>
+        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
+        <translation>13:-Teclas: las flechas mueven el marco en el tablero, ESPACIO o INTRO marca su número.</translation>
+    </message>
+    <message>
+        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
+        <translation> C MONEDAS, A AUTO SELECCIÓN, E BORRAR, X BOLAS EXTRA, 1 2 5 0 APUESTA, Ctrl+1 3 5 0 JUGAR.</translation>
+    </message>
+    <message>
+        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
+        <translation>14:-ESPACIO o un clic en los TUBOS termina la caída de las bolas; + más rápido, - más lento.</translation>
+    </message>
+    <message>
+        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
+        <translation> Ctrl+M sonido sí/no, F1 esta ayuda, Esc cierra una ventana, Ctrl+Q salir.</translation>
+    </message>
 </context>
 <context>
     <name>windows::HistoryMenu</name>
@@ -481,6 +497,30 @@ quedan %1</translation>
     <message>
         <source>Name Too Long</source>
         <translation>Nombre Demasiado Largo</translation>
+    </message>
+    <message>
+        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
+        <translation>VELOCIDAD %1 DE 5   (+ MÁS RÁPIDO,  - MÁS LENTO)</translation>
+    </message>
+    <message>
+        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
+        <translation>¡BOLAS EXTRA GANADAS!   HAGA CLIC EN BOLAS EXTRA O PULSE X</translation>
+    </message>
+    <message>
+        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
+        <translation>LAS BOLAS ESTÁN CAYENDO:   ESPACIO TERMINA LA CAÍDA</translation>
+    </message>
+    <message>
+        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
+        <translation>HAY DIEZ NÚMEROS MARCADOS:   DESMARQUE UNO ANTES</translation>
+    </message>
+    <message>
+        <source>NO EXTRA BALLS ARE OFFERED</source>
+        <translation>NO SE OFRECEN BOLAS EXTRA</translation>
+    </message>
+    <message>
+        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
+        <translation>LA APUESTA EN MONEDAS ESTÁ EN SU LÍMITE</translation>
     </message>
 </context>
 <context>
@@ -749,6 +789,10 @@ al jugador</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
+    </message>
+    <message>
+        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
+        <translation>PULSE E (BORRAR) PARA VER EL TABLERO</translation>
     </message>
 </context>
 </TS>

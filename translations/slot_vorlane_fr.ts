@@ -429,6 +429,22 @@ encore %1</translation>
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Pour revenir à l&apos;écran de SÉLECTION, cliquez sur EFFACER.</translation>
     </message>
+    <message>
+        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
+        <translation>13:-Touches : les flèches déplacent le cadre sur la grille, ESPACE ou ENTRÉE coche son numéro.</translation>
+    </message>
+    <message>
+        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
+        <translation> C JETONS, A CHOIX AUTO, E EFFACER, X BOULES EXTRA, 1 2 5 0 MISE, Ctrl+1 3 5 0 JOUER.</translation>
+    </message>
+    <message>
+        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
+        <translation>14:-ESPACE ou un clic sur les TUBES termine la chute des boules ; + plus vite, - plus lent.</translation>
+    </message>
+    <message>
+        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
+        <translation> Ctrl+M son oui/non, F1 cette aide, Échap ferme une fenêtre, Ctrl+Q quitter.</translation>
+    </message>
 </context>
 <context>
     <name>windows::HistoryMenu</name>
@@ -481,6 +497,30 @@ encore %1</translation>
     <message>
         <source>Name Too Long</source>
         <translation>Nom Trop Long</translation>
+    </message>
+    <message>
+        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
+        <translation>VITESSE %1 SUR 5   (+ PLUS VITE,  - PLUS LENT)</translation>
+    </message>
+    <message>
+        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
+        <translation>BOULES EXTRA GAGNÉES !   CLIQUEZ BOULES EXTRA OU APPUYEZ SUR X</translation>
+    </message>
+    <message>
+        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
+        <translation>LES BOULES TOMBENT :   ESPACE TERMINE LA CHUTE</translation>
+    </message>
+    <message>
+        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
+        <translation>DIX NUMÉROS COCHÉS :   DÉCOCHEZ-EN UN D&apos;ABORD</translation>
+    </message>
+    <message>
+        <source>NO EXTRA BALLS ARE OFFERED</source>
+        <translation>AUCUNE BOULE EXTRA N&apos;EST OFFERTE</translation>
+    </message>
+    <message>
+        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
+        <translation>LA MISE EN JETONS EST À SA LIMITE</translation>
     </message>
 </context>
 <context>
@@ -749,6 +789,10 @@ retour</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
+    </message>
+    <message>
+        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
+        <translation>APPUYEZ SUR E (EFFACER) POUR VOIR LA GRILLE</translation>
     </message>
 </context>
 </TS>

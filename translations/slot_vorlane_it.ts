@@ -429,6 +429,22 @@ ne restano %1</translation>
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Per tornare alla schermata di SCELTA, clicca su CANCELLA.</translation>
     </message>
+    <message>
+        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
+        <translation>13:-Tasti: le frecce spostano la cornice sul tabellone, SPAZIO o INVIO segna il suo numero.</translation>
+    </message>
+    <message>
+        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
+        <translation> C GETTONI, A SCELTA AUTO, E CANCELLA, X PALLINE EXTRA, 1 2 5 0 PUNTA, Ctrl+1 3 5 0 GIOCA.</translation>
+    </message>
+    <message>
+        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
+        <translation>14:-SPAZIO o un clic sui TUBI conclude la caduta delle palline; + più veloce, - più lento.</translation>
+    </message>
+    <message>
+        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
+        <translation> Ctrl+M suono sì/no, F1 questo aiuto, Esc chiude una finestra, Ctrl+Q esci.</translation>
+    </message>
 </context>
 <context>
     <name>windows::HistoryMenu</name>
@@ -481,6 +497,30 @@ ne restano %1</translation>
     <message>
         <source>Name Too Long</source>
         <translation>Nome Troppo Lungo</translation>
+    </message>
+    <message>
+        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
+        <translation>VELOCITÀ %1 DI 5   (+ PIÙ VELOCE,  - PIÙ LENTO)</translation>
+    </message>
+    <message>
+        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
+        <translation>PALLINE EXTRA VINTE!   CLICCA PALLINE EXTRA O PREMI X</translation>
+    </message>
+    <message>
+        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
+        <translation>LE PALLINE STANNO CADENDO:   SPAZIO CONCLUDE LA CADUTA</translation>
+    </message>
+    <message>
+        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
+        <translation>DIECI NUMERI SEGNATI:   TOGLINE PRIMA UNO</translation>
+    </message>
+    <message>
+        <source>NO EXTRA BALLS ARE OFFERED</source>
+        <translation>NESSUNA PALLINA EXTRA È OFFERTA</translation>
+    </message>
+    <message>
+        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
+        <translation>LA PUNTATA IN GETTONI È AL SUO LIMITE</translation>
     </message>
 </context>
 <context>
@@ -749,6 +789,10 @@ giocatore</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
+    </message>
+    <message>
+        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
+        <translation>PREMI E (CANCELLA) PER VEDERE IL TABELLONE</translation>
     </message>
 </context>
 </TS>

@@ -429,6 +429,22 @@ nog %1</translation>
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Naar het KEUZEscherm gaat u met WISSEN.</translation>
     </message>
+    <message>
+        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
+        <translation>13:-Toetsen: de pijlen verplaatsen het kader op het bord, SPATIE of ENTER kiest zijn nummer.</translation>
+    </message>
+    <message>
+        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
+        <translation> C MUNTEN, A AUTO KIEZEN, E WISSEN, X EXTRA BALLEN, 1 2 5 0 INZET, Ctrl+1 3 5 0 SPEEL.</translation>
+    </message>
+    <message>
+        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
+        <translation>14:-SPATIE of een klik op de BUIZEN beëindigt het vallen van de ballen; + sneller, - langzamer.</translation>
+    </message>
+    <message>
+        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
+        <translation> Ctrl+M geluid aan/uit, F1 deze hulp, Esc sluit een venster, Ctrl+Q afsluiten.</translation>
+    </message>
 </context>
 <context>
     <name>windows::HistoryMenu</name>
@@ -481,6 +497,30 @@ nog %1</translation>
     <message>
         <source>Name Too Long</source>
         <translation>Naam Te Lang</translation>
+    </message>
+    <message>
+        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
+        <translation>SNELHEID %1 VAN 5   (+ SNELLER,  - LANGZAMER)</translation>
+    </message>
+    <message>
+        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
+        <translation>EXTRA BALLEN GEWONNEN!   KLIK OP EXTRA BALLEN OF DRUK OP X</translation>
+    </message>
+    <message>
+        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
+        <translation>DE BALLEN VALLEN:   SPATIE MAAKT HET AF</translation>
+    </message>
+    <message>
+        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
+        <translation>TIEN NUMMERS GEKOZEN:   WIS ER EERST ÉÉN</translation>
+    </message>
+    <message>
+        <source>NO EXTRA BALLS ARE OFFERED</source>
+        <translation>ER WORDEN GEEN EXTRA BALLEN AANGEBODEN</translation>
+    </message>
+    <message>
+        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
+        <translation>DE INZET IN MUNTEN IS OP ZIJN GRENS</translation>
     </message>
 </context>
 <context>
@@ -749,6 +789,10 @@ percentage</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
+    </message>
+    <message>
+        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
+        <translation>DRUK OP E (WISSEN) OM HET BORD TE ZIEN</translation>
     </message>
 </context>
 </TS>

@@ -429,6 +429,22 @@ zostało %1</translation>
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Aby wrócić do ekranu WYBORU, kliknij WYCZYŚĆ.</translation>
     </message>
+    <message>
+        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
+        <translation>13:-Klawisze: strzałki przesuwają ramkę na planszy, SPACJA lub ENTER zaznacza jej liczbę.</translation>
+    </message>
+    <message>
+        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
+        <translation> C ŻETONY, A AUTO WYBÓR, E WYCZYŚĆ, X DODATKOWE KULE, 1 2 5 0 STAWKA, Ctrl+1 3 5 0 GRAJ.</translation>
+    </message>
+    <message>
+        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
+        <translation>14:-SPACJA lub kliknięcie w RURKI kończy spadanie kul; + szybciej, - wolniej.</translation>
+    </message>
+    <message>
+        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
+        <translation> Ctrl+M dźwięk wł./wył., F1 ta pomoc, Esc zamyka okno, Ctrl+Q wyjście.</translation>
+    </message>
 </context>
 <context>
     <name>windows::HistoryMenu</name>
@@ -481,6 +497,30 @@ zostało %1</translation>
     <message>
         <source>Name Too Long</source>
         <translation>Za Długie Imię</translation>
+    </message>
+    <message>
+        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
+        <translation>SZYBKOŚĆ %1 Z 5   (+ SZYBCIEJ,  - WOLNIEJ)</translation>
+    </message>
+    <message>
+        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
+        <translation>WYGRANE DODATKOWE KULE!   KLIKNIJ DODATKOWE KULE LUB NACIŚNIJ X</translation>
+    </message>
+    <message>
+        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
+        <translation>KULE SPADAJĄ:   SPACJA KOŃCZY SPADANIE</translation>
+    </message>
+    <message>
+        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
+        <translation>ZAZNACZONO DZIESIĘĆ LICZB:   NAJPIERW ODZNACZ JEDNĄ</translation>
+    </message>
+    <message>
+        <source>NO EXTRA BALLS ARE OFFERED</source>
+        <translation>NIE MA OFERTY DODATKOWYCH KUL</translation>
+    </message>
+    <message>
+        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
+        <translation>STAWKA W ŻETONACH JEST NA GRANICY</translation>
     </message>
 </context>
 <context>
@@ -749,6 +789,10 @@ gracza</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
+    </message>
+    <message>
+        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
+        <translation>NACIŚNIJ E (WYCZYŚĆ), ABY ZOBACZYĆ PLANSZĘ</translation>
     </message>
 </context>
 </TS>

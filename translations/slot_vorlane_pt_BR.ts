@@ -429,6 +429,22 @@ faltam %1</translation>
         <source>12:-To Gain entry to the SELECTION Screen click on ERASE.</source>
         <translation>12:-Para voltar à tela de SELEÇÃO, clique em APAGAR.</translation>
     </message>
+    <message>
+        <source>13:-Keys: the arrows move the frame on the board, SPACE or ENTER marks its number.</source>
+        <translation>13:-Teclas: as setas movem a moldura no cartão, ESPAÇO ou ENTER marca o seu número.</translation>
+    </message>
+    <message>
+        <source> C COINS, A AUTO SELECT, E ERASE, X EXTRA BALLS, 1 2 5 0 BET, Ctrl+1 3 5 0 PLAY.</source>
+        <translation> C MOEDAS, A SELEÇÃO AUTOMÁTICA, E APAGAR, X BOLAS EXTRAS, 1 2 5 0 APOSTA, Ctrl+1 3 5 0 JOGAR.</translation>
+    </message>
+    <message>
+        <source>14:-SPACE or a click on the FLUTES finishes the balls falling; + faster, - slower.</source>
+        <translation>14:-ESPAÇO ou um clique nos TUBOS termina a queda das bolas; + mais rápido, - mais lento.</translation>
+    </message>
+    <message>
+        <source> Ctrl+M sound on/off, F1 this help, Esc closes a window, Ctrl+Q exit.</source>
+        <translation> Ctrl+M som liga/desliga, F1 esta ajuda, Esc fecha uma janela, Ctrl+Q sair.</translation>
+    </message>
 </context>
 <context>
     <name>windows::HistoryMenu</name>
@@ -481,6 +497,30 @@ faltam %1</translation>
     <message>
         <source>Name Too Long</source>
         <translation>Nome Longo Demais</translation>
+    </message>
+    <message>
+        <source>SPEED %1 OF 5   (+ FASTER,  - SLOWER)</source>
+        <translation>VELOCIDADE %1 DE 5   (+ MAIS RÁPIDO,  - MAIS LENTO)</translation>
+    </message>
+    <message>
+        <source>EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X</source>
+        <translation>BOLAS EXTRAS GANHAS!   CLIQUE EM BOLAS EXTRAS OU APERTE X</translation>
+    </message>
+    <message>
+        <source>BALLS ARE FALLING:   SPACE FINISHES THEM</source>
+        <translation>AS BOLAS ESTÃO CAINDO:   ESPAÇO TERMINA A QUEDA</translation>
+    </message>
+    <message>
+        <source>TEN SPOTS ARE MARKED:   UNMARK ONE FIRST</source>
+        <translation>DEZ NÚMEROS MARCADOS:   DESMARQUE UM ANTES</translation>
+    </message>
+    <message>
+        <source>NO EXTRA BALLS ARE OFFERED</source>
+        <translation>NENHUMA BOLA EXTRA OFERECIDA</translation>
+    </message>
+    <message>
+        <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
+        <translation>A APOSTA EM MOEDAS ESTÁ NO LIMITE</translation>
     </message>
 </context>
 <context>
@@ -749,6 +789,10 @@ ao jogador</translation>
     <message>
         <source>                                        K E N O      K E N O</source>
         <translation>                                        K E N O      K E N O</translation>
+    </message>
+    <message>
+        <source>PRESS E (ERASE) TO SEE THE BOARD</source>
+        <translation>APERTE E (APAGAR) PARA VER O CARTÃO</translation>
     </message>
 </context>
 </TS>
