@@ -71,6 +71,11 @@ private slots:
         for (int n = 1; blinks && n <= hits; ++n)
             QCOMPARE(rig.state().look.dropball[n].number, n > spots ? 0 : n);
         QCOMPARE(shownAfter(3), blinks ? 0 : hits);
+        // Hidden, then unmarked down to two spots: the flash must go on to show
+        // five hits and more again, which two spots' show phase brings back.
+        for (int n = 3; blinks && n <= spots; ++n)
+            rig.keno.markSpot(n);
+        QCOMPARE(rig.keno.flashBlinks(), blinks && std::min(hits, 10) >= 5);
     }
 };
 

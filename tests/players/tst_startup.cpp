@@ -123,7 +123,9 @@ private slots:
                 notices << windows::recordNotice(trouble, store);
             });
             saver.checkAtStart();
-            // Ended at once: nothing is written, a value the game could not take stays.
+            // Ended after events that changed nothing: nothing is written, a
+            // value the game could not take stays.
+            saver.keep(1, s.player);
             saver.keep(1, s.player);
             saver.saveAtEnd(1, s.player);
         }
