@@ -91,6 +91,17 @@ DisplayProbe::~DisplayProbe()
 // The same connection Qt's X11 plugin makes, authorisation included.
 bool DisplayProbe::xAnswers(const std::string& display)
 {
-    x = xcb_connect(display.c_str(), nullptr);
-    return xcb_connection_has_error(x) == 0;
+    // A busy X server now and then turns a connection away that it takes a
+    // moment later; a display that is not there fails every try, a second
+    // in all.
+    for (int tries = 10;; --tries) {
+        x = xcb_connect(display.c_str(), nullptr);
+        if (xcb_connection_has_error(x) == 0)
+            return true;
+        if (tries == 1)
+            return false;
+        xcb_disconnect(x);
+        x = nullptr;
+        usleep(100'000);
+    }
 }
