@@ -119,8 +119,8 @@ void Presenter::present(const Event& event)
         note(tr("SPEED %1 OF 5   (+ FASTER,  - SLOWER)").arg(game::pace::speedChoice(keno.state().player.reelspeed) + 1));
     else if (event.kind == Event::extraBallsOffered)
         refuse(game::Refusal::playOpen); // the offer waits for the player: say so until it is taken
-    else if (event.kind == Event::extraBallsCollected)
-        clearNote();
+    else if (event.kind == Event::extraBallsCollected || event.kind == Event::playSettled)
+        clearNote(); // what it said while the balls fell or the offer waited is over
     emit told(event);
 }
 

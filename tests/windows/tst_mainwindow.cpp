@@ -359,6 +359,8 @@ private slots:
         else
             playOut();
         QVERIFY(!game->animator().running());
+        // "Balls are falling" is over with them; an offer keeps its own line.
+        QCOMPARE(game->item("note")->isVisible(), extraBalls);
         auto* ballflash = game->window.findChild<QTimer*>(QStringLiteral("ballflash"));
         QCOMPARE(game->item("extraballs")->isVisible(), extraBalls);
         if (extraBalls) // kept at the offer, paid what the base draw won
