@@ -56,10 +56,10 @@ int drive(const char* logPath, const std::string& script)
         for (int i = 0; i < (script == "long" ? 120 : 30); ++i)
             steps.push_back({"play", i % 2 ? 0 : 7, 100});
     } else {
-        // Every cue 30 times in shuffled rounds at the pace of a drop and a
+        // Every cue 15 times in shuffled rounds at the pace of a drop and a
         // little slower; each one replaces the last in the middle.
         const int pauses[] = {100, 100, 100, 150, 200};
-        for (int round = 0; round < 30; ++round)
+        for (int round = 0; round < 15; ++round)
             for (int j = 0; j < cues; ++j)
                 steps.push_back({"play", (4 * j + 3 * round) % cues, pauses[(round * cues + j) % 5]});
         // After a quiet spell the rolling loop goes round twice, is cut by a

@@ -155,10 +155,10 @@ while :; do
         for _ in $(seq $((RANDOM % 2 + 1))); do
             click 743 488 # AUTO SELECT
             click $((248 + 104 * (RANDOM % 4))) 520 # PLAY 1, 3, 5 or 10
-            pause 1000
+            pause 700
             click 745 378 # EXTRA BALLS, if offered
         done
-        pause 800
+        pause 500
     fi
 
     end_game
