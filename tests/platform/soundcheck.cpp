@@ -86,7 +86,10 @@ int drive(const char* logPath, const std::string& script)
     std::ofstream log(std::string(logPath) == "-" ? "/dev/null" : logPath);
     for (const Event& e : events)
         log << e.ns << ' ' << e.kind << ' ' << e.cue << '\n';
-    return startupMs <= 50 && slowestCallMs <= 5 ? 0 : 1;
+    // A cue only leaves word for the sound thread; a call that reached the
+    // server would take tens of milliseconds (a stopped one, for ever), while
+    // a loaded machine may hold a call up for a few.
+    return startupMs <= 50 && slowestCallMs <= 15 ? 0 : 1;
 }
 
 // Each read is stamped when it arrives, so a sample's time is known from
