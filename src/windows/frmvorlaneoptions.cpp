@@ -104,6 +104,7 @@ void frmvorlaneoptions::buildButtons(QWidget* frame)
     connect(Btndeletedetails, &QPushButton::clicked, this, &frmvorlaneoptions::Btndeletedetails_Click);
     auto* ok = place(new QPushButton(tr("O.K. Close and save changes"), frame), "btnokplayer",
                      twips(4620, 3600, 2895, 435));
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmvorlaneoptions::btnokplayer_Click);
     auto* quickmoney = place(new QPushButton(frame), "quickmoney", twips(5580, 2100, 1755, 675));
     quickmoney->setIconSize(quickmoney->size() - QSize(12, 6)); // the button's margins
