@@ -26,6 +26,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QSvgRenderer>
@@ -61,6 +63,39 @@ protected:
         option.text = fontMetrics().elidedText(text(), Qt::ElideRight, room);
         setToolTip(option.text == text() ? QString() : text());
         QStylePainter(this).drawControl(QStyle::CE_RadioButton, option);
+    }
+};
+
+// A statistics line: its name at the left, its value at the right edge,
+// so the six values stand in one column whatever blanks the text holds.
+class StatisticsLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override
+    {
+        const auto [name, value] = parts();
+        const QFontMetrics metrics = fontMetrics();
+        return {metrics.horizontalAdvance(name) + gap() + metrics.horizontalAdvance(value), metrics.height()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const auto [name, value] = parts();
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, name);
+        painter.drawText(rect(), Qt::AlignRight | Qt::AlignVCenter, value);
+    }
+
+private:
+    int gap() const { return fontMetrics().horizontalAdvance(QStringLiteral("  ")); }
+    // The name ends at the first run of two blanks or more; the value follows it.
+    std::pair<QString, QString> parts() const
+    {
+        static const QRegularExpression split(QStringLiteral("^(.*?\\S)\\s{2,}(.*)$"));
+        const auto found = split.match(text());
+        return found.hasMatch() ? std::pair{found.captured(1), found.captured(2)} : std::pair{text().trimmed(), QString()};
     }
 };
 
@@ -122,7 +157,7 @@ void frmvorlaneoptions::buildStatistics(QWidget* frame)
     static constexpr const char* names[] = {"lblgames",    "lblwager",    "lbltotalwon",
                                             "lblwinlose",  "lblreturned", "lblinvested"};
     for (std::size_t k = 0; k < statistics.size(); ++k)
-        statistics[k] = place(new QLabel(frame), names[k], grown(2000, 1200 + 360 * int(k), 2560, 300));
+        statistics[k] = place(new StatisticsLabel(frame), names[k], grown(2000, 1200 + 360 * int(k), 2560, 300));
 }
 
 void frmvorlaneoptions::buildButtons(QWidget* frame)
