@@ -11,9 +11,12 @@
 // timers is here, in microseconds unless named otherwise.
 namespace game::pace {
 
-// A ball moves `reelspeed` twips per millisecond: speed 60 crosses a tube
-// in 0.1 s, speed 2 in 3 s.
-inline constexpr std::int64_t fallStep = 1000;
+// A ball moves `reelspeed` twips every 0.3 ms: speed 60 crosses a tube in
+// 30 ms, the middle speed 10 in 0.18 s, speed 2 in 0.9 s. At the middle
+// speed ten flutes of ten spots then fall in about 5 s, and the longest of
+// 20000 seeded plays in 13 s (a flute that reaches its line shows every
+// further ball, so a few plays run long).
+inline constexpr std::int64_t fallStep = 300;
 // The five speeds a player can choose, fastest first.
 inline constexpr std::array<Integer, 5> speedSteps{60, 30, 10, 4, 2};
 // The choice (0 fastest) of a stored speed. One that is none of the five
@@ -34,7 +37,8 @@ inline constexpr int extraFallTwips = 1;
 // The wild extra ball moves `reelspeed` twips every 2 ms.
 inline constexpr std::int64_t wildExtraFallStep = 2000;
 
-inline constexpr std::int64_t noHit = 100'000;
+// A miss above the line shows in place for three display frames.
+inline constexpr std::int64_t noHit = 50'000;
 inline constexpr std::int64_t missingSpot = 400'000;
 inline constexpr std::int64_t extraStart = 2'000;
 // Shorter waits still show for one display frame.

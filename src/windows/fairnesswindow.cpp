@@ -125,6 +125,7 @@ fairnesswindow::fairnesswindow(const history::Figures& f, QWidget* parent) : QWi
     }
     auto* close = new QPushButton(tr("close"), this);
     close->setCursor(Qt::PointingHandCursor);
+    close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
     layout->addWidget(close, 0, Qt::AlignRight);

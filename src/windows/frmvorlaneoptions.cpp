@@ -26,6 +26,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QSvgRenderer>
 
 namespace windows {
@@ -33,8 +37,67 @@ namespace windows {
 namespace {
 using game::pace::speedSteps;
 
+// The layout's twips, a third larger: room for the one size of type below.
+QRect grown(int left, int top, int width, int height)
+{
+    const QRect at = twips(left, top, width, height);
+    return {at.x() * 4 / 3, at.y() * 4 / 3, at.width() * 4 / 3, at.height() * 4 / 3};
+}
+// Every text of the window in one size: the main window's 14.25 points, a
+// fifth smaller, as the window's layout is to the field's.
+constexpr qreal typePoints = 14.25 * 0.8;
 
+// A player's name at the window's one size: one too long for its place ends
+// in an ellipsis, and its tooltip shows it whole.
+class SlotButton final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+    QSize sizeHint() const override { return QRadioButton::sizeHint().boundedTo(size()); }
 
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const int room = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).width();
+        option.text = fontMetrics().elidedText(text(), Qt::ElideRight, room);
+        setToolTip(option.text == text() ? QString() : text());
+        QStylePainter(this).drawControl(QStyle::CE_RadioButton, option);
+    }
+};
+
+// A statistics line: its name at the left, its value at the right edge,
+// so the six values stand in one column whatever blanks the text holds.
+class StatisticsLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override
+    {
+        const auto [name, value] = parts();
+        const QFontMetrics metrics = fontMetrics();
+        return {metrics.horizontalAdvance(name) + gap() + metrics.horizontalAdvance(value), metrics.height()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const auto [name, value] = parts();
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, name);
+        painter.drawText(rect(), Qt::AlignRight | Qt::AlignVCenter, value);
+    }
+
+private:
+    int gap() const { return fontMetrics().horizontalAdvance(QStringLiteral("  ")); }
+    // The name ends at the first run of two blanks or more; the value follows it.
+    std::pair<QString, QString> parts() const
+    {
+        static const QRegularExpression split(QStringLiteral("^(.*?\\S)\\s{2,}(.*)$"));
+        const auto found = split.match(text());
+        return found.hasMatch() ? std::pair{found.captured(1), found.captured(2)} : std::pair{text().trimmed(), QString()};
+    }
+};
 
 template <typename W> W* place(W* widget, const char* name, QRect where)
 {
@@ -51,8 +114,8 @@ frmvorlaneoptions::frmvorlaneoptions(game::Keno& keno, platform::SettingsStore& 
     setObjectName(QStringLiteral("frmvorlaneoptions"));
     setWindowTitle(tr("VorLane Options"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twips(0, 0, 7860, 4290).size());
-    setFont(gameFontAt(9));
+    setFixedSize(grown(0, 0, 7860, 4290).size());
+    setFont(gameFontAt(typePoints));
 
     // The frame stands a little inside the window, so its title is clear of the edge.
     auto* frame = place(new QGroupBox(tr("Vorlane Options"), this), "Framemain", rect().adjusted(3, 3, -3, -3));
@@ -69,12 +132,11 @@ void frmvorlaneoptions::buildNameEntry(QWidget* frame)
 {
     auto* prompt = place(new QLabel(tr("Input Player Name") + QString(40, u' ') + tr("Then Enter"),
                                     frame),
-                         "lblplayername", twips(240, 360, 1500, 360));
+                         "lblplayername", grown(240, 360, 1500, 360));
     prompt->setWordWrap(true);
-    prompt->setFont(gameFontAt(8));
-    player1 = place(new QLineEdit(frame), "player1", twips(1750, 240, 1455, 375));
+    player1 = place(new QLineEdit(frame), "player1", grown(1750, 240, 1455, 375));
     connect(player1, &QLineEdit::returnPressed, this, &frmvorlaneoptions::player1_Enter);
-    lblcurrentplayer = place(new QLabel(frame), "lblcurrentplayer", twips(100, 720, 3375, 300));
+    lblcurrentplayer = place(new QLabel(frame), "lblcurrentplayer", grown(100, 720, 3375, 300));
 }
 
 void frmvorlaneoptions::buildSlots(QWidget* frame)
@@ -82,7 +144,7 @@ void frmvorlaneoptions::buildSlots(QWidget* frame)
     machines = new QButtonGroup(this);
     for (int i = 1; i <= players::slotCount; ++i) {
         // As wide as the room before the statistics: a name of twelve wide letters fits.
-        machine[std::size_t(i)] = place(new QRadioButton(frame), "machine", twips(100, 1200 + 360 * (i - 1), 1860, 300));
+        machine[std::size_t(i)] = place(new SlotButton(frame), "machine", grown(100, 1200 + 360 * (i - 1), 1860, 300));
         machine[std::size_t(i)]->setProperty("index", i);
         machines->addButton(machine[std::size_t(i)], i);
     }
@@ -95,17 +157,18 @@ void frmvorlaneoptions::buildStatistics(QWidget* frame)
     static constexpr const char* names[] = {"lblgames",    "lblwager",    "lbltotalwon",
                                             "lblwinlose",  "lblreturned", "lblinvested"};
     for (std::size_t k = 0; k < statistics.size(); ++k)
-        statistics[k] = place(new QLabel(frame), names[k], twips(2000, 1200 + 360 * int(k), 2560, 300));
+        statistics[k] = place(new StatisticsLabel(frame), names[k], grown(2000, 1200 + 360 * int(k), 2560, 300));
 }
 
 void frmvorlaneoptions::buildButtons(QWidget* frame)
 {
-    Btndeletedetails = place(new QPushButton(frame), "Btndeletedetails", twips(120, 3600, 4335, 435));
+    Btndeletedetails = place(new QPushButton(frame), "Btndeletedetails", grown(120, 3600, 4335, 435));
     connect(Btndeletedetails, &QPushButton::clicked, this, &frmvorlaneoptions::Btndeletedetails_Click);
     auto* ok = place(new QPushButton(tr("O.K. Close and save changes"), frame), "btnokplayer",
-                     twips(4620, 3600, 2895, 435));
+                     grown(4620, 3600, 2895, 435));
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmvorlaneoptions::btnokplayer_Click);
-    auto* quickmoney = place(new QPushButton(frame), "quickmoney", twips(5580, 2100, 1755, 675));
+    auto* quickmoney = place(new QPushButton(frame), "quickmoney", grown(5580, 2100, 1755, 675));
     quickmoney->setIconSize(quickmoney->size() - QSize(12, 6)); // the button's margins
     // Drawn the way an icon is: its own shape, as large as the room allows.
     const QString art = QStringLiteral("fastmoney"), words = layout::pictureCaption(art);
@@ -116,26 +179,24 @@ void frmvorlaneoptions::buildButtons(QWidget* frame)
     quickmoney->setIcon(QIcon(icon));
     quickmoney->setToolTip(words);
     connect(quickmoney, &QPushButton::clicked, this, &frmvorlaneoptions::quickmoney_Click);
-    auto* banknote = place(new QLabel(frame), "Picture1", twips(4740, 2040, 750, 750));
-    banknote->setPixmap(QIcon(QStringLiteral(":/art/banknote.svg")).pixmap(QSize(50, 50)));
+    auto* banknote = place(new QLabel(frame), "Picture1", grown(4740, 2040, 750, 750));
+    banknote->setPixmap(QIcon(QStringLiteral(":/art/banknote.svg")).pixmap(QSize(66, 66)));
 }
 
 void frmvorlaneoptions::buildSpeeds(QWidget* frame)
 {
-    auto* speedFrame = place(new QGroupBox(tr("Reel Speed"), frame), "Framespeed", twips(4620, 240, 3075, 1575));
+    auto* speedFrame = place(new QGroupBox(tr("Reel Speed"), frame), "Framespeed", grown(4620, 240, 3075, 1575));
     speeds = new QButtonGroup(this);
     for (int i = 0; i <= 4; ++i) {
         setspeed[std::size_t(i)] = place(new QRadioButton(QString::number(i + 1), speedFrame), "setspeed",
-                                         twips(120 + 600 * i, 360, 500, 300));
+                                         grown(120 + 600 * i, 360, 500, 300));
         setspeed[std::size_t(i)]->setProperty("index", i);
         speeds->addButton(setspeed[std::size_t(i)], i);
     }
     connect(speeds, &QButtonGroup::idClicked, this, &frmvorlaneoptions::setspeed_Click);
-    auto* fastslow = place(new QLabel(tr("<<<Faster") + QString(30, u' ') + tr("Slower>>>"), speedFrame),
-                           "fastslow", twips(120, 720, 2900, 300));
-    fastslow->setFont(gameFontAt(7));
-    speedlab = place(new QLabel(speedFrame), "speedlab", twips(120, 960, 2535, 375));
-    speedlab->setFont(gameFontAt(10));
+    place(new QLabel(tr("<<<Faster") + QString(30, u' ') + tr("Slower>>>"), speedFrame),
+                           "fastslow", grown(120, 720, 2900, 300));
+    speedlab = place(new QLabel(speedFrame), "speedlab", grown(120, 960, 2535, 375));
 }
 
 void frmvorlaneoptions::fitTexts(QWidget* frame)
@@ -143,7 +204,8 @@ void frmvorlaneoptions::fitTexts(QWidget* frame)
     for (QLabel* label : frame->findChildren<QLabel*>())
         shrinkToFit(label);
     for (QAbstractButton* clickable : frame->findChildren<QAbstractButton*>()) {
-        shrinkToFit(clickable);
+        if (clickable->objectName() != QLatin1String("machine"))
+            shrinkToFit(clickable);
         clickable->setCursor(Qt::PointingHandCursor);
     }
 }

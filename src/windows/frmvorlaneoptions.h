@@ -50,7 +50,8 @@ private:
     void buildStatistics(QWidget* frame);
     void buildButtons(QWidget* frame);
     void buildSpeeds(QWidget* frame);
-    // A text too long for its place is drawn smaller, never cut.
+    // A text too long for its place is drawn smaller, never cut; a player's
+    // name keeps its size and ends in an ellipsis.
     void fitTexts(QWidget* frame);
     void showAtOpening();
 

@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyleFactory>
@@ -65,6 +68,28 @@ QPalette gamePalette()
     p.setColor(QPalette::Disabled, QPalette::Base, QColor(225, 215, 225));
     return p;
 }
+// Enter presses the button with the focus, else the window's default
+// button, as in a dialog; a text box with the focus keeps Enter for its text.
+class EnterPresses final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* window = static_cast<QWidget*>(watched);
+        if ((key != Qt::Key_Return && key != Qt::Key_Enter) || qobject_cast<QLineEdit*>(window->focusWidget()))
+            return false;
+        auto* button = qobject_cast<QPushButton*>(window->focusWidget());
+        for (QPushButton* candidate : window->findChildren<QPushButton*>())
+            if (!button && candidate->isDefault() && candidate->isVisible() && candidate->isEnabled())
+                button = candidate;
+        if (button)
+            button->click();
+        return button != nullptr;
+    }
+};
 } // namespace
 
 QFont gameFont(bool bold)
@@ -112,6 +137,7 @@ void ownBy(QWidget* window, QWidget* owner)
         handle->setTransientParent(owner->window()->windowHandle());
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+    window->installEventFilter(new EnterPresses(window));
     centreOn(window, owner);
 }
 

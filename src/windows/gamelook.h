@@ -29,7 +29,8 @@ void centreOn(QWidget* window, const QWidget* owner, bool beside = false);
 
 // Ties `window` to `owner` for the window manager (kept above it, one group)
 // without making it a child, so it stays usable while the owner is disabled,
-// places it centred on the owner, and lets Escape close it.
+// places it centred on the owner, lets Escape close it and Enter press its
+// default button.
 void ownBy(QWidget* window, QWidget* owner);
 
 } // namespace windows

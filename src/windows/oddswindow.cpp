@@ -89,6 +89,7 @@ oddswindow::oddswindow(QWidget* parent) : QWidget(parent, Qt::Dialog)
     auto* close = new QPushButton(tr("close"), this);
     close->setObjectName(QStringLiteral("closeodds"));
     close->setCursor(Qt::PointingHandCursor);
+    close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(close, 0, Qt::AlignRight);
 }

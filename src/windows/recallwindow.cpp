@@ -62,6 +62,7 @@ recallwindow::recallwindow(ArtRenderer& art, PlayHistory& history, int slot, QWi
 
     connect(older, &QPushButton::clicked, this, &recallwindow::showOlder);
     connect(newer, &QPushButton::clicked, this, &recallwindow::showNewer);
+    close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(list, &QListWidget::currentRowChanged, this, &recallwindow::choose);
     for (const auto& [key, act] : {std::pair{QKeySequence::MoveToNextPage, &recallwindow::showOlder},

@@ -29,6 +29,7 @@ tarvopaysheet::tarvopaysheet(QWidget* parent) : QWidget(parent, Qt::Window)
     const QSize size(pixels(2205), pixels(435));
     close->setGeometry((width() - size.width() - gap - oddsWidth) / 2, top, size.width(), size.height());
     close->setCursor(Qt::PointingHandCursor);
+    close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     // Beside it, the odds behind the table.

@@ -8,25 +8,45 @@
 #include "gamelook.h"
 #include "centring.h"
 #include "gamemenu.h"
+#include "players/windowplace.h"
 #include "presenter.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
 #include <QThread>
+#include <algorithm>
+#include <utility>
 
 namespace windows {
 
 namespace {
 constexpr int titleAllowance = 30, frameAllowance = 4;
+
+// A screen by its name, size and place, in letters a settings key keeps as they are.
+std::string screenKey(const QScreen* screen)
+{
+    const QRect area = screen->geometry();
+    QString key = QStringLiteral("%1_%2x%3_%4_%5")
+                      .arg(screen->name())
+                      .arg(area.width())
+                      .arg(area.height())
+                      .arg(area.x())
+                      .arg(area.y());
+    for (QChar& c : key)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128))
+            c = u'_';
+    return key.toStdString();
 }
+} // namespace
 
 vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& messages, platform::SettingsStore& store,
                  platform::Sound& sound, const platform::Clock& clock, QWidget* parent)
-    : QMainWindow(parent), keno(keno), scene(new FieldScene(art, this)),
+    : QMainWindow(parent), keno(keno), store(store), scene(new FieldScene(art, this)),
       shows(new Presenter(keno, *scene, sound, messages, store, clock, this))
 {
     setObjectName(QStringLiteral("vorlane"));
@@ -51,18 +71,51 @@ void vorlane::fitToScreen()
     const QSize field = scene->sceneRect().size().toSize();
     // Small enough for any screen, large enough that every button takes a click and the menu is whole.
     setMinimumSize(std::max(field.width() * 6 / 10, menuBar()->sizeHint().width()), field.height() * 6 / 10 + menu);
+    if (takeKeptPlace())
+        return;
+    // The frame is not drawn yet: leave room for a title bar and borders of the usual size.
+    const QSize frame(2 * frameAllowance, titleAllowance + frameAllowance);
     QSize size = field;
     QPoint origin(0, 0);
     if (const QScreen* screen = this->screen()) {
-        // The frame is not drawn yet: leave room for a title bar and borders of the usual size.
         const QRect room = screen->availableGeometry();
-        const QSize inside = room.size() - QSize(2 * frameAllowance, menu + titleAllowance + frameAllowance);
+        const QSize inside = room.size() - frame - QSize(0, menu);
         if (size.width() > inside.width() || size.height() > inside.height())
             size.scale(inside, Qt::KeepAspectRatio);
-        origin = centredOrigin(room, size + QSize(2 * frameAllowance, menu + titleAllowance + frameAllowance));
+        origin = centredOrigin(room, size + frame + QSize(0, menu));
     }
     resize(size.expandedTo(minimumSize() - QSize(0, menu)) + QSize(0, menu));
     move(origin);
+}
+
+bool vorlane::takeKeptPlace()
+{
+    // The screen the game last ended on first, then any other screen with a place of its own.
+    const std::string last = players::lastWindowScreen(store);
+    QList<QScreen*> screens = QGuiApplication::screens();
+    std::stable_partition(screens.begin(), screens.end(), [&](const QScreen* s) { return screenKey(s) == last; });
+    for (QScreen* screen : screens) {
+        const auto kept = players::readWindowPlace(store, screenKey(screen));
+        if (!kept)
+            continue;
+        // The place is the frame's corner and the size inside it: one the window stood in on this screen fits it.
+        const QRect place(kept->x, kept->y, kept->width, kept->height);
+        const QSize least = minimumSize();
+        if (place.width() < least.width() || place.height() < least.height() ||
+            !screen->availableGeometry().contains(place))
+            continue;
+        resize(place.size());
+        move(place.topLeft());
+        return true;
+    }
+    return false;
+}
+
+// Set for the save of the record as the game ends: no write of its own.
+void vorlane::keepPlace()
+{
+    if (const QScreen* screen = this->screen(); screen && isVisible())
+        players::putWindowPlace(store, screenKey(screen), {x(), y(), width(), height()});
 }
 
 vorlane::~vorlane() { end(Ending::lastChance); }
@@ -144,6 +197,8 @@ void vorlane::closeEvent(QCloseEvent* event)
 
 void vorlane::end(Ending how)
 {
+    if (how != Ending::lastChance && !std::exchange(placeKept, true))
+        keepPlace();
     shows->end(how == Ending::byPlayer);
     // Every running loop, a message box's too, so no box can hold the ending up.
     if (how != Ending::lastChance && QThread::currentThread()->loopLevel() > 0)

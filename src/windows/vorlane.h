@@ -47,12 +47,18 @@ protected:
 private:
     void command(layout::Command command, int index);
     void markFocused();
-    // The default size, scaled down to the screen's free area where it is smaller, centred on it.
+    // The size and place kept for a screen of this start where they fit its
+    // free area; else the default size, scaled down to that area where it is
+    // smaller, centred on it.
     void fitToScreen();
+    bool takeKeptPlace();
+    void keepPlace();
 
     game::Keno& keno;
+    platform::SettingsStore& store;
     FieldScene* scene;
     Presenter* shows;
+    bool placeKept = false;
 };
 
 } // namespace windows

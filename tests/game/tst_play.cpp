@@ -223,9 +223,9 @@ private slots:
         const auto& first = plan->steps[0];
         QCOMPARE(first.left, fluteOneLeft);
         QCOMPARE(first.fromTop, 240);
-        QCOMPARE(first.micros, std::int64_t(101'000)); // 6000 twips at 60 a millisecond
-        QCOMPARE(first.topAt(50'500), 240 + 50 * 60);
-        QCOMPARE(plan->steps[4].micros, std::int64_t(100'000));
+        QCOMPARE(first.micros, std::int64_t(30'300)); // 6000 twips at 60 every 0.3 ms
+        QCOMPARE(first.topAt(15'150), 240 + 50 * 60);
+        QCOMPARE(plan->steps[4].micros, std::int64_t(50'000));
         QCOMPARE(plan->steps[4].look, game::BallLook::white); // a played flute's miss
         QCOMPARE(plan->steps[7].look, game::BallLook::wild);
         // Nothing is scored or shown until the drop has been seen.

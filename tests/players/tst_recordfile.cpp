@@ -5,6 +5,7 @@
 #include "players/playerrecords.h"
 #include "players/recordsaver.h"
 #include "players/soundsetting.h"
+#include "players/windowplace.h"
 #include "windows/recordnotices.h"
 
 #include <QCoreApplication>
@@ -194,24 +195,50 @@ private slots:
         }
     }
 
-    // A first save makes the config folder, and the sound choice keeps a
-    // section of its own beside the player.
+    // A first save makes the config folder; the sound choice and the window's
+    // place keep sections of their own beside the player.
     void firstSaveMakesItsFolderAndKeepsSoundApart()
     {
         useConfig(home->path() + u"/not/there/yet"_s);
+        const players::WindowPlace place{-5, 20, 818, 591};
         {
             platform::QtSettingsStore store;
             QVERIFY(players::readSoundOn(store));
             players::RecordSaver(store, [](players::Trouble) { QFAIL("no trouble"); }).save(1, generation(u"A"_s, 3));
             players::saveSoundOn(store, false);
+            players::putWindowPlace(store, "eDP_1_1920x1080_0_0", place);
             QVERIFY(store.sync());
             QCoreApplication::processEvents();
         }
         const QByteArray text = contents(file());
         QVERIFY2(text.contains("[sound]\non=0\n"), text);
-        QCOMPARE(text.count("="), 8); // seven player keys and the sound
+        QVERIFY2(text.contains("[window]\neDP_1_1920x1080_0_0=-5 20 818 591\nscreen=eDP_1_1920x1080_0_0\n"), text);
+        QCOMPARE(text.count("="), 10); // seven player keys, the sound and the window
         QCOMPARE(child(u"generation"_s), QByteArray("A 3"));
-        QVERIFY(!players::readSoundOn(platform::QtSettingsStore()));
+        const platform::QtSettingsStore again;
+        QVERIFY(!players::readSoundOn(again));
+        QCOMPARE(players::readWindowPlace(again, players::lastWindowScreen(again)), place);
+    }
+    // A hand-edited place that is not four numbers, the size above zero, is no place.
+    void windowPlaceTakesFourNumbers_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("four numbers") << u"1 2 300 400"_s << true;
+        QTest::newRow("three") << u"1 2 300"_s << false;
+        QTest::newRow("five") << u"1 2 300 400 5"_s << false;
+        QTest::newRow("a letter") << u"1 2 3O0 400"_s << false;
+        QTest::newRow("no width") << u"1 2 0 400"_s << false;
+        QTest::newRow("beyond 32 bits") << u"1 2 300 4294967696"_s << false;
+    }
+    void windowPlaceTakesFourNumbers()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, taken);
+        fakes::MemoryStore store;
+        store.setValue("window", "s", line.toStdString());
+        QCOMPARE(players::readWindowPlace(store, "s").has_value(), taken);
+        QVERIFY(!players::readWindowPlace(store, "").has_value());
     }
 
     void fileKeepsItsLinkAndPermissions_data()
