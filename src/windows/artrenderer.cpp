@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <cstdlib>
 
 namespace windows {
 
@@ -117,7 +118,12 @@ QPixmap ArtRenderer::pixmap(const QString& name, QSize devicePixels, const QStri
                         QString::number(devicePixels.height()) + u'\n' + caption;
     if (const QPixmap* found = cache.object(key))
         return *found;
-    againCount += renderers.contains(name + u'\n' + caption);
+    // The same picture again at its size, or at one that only rounding sets apart.
+    QList<QSize>& sizes = rendered[name + u'\n' + caption];
+    againCount += std::any_of(sizes.cbegin(), sizes.cend(), [devicePixels](QSize before) {
+        return std::abs(before.width() - devicePixels.width()) <= 1 && std::abs(before.height() - devicePixels.height()) <= 1;
+    });
+    sizes.append(devicePixels);
     QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);

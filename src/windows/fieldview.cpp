@@ -17,6 +17,11 @@ FieldView::FieldView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(sce
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     setBackgroundBrush(purple);
     setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
+    // The background brush covers every pixel a frame repaints, so nothing
+    // under the view is painted first; every item sets the pen, brush and
+    // font it paints with.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setOptimizationFlag(QGraphicsView::DontSavePainterState);
 }
 
 QSize FieldView::sizeHint() const { return sceneRect().size().toSize(); }

@@ -28,6 +28,7 @@ void PictureItem::setPicture(const QString& name)
         return;
     pictureName = name;
     captionText = layout::pictureCaption(name);
+    drawnSize = {};
     update();
 }
 
@@ -67,16 +68,20 @@ void PictureItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
         // Rendered at the device size the view shows us at, so scaling stays
         // sharp, and put down on whole device pixels: a plain copy, where a
         // picture drawn through the view's scale is filtered anew at every
-        // paint. Each edge is rounded alike, so pictures side by side meet.
+        // paint. The size follows from ours and the scale alone, never from
+        // where we stand, so a moving picture is rendered once per scale.
         const qreal ratio = painter->device()->devicePixelRatioF();
-        const QRectF device = painter->worldTransform().mapRect(place);
-        const QRect pixels(QPoint(qRound(device.left() * ratio), qRound(device.top() * ratio)),
-                           QPoint(qRound(device.right() * ratio) - 1, qRound(device.bottom() * ratio) - 1));
-        const QPixmap image = art.pixmap(pictureName, pixels.size(), captionText);
+        const QTransform& world = painter->worldTransform();
+        const QPointF corner = world.map(place.topLeft()) * ratio;
+        const QSize pixels(qRound(size.width() * world.m11() * ratio), qRound(size.height() * world.m22() * ratio));
+        if (pixels != drawnSize) {
+            drawn = art.pixmap(pictureName, pixels, captionText);
+            drawnSize = pixels;
+        }
         painter->save();
         painter->setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
         painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter->drawPixmap(pixels.topLeft(), image);
+        painter->drawPixmap(QPoint(qRound(corner.x()), qRound(corner.y())), drawn);
         painter->restore();
     }
     if (pressed)

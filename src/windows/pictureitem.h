@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGraphicsObject>
+#include <QPixmap>
 #include <QStaticText>
 #include <QString>
 
@@ -55,6 +56,8 @@ private:
     QFont numberFont; // fixed by the size; made once, not at every frame
     QString pictureName;
     QString captionText;
+    QPixmap drawn; // the picture as last painted, at drawnSize device pixels
+    QSize drawnSize;
     int shownNumber = 0;
     QStaticText numberText; // laid out once per number, not at every paint
     QColor shownColor = Qt::black;

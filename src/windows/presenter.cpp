@@ -107,6 +107,19 @@ void Presenter::show(std::optional<game::DropPlan> plan)
 
 void Presenter::present(const Event& event)
 {
+    // A tick of the flash or of the offer's blink, ten a second, changes
+    // only what blinks: nothing else is looked at.
+    if (event.kind == Event::winnersFlashed)
+        showFlutes(field, keno.state());
+    else if (event.kind == Event::offerBlinked)
+        field.controls().extraback->setVisible(keno.state().extrabackLit());
+    else
+        showChange(event);
+    emit told(event);
+}
+
+void Presenter::showChange(const Event& event)
+{
     voice(event.kind);
     showCaption(event.kind);
     showState(field, keno.state());
@@ -121,7 +134,6 @@ void Presenter::present(const Event& event)
         refuse(game::Refusal::playOpen); // the offer waits for the player: say so until it is taken
     else if (event.kind == Event::extraBallsCollected || event.kind == Event::playSettled)
         clearNote(); // what it said while the balls fell or the offer waited is over
-    emit told(event);
 }
 
 bool Presenter::hurry()

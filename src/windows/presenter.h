@@ -62,6 +62,8 @@ signals:
 
 private:
     void present(const game::Event& event);
+    // Any event but a blink: the whole field, the sound, the timers, the record.
+    void showChange(const game::Event& event);
     void voice(game::Event::Kind event);
     void showCaption(game::Event::Kind event);
     static void showCredit(FieldScene& field, const game::State& s);

@@ -109,6 +109,30 @@ private slots:
             QVERIFY(!stop->isVisible());
         }
     }
+    // A ball falling through places between pixels, on a field scaled by any
+    // factor, is rendered at one size: its picture is never made again.
+    void aFallingBallIsRenderedOnce_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        for (const qreal scale : {0.8, 1.5, 2.37})
+            QTest::addRow("%g", scale) << scale;
+    }
+    void aFallingBallIsRenderedOnce()
+    {
+        QFETCH(qreal, scale);
+        windows::PictureItem* ball = game->picture(QStringLiteral("dropball"), 1);
+        ball->parentItem()->show();
+        ball->show();
+        const int before = game->art.rendersAgain();
+        for (qreal top = 0; top < 30; top += 0.37) {
+            ball->setPos(24.3 + top / 7, top);
+            const QRectF area = ball->sceneBoundingRect().adjusted(-2, -2, 2, 2);
+            QImage image((area.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+            QPainter painter(&image);
+            game->window.field().render(&painter, QRectF(image.rect()), area);
+        }
+        QCOMPARE(game->art.rendersAgain(), before);
+    }
     void clicksReachTheirCommands_data()
     {
         QTest::addColumn<bool>("byKey"); // the buttons' keys in place of their clicks
