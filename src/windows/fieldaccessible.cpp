@@ -60,6 +60,8 @@ public:
     void doAction(const QString& action) override;
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
+    bool shows(const QGraphicsObject* shown) const { return item == shown; }
+
     // The notice's words, the last the field said.
     QString said;
 
@@ -87,8 +89,13 @@ public:
 
     const std::vector<Part*>& parts() const { return build(), top; }
     const std::vector<Part*>& flutes() const { return build(), tubes; }
-    Part* spot(int n) const { return n >= 1 && n <= 80 ? parts()[std::size_t(n - 1)] : nullptr; }
+    Part* spot(int n) const { return parts()[std::size_t(n - 1)]; }
     Part* notice() const { return parts().back(); }
+    Part* shows(const QGraphicsObject* item) const
+    {
+        const auto found = std::find_if(parts().begin(), parts().end(), [item](const Part* part) { return part->shows(item); });
+        return found == parts().end() ? nullptr : *found;
+    }
     Part* list() const { return parts()[parts().size() - 2]; }
 
     static int indexIn(const std::vector<Part*>& list, const QAccessibleInterface* child)
@@ -295,6 +302,12 @@ void follow(const FieldScene& field)
         QAccessibleEvent event(tree->spot(field.focusedSpot()), QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+void announce(const FieldScene& field, const PanelItem* panel)
+{
+    if (const FieldAccessible* tree = listened(field); tree && tree->shows(panel))
+        announce(field, tree->shows(panel)->text(QAccessible::Name));
 }
 
 void announce(const FieldScene& field, const QString& text)

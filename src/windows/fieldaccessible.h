@@ -7,6 +7,7 @@ class QString;
 namespace windows {
 
 class FieldScene;
+class PanelItem;
 
 // The play field as a screen reader meets it: the board's balls as check
 // boxes, the buttons, the panels as labels whose names carry their values,
@@ -21,6 +22,8 @@ void install();
 void follow(const FieldScene& field);
 // Says `text` to a listening reader, once.
 void announce(const FieldScene& field, const QString& text);
+// Says what `panel` shows, with its name.
+void announce(const FieldScene& field, const PanelItem* panel);
 
 } // namespace fieldaccess
 

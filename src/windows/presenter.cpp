@@ -230,6 +230,10 @@ void Presenter::speak(const Event& event)
     const FieldScene::Controls& i = field.controls();
     if (event.kind == Event::playStarted || event.kind == Event::extraBallsCollected)
         fieldaccess::announce(field, falling());
+    else if (event.kind == Event::coinsInserted || event.kind == Event::fastMoneyAdded)
+        fieldaccess::announce(field, i.credit);
+    else if (event.kind == Event::betChosen)
+        fieldaccess::announce(field, i.coinsbet->caption()); // the bet shown over the bet buttons
     else if (event.kind == Event::playSettled)
         fieldaccess::announce(field, tr("WIN %1   CREDIT %2").arg(QString::number(keno.state().playwin), i.credit->caption()));
 }

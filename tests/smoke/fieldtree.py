@@ -112,8 +112,11 @@ available = {name: has(b, pyatspi.STATE_ENABLED) for name, b in buttons.items()}
 if available != expected:
     fail(f"the buttons and their availability are {available}")
 
-# Bet 2 on one flute: the drop begins, is finished by Space and its result is told.
-keys("2", "ctrl+1")
+# Bet 2 on one flute: the bet is told, the drop begins, is finished by Space and its result is told.
+keys("2")
+if not pump(2, lambda: announced("BET 2")):
+    fail(f"the bet chosen was not told: {heard}")
+keys("ctrl+1")
 if not pump(3, lambda: announced("BALLS ARE FALLING:   SPACE FINISHES THEM")):
     fail(f"the drop's beginning was not told: {heard}")
 if has(buttons["PLAY 1   (key Ctrl+1)"], pyatspi.STATE_ENABLED):
@@ -146,5 +149,5 @@ if announced("NO EXTRA BALLS ARE OFFERED") != ["NO EXTRA BALLS ARE OFFERED"]:
 # A reader's press is a click: COINS adds five coins.
 buttons["COINS   (key C)"].queryAction().doAction(0)
 credit += 5
-if not pump(2, lambda: f"CREDIT  {credit}" in names(tree, "label")):
-    fail(f"the reader's press on COINS left the panels at {names(tree, 'label')}")
+if not pump(2, lambda: announced(f"CREDIT  {credit}")) or f"CREDIT  {credit}" not in names(tree, "label"):
+    fail(f"the reader's press on COINS was not told as CREDIT  {credit}: {names(tree, 'label')} {heard}")
