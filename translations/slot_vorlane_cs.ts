@@ -29,6 +29,33 @@
     </message>
 </context>
 <context>
+    <name>FieldAccessible</name>
+    <message>
+        <source>PLAY FIELD</source>
+        <translation>HRACÍ POLE</translation>
+    </message>
+    <message>
+        <source>%1 HITS</source>
+        <translation>ZÁSAHY: %1</translation>
+    </message>
+    <message>
+        <source>%1 HITS PAY %2</source>
+        <translation>ZÁSAHY: %1, VÝPLATA %2</translation>
+    </message>
+    <message>
+        <source>FLUTES</source>
+        <translation>TRUBICE</translation>
+    </message>
+    <message>
+        <source>FLUTE %1</source>
+        <translation>TRUBICE %1</translation>
+    </message>
+    <message>
+        <source>FLUTE %1:   %2 HITS   WIN %3</source>
+        <translation>TRUBICE %1:   ZÁSAHY: %2   VÝHRA %3</translation>
+    </message>
+</context>
+<context>
     <name>FieldLayout</name>
     <message>
         <source>COINS</source>
@@ -521,6 +548,10 @@ zbývá %1</translation>
     <message>
         <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
         <translation>SÁZKA V ŽETONECH JE NA SVÉ HRANICI</translation>
+    </message>
+    <message>
+        <source>WIN %1   CREDIT %2</source>
+        <translation>VÝHRA %1   KREDIT %2</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,33 @@
     </message>
 </context>
 <context>
+    <name>FieldAccessible</name>
+    <message>
+        <source>PLAY FIELD</source>
+        <translation>SPIELFELD</translation>
+    </message>
+    <message>
+        <source>%1 HITS</source>
+        <translation>%1 TREFFER</translation>
+    </message>
+    <message>
+        <source>%1 HITS PAY %2</source>
+        <translation>%1 TREFFER ZAHLEN %2</translation>
+    </message>
+    <message>
+        <source>FLUTES</source>
+        <translation>RÖHREN</translation>
+    </message>
+    <message>
+        <source>FLUTE %1</source>
+        <translation>RÖHRE %1</translation>
+    </message>
+    <message>
+        <source>FLUTE %1:   %2 HITS   WIN %3</source>
+        <translation>RÖHRE %1:   %2 TREFFER   GEWINN %3</translation>
+    </message>
+</context>
+<context>
     <name>FieldLayout</name>
     <message>
         <source>COINS</source>
@@ -521,6 +548,10 @@ noch %1</translation>
     <message>
         <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
         <translation>DER MÜNZEINSATZ IST AN SEINER GRENZE</translation>
+    </message>
+    <message>
+        <source>WIN %1   CREDIT %2</source>
+        <translation>GEWINN %1   GUTHABEN %2</translation>
     </message>
 </context>
 <context>

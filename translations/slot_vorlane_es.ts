@@ -29,6 +29,33 @@
     </message>
 </context>
 <context>
+    <name>FieldAccessible</name>
+    <message>
+        <source>PLAY FIELD</source>
+        <translation>MESA DE JUEGO</translation>
+    </message>
+    <message>
+        <source>%1 HITS</source>
+        <translation>%1 ACIERTOS</translation>
+    </message>
+    <message>
+        <source>%1 HITS PAY %2</source>
+        <translation>%1 ACIERTOS PAGAN %2</translation>
+    </message>
+    <message>
+        <source>FLUTES</source>
+        <translation>TUBOS</translation>
+    </message>
+    <message>
+        <source>FLUTE %1</source>
+        <translation>TUBO %1</translation>
+    </message>
+    <message>
+        <source>FLUTE %1:   %2 HITS   WIN %3</source>
+        <translation>TUBO %1:   %2 ACIERTOS   PREMIO %3</translation>
+    </message>
+</context>
+<context>
     <name>FieldLayout</name>
     <message>
         <source>COINS</source>
@@ -521,6 +548,10 @@ quedan %1</translation>
     <message>
         <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
         <translation>LA APUESTA EN MONEDAS ESTÁ EN SU LÍMITE</translation>
+    </message>
+    <message>
+        <source>WIN %1   CREDIT %2</source>
+        <translation>PREMIO %1   CRÉDITO %2</translation>
     </message>
 </context>
 <context>

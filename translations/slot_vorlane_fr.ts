@@ -29,6 +29,33 @@
     </message>
 </context>
 <context>
+    <name>FieldAccessible</name>
+    <message>
+        <source>PLAY FIELD</source>
+        <translation>TABLE DE JEU</translation>
+    </message>
+    <message>
+        <source>%1 HITS</source>
+        <translation>%1 TOUCHES</translation>
+    </message>
+    <message>
+        <source>%1 HITS PAY %2</source>
+        <translation>%1 TOUCHES PAIENT %2</translation>
+    </message>
+    <message>
+        <source>FLUTES</source>
+        <translation>TUBES</translation>
+    </message>
+    <message>
+        <source>FLUTE %1</source>
+        <translation>TUBE %1</translation>
+    </message>
+    <message>
+        <source>FLUTE %1:   %2 HITS   WIN %3</source>
+        <translation>TUBE %1 :   %2 TOUCHES   GAIN %3</translation>
+    </message>
+</context>
+<context>
     <name>FieldLayout</name>
     <message>
         <source>COINS</source>
@@ -521,6 +548,10 @@ encore %1</translation>
     <message>
         <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
         <translation>LA MISE EN JETONS EST À SA LIMITE</translation>
+    </message>
+    <message>
+        <source>WIN %1   CREDIT %2</source>
+        <translation>GAIN %1   CRÉDIT %2</translation>
     </message>
 </context>
 <context>

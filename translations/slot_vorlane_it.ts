@@ -29,6 +29,33 @@
     </message>
 </context>
 <context>
+    <name>FieldAccessible</name>
+    <message>
+        <source>PLAY FIELD</source>
+        <translation>CAMPO DI GIOCO</translation>
+    </message>
+    <message>
+        <source>%1 HITS</source>
+        <translation>%1 COLPI</translation>
+    </message>
+    <message>
+        <source>%1 HITS PAY %2</source>
+        <translation>%1 COLPI PAGANO %2</translation>
+    </message>
+    <message>
+        <source>FLUTES</source>
+        <translation>TUBI</translation>
+    </message>
+    <message>
+        <source>FLUTE %1</source>
+        <translation>TUBO %1</translation>
+    </message>
+    <message>
+        <source>FLUTE %1:   %2 HITS   WIN %3</source>
+        <translation>TUBO %1:   %2 COLPI   VINCITA %3</translation>
+    </message>
+</context>
+<context>
     <name>FieldLayout</name>
     <message>
         <source>COINS</source>
@@ -521,6 +548,10 @@ ne restano %1</translation>
     <message>
         <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
         <translation>LA PUNTATA IN GETTONI È AL SUO LIMITE</translation>
+    </message>
+    <message>
+        <source>WIN %1   CREDIT %2</source>
+        <translation>VINCITA %1   CREDITO %2</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,33 @@
     </message>
 </context>
 <context>
+    <name>FieldAccessible</name>
+    <message>
+        <source>PLAY FIELD</source>
+        <translation>SPEELVELD</translation>
+    </message>
+    <message>
+        <source>%1 HITS</source>
+        <translation>%1 TREFFERS</translation>
+    </message>
+    <message>
+        <source>%1 HITS PAY %2</source>
+        <translation>%1 TREFFERS BETALEN %2</translation>
+    </message>
+    <message>
+        <source>FLUTES</source>
+        <translation>BUIZEN</translation>
+    </message>
+    <message>
+        <source>FLUTE %1</source>
+        <translation>BUIS %1</translation>
+    </message>
+    <message>
+        <source>FLUTE %1:   %2 HITS   WIN %3</source>
+        <translation>BUIS %1:   %2 TREFFERS   WINST %3</translation>
+    </message>
+</context>
+<context>
     <name>FieldLayout</name>
     <message>
         <source>COINS</source>
@@ -521,6 +548,10 @@ nog %1</translation>
     <message>
         <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
         <translation>DE INZET IN MUNTEN IS OP ZIJN GRENS</translation>
+    </message>
+    <message>
+        <source>WIN %1   CREDIT %2</source>
+        <translation>WINST %1   TEGOED %2</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,33 @@
     </message>
 </context>
 <context>
+    <name>FieldAccessible</name>
+    <message>
+        <source>PLAY FIELD</source>
+        <translation>POLE GRY</translation>
+    </message>
+    <message>
+        <source>%1 HITS</source>
+        <translation>TRAFIENIA: %1</translation>
+    </message>
+    <message>
+        <source>%1 HITS PAY %2</source>
+        <translation>TRAFIENIA: %1, WYPŁATA %2</translation>
+    </message>
+    <message>
+        <source>FLUTES</source>
+        <translation>RURKI</translation>
+    </message>
+    <message>
+        <source>FLUTE %1</source>
+        <translation>RURKA %1</translation>
+    </message>
+    <message>
+        <source>FLUTE %1:   %2 HITS   WIN %3</source>
+        <translation>RURKA %1:   TRAFIENIA: %2   WYGRANA %3</translation>
+    </message>
+</context>
+<context>
     <name>FieldLayout</name>
     <message>
         <source>COINS</source>
@@ -521,6 +548,10 @@ zostało %1</translation>
     <message>
         <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
         <translation>STAWKA W ŻETONACH JEST NA GRANICY</translation>
+    </message>
+    <message>
+        <source>WIN %1   CREDIT %2</source>
+        <translation>WYGRANA %1   KREDYT %2</translation>
     </message>
 </context>
 <context>

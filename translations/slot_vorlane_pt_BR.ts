@@ -29,6 +29,33 @@
     </message>
 </context>
 <context>
+    <name>FieldAccessible</name>
+    <message>
+        <source>PLAY FIELD</source>
+        <translation>MESA DE JOGO</translation>
+    </message>
+    <message>
+        <source>%1 HITS</source>
+        <translation>%1 ACERTOS</translation>
+    </message>
+    <message>
+        <source>%1 HITS PAY %2</source>
+        <translation>%1 ACERTOS PAGAM %2</translation>
+    </message>
+    <message>
+        <source>FLUTES</source>
+        <translation>TUBOS</translation>
+    </message>
+    <message>
+        <source>FLUTE %1</source>
+        <translation>TUBO %1</translation>
+    </message>
+    <message>
+        <source>FLUTE %1:   %2 HITS   WIN %3</source>
+        <translation>TUBO %1:   %2 ACERTOS   GANHO %3</translation>
+    </message>
+</context>
+<context>
     <name>FieldLayout</name>
     <message>
         <source>COINS</source>
@@ -521,6 +548,10 @@ faltam %1</translation>
     <message>
         <source>THE COINS WAGERED ARE AT THEIR LIMIT</source>
         <translation>A APOSTA EM MOEDAS ESTÁ NO LIMITE</translation>
+    </message>
+    <message>
+        <source>WIN %1   CREDIT %2</source>
+        <translation>GANHO %1   CRÉDITO %2</translation>
     </message>
 </context>
 <context>

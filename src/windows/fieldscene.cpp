@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 slot_vorlane developers
 #include "fieldscene.h"
 
+#include "fieldaccessible.h"
 #include "gamelook.h"
 #include "panelitem.h"
 #include "pictureitem.h"
@@ -62,7 +63,10 @@ void FieldScene::moveFocus(int right, int down)
     const PictureItem* spot = shown.a[std::size_t(focused)];
     focusFrame->setRect(spot->mapRectToParent(spot->boundingRect()).adjusted(2, 2, -2, -2));
     focusFrame->show();
+    fieldaccess::follow(*this);
 }
+
+bool FieldScene::focusShown() const { return focusFrame->isVisible(); }
 
 QGraphicsItem* FieldScene::item(const QString& name, int index) const
 {

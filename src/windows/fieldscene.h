@@ -9,6 +9,10 @@
 #include <array>
 #include <map>
 
+namespace game {
+struct State;
+}
+
 class QGraphicsLineItem;
 class QGraphicsRectItem;
 
@@ -45,8 +49,14 @@ public:
     };
     const Controls& controls() const { return shown; }
 
+    // The game the field shows, for what a screen reader asks of it; none
+    // for a field that shows a kept play.
+    void showsGame(const game::State& state) { shownGame = &state; }
+    const game::State* gameState() const { return shownGame; }
+
     // The board number the keys mark; its frame shows once a key has moved it.
     int focusedSpot() const { return focused; }
+    bool focusShown() const;
     void moveFocus(int right, int down);
 
 signals:
@@ -63,6 +73,7 @@ private:
     int focused = 1;
     std::map<std::pair<QString, int>, QGraphicsItem*> byName;
     Controls shown;
+    const game::State* shownGame = nullptr;
 };
 
 } // namespace windows

@@ -3,6 +3,7 @@
 #include "presenter.h"
 
 #include "dropanimator.h"
+#include "fieldaccessible.h"
 #include "fieldscene.h"
 #include "game/pace.h"
 #include "gamelook.h"
@@ -134,6 +135,7 @@ void Presenter::showChange(const Event& event)
         refuse(game::Refusal::playOpen); // the offer waits for the player: say so until it is taken
     else if (event.kind == Event::extraBallsCollected || event.kind == Event::playSettled)
         clearNote(); // what it said while the balls fell or the offer waited is over
+    speak(event);
 }
 
 bool Presenter::hurry()
@@ -152,6 +154,7 @@ void Presenter::note(const QString& text)
     PanelItem* line = field.controls().note;
     line->setCaption(text, yellow);
     line->show();
+    fieldaccess::announce(field, text);
     // The extra-ball offer stays told for as long as it waits.
     if (keno.state().offer())
         noteShown->stop();
@@ -206,8 +209,7 @@ void Presenter::refuse(game::Refusal why)
     case game::Refusal::nameTooLong:
         return information(tr("Name Too Long"));
     case game::Refusal::playOpen:
-        return note(s.offer() ? tr("EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X")
-                              : tr("BALLS ARE FALLING:   SPACE FINISHES THEM"));
+        return note(s.offer() ? tr("EXTRA BALLS WON!   CLICK EXTRA BALLS OR PRESS X") : falling());
     case game::Refusal::tenSpots:
         return note(tr("TEN SPOTS ARE MARKED:   UNMARK ONE FIRST"));
     case game::Refusal::notOffered:
@@ -217,6 +219,23 @@ void Presenter::refuse(game::Refusal why)
     case game::Refusal::none:
         return;
     }
+}
+
+QString Presenter::falling() { return tr("BALLS ARE FALLING:   SPACE FINISHES THEM"); }
+
+// A reader hears what the eye sees at a glance: the marks, a drop begun, the result.
+void Presenter::speak(const Event& event)
+{
+    fieldaccess::follow(field);
+    const FieldScene::Controls& i = field.controls();
+    if (event.kind == Event::playStarted || event.kind == Event::extraBallsCollected)
+        fieldaccess::announce(field, falling());
+    else if (event.kind == Event::coinsInserted || event.kind == Event::fastMoneyAdded)
+        fieldaccess::announce(field, i.credit);
+    else if (event.kind == Event::betChosen)
+        fieldaccess::announce(field, i.coinsbet->caption()); // the bet shown over the bet buttons
+    else if (event.kind == Event::playSettled)
+        fieldaccess::announce(field, tr("WIN %1   CREDIT %2").arg(QString::number(keno.state().playwin), i.credit->caption()));
 }
 
 void Presenter::showCaption(Event::Kind event)

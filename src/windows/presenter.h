@@ -65,6 +65,9 @@ private:
     // Any event but a blink: the whole field, the sound, the timers, the record.
     void showChange(const game::Event& event);
     void voice(game::Event::Kind event);
+    // Tells a listening screen reader what the field shows of the event.
+    void speak(const game::Event& event);
+    static QString falling();
     void showCaption(game::Event::Kind event);
     static void showCredit(FieldScene& field, const game::State& s);
     static void showBoard(FieldScene& field, const game::State& s);

@@ -7,6 +7,7 @@
 #include "game/keno.h"
 #include "gamelook.h"
 #include "centring.h"
+#include "fieldaccessible.h"
 #include "gamemenu.h"
 #include "players/windowplace.h"
 #include "presenter.h"
@@ -55,6 +56,8 @@ vorlane::vorlane(game::Keno& keno, ArtRenderer& art, platform::Messages& message
     useGameLook();
     setFont(gameFontAt(14.25));
     setCentralWidget(new FieldView(scene, this));
+    scene->showsGame(keno.state());
+    fieldaccess::install();
     new GameMenu(this, keno, store, *shows, messages);
     auto* mute = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
     connect(mute, &QShortcut::activated, this, &vorlane::soundToggleRequested);
