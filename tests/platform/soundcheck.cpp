@@ -232,7 +232,7 @@ int analyse(const char* rawPath, const char* logPath, long long fromNs)
         if (e.ns >= fromNs)
             events.push_back(e);
 
-    int expected = 0, replacedAtOnce = 0, failures = 0;
+    int expected = 0, replacedAtOnce = 0, lost = 0, failures = 0;
     const auto fail = [&](const std::string& what) {
         std::printf("FAIL: %s\n", what.c_str());
         ++failures;
@@ -266,7 +266,14 @@ int analyse(const char* rawPath, const char* logPath, long long fromNs)
             next = {&refs.at(std::size_t(e.cue)), 0, e.kind == "loop"};
             next.at = find(rec, *next.ref, from, to - from, frames(6), frames(20));
             if (next.at < 0) {
-                faults.emplace_back(when, e.kind + " of RESOURCE_ID_" + std::to_string(101 + e.cue) + " not heard");
+                // A sound cut by the next within 300 ms, in a quick run, can
+                // vanish whole in a slip; the first after a pause never may.
+                if (i > 0 && e.ns - events[i - 1].ns < second && until - e.ns < second * 3 / 10) {
+                    gaps.push_back(when);
+                    ++lost;
+                } else {
+                    faults.emplace_back(when, e.kind + " of RESOURCE_ID_" + std::to_string(101 + e.cue) + " not heard");
+                }
                 sounding = {};
                 continue;
             }
@@ -305,8 +312,9 @@ int analyse(const char* rawPath, const char* logPath, long long fromNs)
     std::sort(latencies.begin(), latencies.end());
     const auto pick = [&](double q) { return heard ? latencies[std::size_t(q * (heard - 1))] : 0.0; };
     std::printf("heard %d of %d (%d replaced within 30 ms); latency (to arrival here) first %.1f, median %.1f, "
-                "max %.1f ms; steepest fall of a cut sound %.4f a sample; %zu gaps in the stream (%d faults beside them)\n",
-                heard, expected, replacedAtOnce, firstLatency, pick(0.5), pick(1.0), steepest, gaps.size(), excused);
+                "max %.1f ms; steepest fall of a cut sound %.4f a sample; %zu gaps in the stream (%d sounds lost in them, "
+                "%d faults beside them)\n",
+                heard, expected, replacedAtOnce, firstLatency, pick(0.5), pick(1.0), steepest, gaps.size(), lost, excused);
     if (pick(0.5) >= 60)
         fail("median latency " + std::to_string(pick(0.5)) + " ms");
     // A loaded machine starves the server or the recorder now and then: two
